@@ -1,0 +1,95 @@
+// The host's console variables: their values as the host holds them, their ranges and the cells that
+// plugins have bound to them.
+#pragma once
+
+#include "halvex/export.h"
+#include "halvex/types.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace halvex::host {
+
+// Parses a console number: decimal or scientific notation, "nan" and "inf" included, nothing else
+// around it. Returns no value for anything else.
+HALVEX_SDK_API std::optional<float> parseConsoleNumber(const std::string& text);
+
+// Formats a float with 9 significant digits, enough to read back the same float.
+HALVEX_SDK_API std::string formatConsoleFloat(float value);
+
+struct VariableRange {
+    bool hasMin = false;
+    float min = 0.0f;
+    bool hasMax = false;
+    float max = 0.0f;
+};
+
+class HALVEX_SDK_API ConsoleVariable {
+  public:
+    using Cell = std::variant<std::shared_ptr<bool>, std::shared_ptr<int>, std::shared_ptr<float>>;
+
+    ConsoleVariable(std::string name, std::string defaultText, std::string description, VariableRange range);
+
+    const std::string& name() const { return variableName; }
+    const std::string& defaultText() const { return variableDefault; }
+    const std::string& description() const { return variableDescription; }
+    const VariableRange& range() const { return variableRange; }
+    // The value as the console shows it: the text it was given, or the clamped number.
+    const std::string& text() const { return valueText; }
+
+    float floatValue() const { return value; }
+    // Whole-number view: integer texts exactly, other values truncated toward zero, saturated to the
+    // 32-bit range, NaN as 0.
+    int intValue() const;
+    bool boolValue() const { return intValue() != 0; }
+
+    // Each setter clamps to the range and writes every bound cell. Text that is not a number is
+    // refused and changes nothing.
+    bool setText(const std::string& text);
+    void setInt(int newValue);
+    void setFloat(float newValue);
+
+    void bind(PluginId owner, Cell cell);
+    void dropBindingsOf(PluginId owner);
+    std::size_t bindingCount() const { return bindings.size(); }
+
+  private:
+    struct Binding {
+        PluginId owner;
+        Cell cell;
+    };
+
+    // Stores the clamped value; keeps the given text when clamping left the value alone.
+    void assign(float newValue, std::string text);
+    void writeCell(const Cell& cell) const;
+
+    std::string variableName;
+    std::string variableDefault;
+    std::string variableDescription;
+    VariableRange variableRange;
+    std::string valueText;
+    float value = 0.0f;
+    std::vector<Binding> bindings;
+};
+
+class HALVEX_SDK_API ConsoleVariables {
+  public:
+    // Makes the variable, or returns the one of that name unchanged.
+    ConsoleVariable& add(const std::string& name, const std::string& defaultText,
+                         const std::string& description, VariableRange range);
+    ConsoleVariable* find(const std::string& name);
+    const ConsoleVariable* find(const std::string& name) const;
+    // In name order.
+    std::vector<const ConsoleVariable*> all() const;
+    void dropBindingsOf(PluginId owner);
+
+  private:
+    // unique_ptr keeps a variable's address stable for the wrappers that point at it.
+    std::map<std::string, std::unique_ptr<ConsoleVariable>> variables;
+};
+
+} // namespace halvex::host

@@ -1,0 +1,49 @@
+#include "host_state.h"
+
+namespace halvex::host {
+
+HostState::HostState() { consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{}); }
+
+PluginId HostState::addPlugin() { return nextPlugin++; }
+
+void HostState::dropPlugin(PluginId plugin) {
+    eventHooks.removeAllOf(plugin);
+    removeDrawablesOf(plugin);
+    consoleVariables.dropBindingsOf(plugin);
+}
+
+std::shared_ptr<CVarManagerWrapper> HostState::makeCvarManager(PluginId plugin) {
+    return std::make_shared<CVarManagerWrapper>(this, plugin);
+}
+
+std::shared_ptr<GameWrapper> HostState::makeGameWrapper(PluginId plugin) {
+    return std::make_shared<GameWrapper>(this, plugin);
+}
+
+void HostState::fireEvent(const std::string& functionName, ActorWrapper caller, void* params) {
+    eventHooks.fire(functionName, caller, params);
+}
+
+void HostState::addDrawable(PluginId owner, GameWrapper::DrawableCallback callback) {
+    drawables.add(owner, std::move(callback));
+}
+
+void HostState::removeDrawablesOf(PluginId owner) {
+    drawables.removeIf([owner](const auto& entry) { return entry.owner == owner; });
+}
+
+void HostState::renderFrame(Canvas& canvas) {
+    drawables.forEach([&](const GameWrapper::DrawableCallback& draw) { draw(CanvasWrapper(&canvas)); });
+}
+
+void HostState::executeCommand(const std::string& command) {
+    if (commandHandler)
+        commandHandler(command);
+}
+
+void HostState::trace(const std::string& line) const {
+    if (tracing())
+        traceSink(line);
+}
+
+} // namespace halvex::host

@@ -1,0 +1,75 @@
+// Everything the host holds for its plugins: console variables, hooks, drawables, the game's
+// training state and the trace of plugin calls. The embedding program owns one HostState and hands
+// each loaded plugin wrappers that point into it.
+#pragma once
+
+#include "canvas.h"
+#include "console_variables.h"
+#include "event_hooks.h"
+#include "registration_list.h"
+
+#include "halvex/cvar_manager_wrapper.h"
+#include "halvex/export.h"
+#include "halvex/game_wrapper.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace halvex::host {
+
+// The game's own speed variable; 1.0 is normal speed.
+inline constexpr const char* gameSpeedVariable = "sv_soccar_gamespeed";
+
+class HALVEX_SDK_API HostState {
+  public:
+    using LineSink = std::function<void(const std::string& line)>;
+
+    HostState();
+    HostState(const HostState&) = delete;
+    HostState& operator=(const HostState&) = delete;
+
+    ConsoleVariables& variables() { return consoleVariables; }
+    EventHooks& hooks() { return eventHooks; }
+
+    // ---- Plugins and their registrations
+    PluginId addPlugin();
+    // Drops every hook, drawable and variable binding the plugin made. Values stay.
+    void dropPlugin(PluginId plugin);
+    std::shared_ptr<CVarManagerWrapper> makeCvarManager(PluginId plugin);
+    std::shared_ptr<GameWrapper> makeGameWrapper(PluginId plugin);
+
+    // ---- Game
+    void fireEvent(const std::string& functionName, ActorWrapper caller = ActorWrapper(),
+                   void* params = nullptr);
+    void addDrawable(PluginId owner, GameWrapper::DrawableCallback callback);
+    void removeDrawablesOf(PluginId owner);
+    std::size_t drawableCount() const { return drawables.size(); }
+    // Calls every drawable once with the canvas.
+    void renderFrame(Canvas& canvas);
+
+    bool inCustomTraining() const { return customTraining; }
+    void setInCustomTraining(bool inTraining) { customTraining = inTraining; }
+
+    // ---- Console commands a plugin issues; the embedding program decides what they do.
+    void setCommandHandler(LineSink handler) { commandHandler = std::move(handler); }
+    void executeCommand(const std::string& command);
+
+    // ---- Trace of every call a plugin makes into the host, one line each
+    void setTraceSink(LineSink sink) { traceSink = std::move(sink); }
+    void setTracing(bool enabled) { tracingEnabled = enabled; }
+    bool tracing() const { return tracingEnabled && traceSink; }
+    void trace(const std::string& line) const;
+
+  private:
+    ConsoleVariables consoleVariables;
+    EventHooks eventHooks;
+    RegistrationList<GameWrapper::DrawableCallback> drawables;
+    PluginId nextPlugin = 1;
+    bool customTraining = false;
+    bool tracingEnabled = false;
+    LineSink traceSink;
+    LineSink commandHandler;
+};
+
+} // namespace halvex::host

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The main job: builds kadenzo-sim and the plugin if needed, then plays a simulated training session.
+# Extra arguments go to `kadenzo-sim play` (see --help); pictures land in out/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+if [ ! -f build/default/CMakeCache.txt ]; then
+  cmake --preset default >/dev/null
+fi
+cmake --build --preset default --target kadenzo-sim
+exec build/default/bin/kadenzo-sim play --out out "$@"

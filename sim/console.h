@@ -1,0 +1,69 @@
+// The simulator's console language: one command per line, '#' starts a comment, words separated by
+// blanks and optionally double-quoted. See usage.cpp for the full list of commands.
+#pragma once
+
+#include "game_simulation.h"
+#include "pictures.h"
+#include "plugin_host.h"
+
+#include "host_state.h"
+
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kadenzo::sim {
+
+// A command that cannot be carried out; the message says why.
+class ConsoleError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Everything the console acts on. The plugin is declared after the host so it is unloaded first.
+struct Simulator {
+    halvex::host::HostState host;
+    GameSimulation game{host};
+    std::unique_ptr<LoadedPlugin> plugin;
+    PictureWriter pictures;
+    std::string defaultPluginPath;
+};
+
+// Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
+std::vector<std::string> splitWords(const std::string& line);
+
+class Console {
+  public:
+    Console(Simulator& simulator, std::ostream& out);
+
+    // Runs one line. Throws ConsoleError for bad input; blank and comment lines do nothing.
+    void execute(const std::string& line);
+
+  private:
+    void setOrShowVariable(const std::vector<std::string>& words);
+    void listVariables();
+    void pluginCommand(const std::vector<std::string>& words);
+    void inspect();
+    void traceCommand(const std::vector<std::string>& words);
+    void trainingCommand(const std::vector<std::string>& words);
+    void eventCommand(const std::string& line);
+    void attemptsCommand(const std::vector<std::string>& words);
+    void canvasCommand(const std::vector<std::string>& words);
+    void frameCommand(const std::vector<std::string>& words);
+    void screenshotCommand(const std::vector<std::string>& words);
+
+    Simulator& simulator;
+    std::ostream& out;
+};
+
+// Loads the plugin module into the simulator; throws ConsoleError when it cannot.
+void loadPlugin(Simulator& simulator, const std::string& path);
+
+// Runs lines from a stream. Interactive input reports an error and goes on; otherwise the first error
+// is reported as "SOURCE:LINE: message" and ends the run with status 2.
+int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
+               std::ostream& out, std::ostream& err);
+
+} // namespace kadenzo::sim

@@ -1,0 +1,100 @@
+#include "dynamic_library.h"
+
+#include <stdexcept>
+#include <vector>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <unistd.h>
+#endif
+
+namespace kadenzo::sim {
+
+#if defined(_WIN32)
+
+namespace {
+
+std::wstring widen(const std::string& text) {
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string systemErrorText(DWORD code) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length ? std::string(buffer, length) : "error " + std::to_string(code);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
+    handle = LoadLibraryW(widen(path).c_str());
+    if (!handle)
+        throw std::runtime_error("cannot load module " + path + ": " + systemErrorText(GetLastError()));
+}
+
+DynamicLibrary::~DynamicLibrary() { FreeLibrary(static_cast<HMODULE>(handle)); }
+
+void* DynamicLibrary::symbol(const char* name) const {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+
+std::string executableDirectory() {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    std::wstring path(buffer.data(), length);
+    const std::size_t slash = path.find_last_of(L"\\/");
+    path = slash == std::wstring::npos ? L"." : path.substr(0, slash);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), narrow.data(), size, nullptr,
+                        nullptr);
+    return narrow;
+}
+
+const char* pluginModuleFileName() { return "Kadenzo.dll"; }
+
+#else
+
+DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
+    // A bare file name would make dlopen search the library path instead of opening that file.
+    const std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
+    handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* reason = dlerror();
+        throw std::runtime_error("cannot load module " + path + ": " + (reason ? reason : "unknown error"));
+    }
+}
+
+DynamicLibrary::~DynamicLibrary() { dlclose(handle); }
+
+void* DynamicLibrary::symbol(const char* name) const { return dlsym(handle, name); }
+
+std::string executableDirectory() {
+    std::vector<char> buffer(4096);
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (length <= 0)
+        return ".";
+    std::string path(buffer.data(), static_cast<std::size_t>(length));
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+const char* pluginModuleFileName() { return "Kadenzo.so"; }
+
+#endif
+
+} // namespace kadenzo::sim

@@ -1,0 +1,32 @@
+// A loaded module (shared object or DLL), closed when the handle goes away.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace kadenzo::sim {
+
+class DynamicLibrary {
+  public:
+    // Throws std::runtime_error naming the path and the system's reason when the module can't be loaded.
+    explicit DynamicLibrary(const std::string& path);
+    ~DynamicLibrary();
+    DynamicLibrary(const DynamicLibrary&) = delete;
+    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
+
+    // The address of an exported symbol, or null.
+    void* symbol(const char* name) const;
+    const std::string& path() const { return modulePath; }
+
+  private:
+    std::string modulePath;
+    void* handle = nullptr;
+};
+
+// Folder of the running executable, where the plugin module is built beside it.
+std::string executableDirectory();
+
+// File name of the plugin module on this platform.
+const char* pluginModuleFileName();
+
+} // namespace kadenzo::sim

@@ -1,0 +1,59 @@
+// The simulated game around the plugin: whether the player is in custom training, the game functions
+// it calls, the attempts a player makes, and the frames it renders with a canvas.
+#pragma once
+
+#include "canvas.h"
+#include "host_state.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kadenzo::sim {
+
+namespace game_function {
+inline constexpr const char* loadRound = "Function TAGame.GameEvent_TrainingEditor_TA.LoadRound";
+inline constexpr const char* editorDestroyed = "Function TAGame.GameEvent_TrainingEditor_TA.Destroyed";
+inline constexpr const char* roundChanged = "Function TAGame.GameEvent_TrainingEditor_TA.EventRoundChanged";
+inline constexpr const char* carHitBall = "Function TAGame.Ball_TA.RecordCarHit";
+inline constexpr const char* ballExploded = "Function TAGame.Ball_TA.Explode";
+inline constexpr const char* goalScored = "Function TAGame.Ball_TA.OnHitGoal";
+inline constexpr const char* controllerRestart = "Function Engine.Controller.Restart";
+} // namespace game_function
+
+// The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
+const char* gameFunctionOfShorthand(const std::string& word);
+
+// The first character of an attempt code string that is not one of G, T, X, N, E.
+std::optional<std::size_t> firstInvalidAttemptCode(const std::string& codes);
+
+class GameSimulation {
+  public:
+    explicit GameSimulation(halvex::host::HostState& host);
+
+    bool inCustomTraining() const { return host.inCustomTraining(); }
+    void setInCustomTraining(bool inTraining) { host.setInCustomTraining(inTraining); }
+
+    // Calls a game function. Training-editor functions run on the editor while training is on, and
+    // on no object otherwise.
+    void fire(const std::string& functionName);
+
+    // One attempt, then the restart that ends it: G goal, T touch then explosion, X explosion only,
+    // N no ball event, E explosion then goal. Codes must have been checked.
+    void playAttempt(char code);
+
+    Vector2 canvasSize() const { return size; }
+    void setCanvasSize(Vector2 newSize) { size = newSize; }
+    // Each frame calls every drawable with a fresh canvas; the last one is kept for pictures.
+    void renderFrames(int count);
+    const halvex::host::Canvas* lastFrame() const { return frame.get(); }
+
+  private:
+    halvex::host::HostState& host;
+    // Stands in for the training editor's game object: only its address is handed out.
+    int trainingEditor = 0;
+    Vector2 size{1920, 1080};
+    std::unique_ptr<halvex::host::Canvas> frame;
+};
+
+} // namespace kadenzo::sim

@@ -1,0 +1,82 @@
+#include "usage.h"
+
+namespace kadenzo::sim {
+
+std::string commandLineHelp() {
+    return R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
+
+Usage:
+  kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]
+  kadenzo-sim play [OPTIONS]          (see kadenzo-sim play --help)
+  kadenzo-sim --help
+
+Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
+description record, hands it the host's console and game, calls onLoad, and then runs console
+commands from SCRIPT, or from standard input when no SCRIPT is given.
+
+Options:
+  --plugin PATH   load this plugin module instead of the one built beside kadenzo-sim
+  --trace         print every host call the plugin makes from the start (as "trace on")
+  --help          show this text
+
+In a script (or piped input) the first error prints FILE:LINE: message on standard error and
+ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
+Command output and trace lines go to standard output, errors to standard error.
+
+)" + consoleHelp();
+}
+
+std::string playHelp() {
+    return R"(kadenzo-sim play: a whole training session with a simulated player.
+
+Usage:
+  kadenzo-sim play [--plugin PATH] [--attempts N] [--seed S] [--comfort-speed C] [--spread W]
+                   [--peak P] [--set NAME=VALUE]... [--csv FILE] [--out DIR]
+
+Enables the plugin, enters custom training, loads a round and plays N attempts, only through
+console variables and game events. The player succeeds with chance
+    P / (1 + exp((speed - C) / W))
+so P is the best accuracy at low speed, C the speed at which it has halved, and W how fast it
+falls around C. Each attempt ends in a goal or a ball explosion, then the controller restarts.
+
+Options:
+  --attempts N       attempts to play, a positive whole number (default 300)
+  --seed S           seed of the player's random numbers, a whole number (default 1)
+  --comfort-speed C  above 0 (default 1.2)
+  --spread W         above 0 (default 0.2)
+  --peak P           above 0 and at most 1 (default 0.95)
+  --set NAME=VALUE   set a console variable before the session starts; repeatable,
+                     e.g. --set idealAccuracy=0.8
+  --csv FILE         write one row per attempt: attempt, outcome, game speed when taken
+  --out DIR          write DIR/overlay.png (the overlay after the last attempt) and
+                     DIR/speed.png (game speed and window accuracy over the session)
+  --plugin PATH      the plugin module to load
+  --help             show this text
+
+Prints one line per closed ten-attempt window and a summary at the end.
+)";
+}
+
+std::string consoleHelp() {
+    return R"(Console commands (one a line; '#' starts a comment; words may be double-quoted):
+  NAME VALUE            set a console variable as the host console does (clamped to its range)
+  NAME                  print NAME = VALUE
+  cvars                 list every variable: name, value, default, range, description
+  plugin load [PATH]    load a plugin module (default: the one beside kadenzo-sim)
+  plugin unload         onUnload, drop the plugin's hooks, drawables and bindings, deleteMe, close
+  inspect               print the loaded module's description record
+  trace on|off          print every host call the plugin makes, and every canvas call
+  training on|off       whether the game is in custom training (off at start)
+  event FUNCTION        call the game function named by the rest of the line
+  loadround, roundchanged, destroyed, touch, explode, goal, restart
+                        call the game function these stand for
+  attempts CODES        one attempt per character, each followed by a restart:
+                        G goal, T touch then explosion, X explosion, N nothing, E explosion then goal
+  canvas W H            set the canvas size (1920 x 1080 at start)
+  frame [N]             render N frames (default 1), calling every drawable with the canvas
+  screenshot FILE.png   write the last frame as a picture
+  help                  show this list
+)";
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,90 @@
+# Runs one console script through kadenzo-sim and compares what it prints with the expected files.
+#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  [-DEMULATOR=launcher;args] [-DPLATFORM=windows]
+# Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
+# NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
+# Directives in the script's first lines:
+#   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
+#   # input: script    feed the script on standard input instead of naming it
+# {old_plugin} and {not_a_plugin} in a run line name copies of -DOLD_PLUGIN and -DNOT_A_PLUGIN made in
+# the work folder: a module for another interface version, and a module that is no plugin at all.
+
+get_filename_component(name ${SCRIPT} NAME_WE)
+get_filename_component(source_dir ${SCRIPT} DIRECTORY)
+file(MAKE_DIRECTORY ${WORK_DIR})
+file(COPY ${SCRIPT} DESTINATION ${WORK_DIR})
+file(STRINGS ${SCRIPT} lines)
+
+get_filename_component(module_extension ${OLD_PLUGIN} LAST_EXT)
+file(COPY_FILE ${OLD_PLUGIN} ${WORK_DIR}/old-plugin${module_extension})
+file(COPY_FILE ${NOT_A_PLUGIN} ${WORK_DIR}/not-a-plugin${module_extension})
+
+set(arguments ${name}.kz)
+set(input_file "")
+foreach(line IN LISTS lines)
+    if(line MATCHES "^# run: (.*)$")
+        string(REPLACE "{script}" "${name}.kz" run "${CMAKE_MATCH_1}")
+        string(REPLACE "{old_plugin}" "old-plugin${module_extension}" run "${run}")
+        string(REPLACE "{not_a_plugin}" "not-a-plugin${module_extension}" run "${run}")
+        separate_arguments(arguments UNIX_COMMAND "${run}")
+    elseif(line MATCHES "^# input: script$")
+        set(input_file ${WORK_DIR}/${name}.kz)
+        if(NOT run)
+            set(arguments "")
+        endif()
+    endif()
+endforeach()
+if(NOT input_file)
+    # No standard input at all, as in CI.
+    if(CMAKE_HOST_WIN32)
+        set(input_file NUL)
+    else()
+        set(input_file /dev/null)
+    endif()
+endif()
+
+execute_process(
+    COMMAND ${EMULATOR} ${SIMULATOR} ${arguments}
+    WORKING_DIRECTORY ${WORK_DIR}
+    INPUT_FILE ${input_file}
+    OUTPUT_VARIABLE actual_out
+    ERROR_VARIABLE actual_err
+    RESULT_VARIABLE actual_status)
+
+function(expected kind default result)
+    set(value "${default}")
+    if(EXISTS ${source_dir}/${name}.${kind})
+        file(READ ${source_dir}/${name}.${kind} value)
+    endif()
+    if(PLATFORM AND EXISTS ${source_dir}/${name}.${PLATFORM}.${kind})
+        file(READ ${source_dir}/${name}.${PLATFORM}.${kind} value)
+    endif()
+    set(${result} "${value}" PARENT_SCOPE)
+endfunction()
+
+expected(out "" expected_out)
+expected(err "" expected_err)
+expected(status "0" expected_status)
+string(STRIP "${expected_status}" expected_status)
+foreach(stream actual_out actual_err)
+    string(REPLACE "\r\n" "\n" ${stream} "${${stream}}")
+endforeach()
+
+set(failed FALSE)
+if(NOT actual_status STREQUAL expected_status)
+    message("exit status: expected ${expected_status}, got ${actual_status}")
+    set(failed TRUE)
+endif()
+if(NOT actual_out STREQUAL expected_out)
+    file(WRITE ${WORK_DIR}/${name}.actual.out "${actual_out}")
+    message("standard output differs from ${name}.out; got (also in ${WORK_DIR}/${name}.actual.out):\n${actual_out}")
+    set(failed TRUE)
+endif()
+if(NOT actual_err STREQUAL expected_err)
+    file(WRITE ${WORK_DIR}/${name}.actual.err "${actual_err}")
+    message("standard error differs from ${name}.err; got:\n${actual_err}")
+    set(failed TRUE)
+endif()
+if(failed)
+    file(WRITE ${WORK_DIR}/${name}.actual.status "${actual_status}\n")
+    message(FATAL_ERROR "console script ${name}.kz failed")
+endif()

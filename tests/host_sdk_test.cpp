@@ -1,0 +1,209 @@
+// Our implementation of the host SDK: console variables, hooks, drawables and per-plugin ownership.
+#include "host_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using halvex::host::ConsoleVariable;
+using halvex::host::HostState;
+using halvex::host::VariableRange;
+
+// ---- Console variables -------------------------------------------------------------------------
+
+TEST(ConsoleNumbers, AcceptsDecimalScientificAndSpecialValuesOnly) {
+    EXPECT_EQ(halvex::host::parseConsoleNumber("0.7"), 0.7f);
+    EXPECT_EQ(halvex::host::parseConsoleNumber("-3"), -3.0f);
+    EXPECT_EQ(halvex::host::parseConsoleNumber("1e2"), 100.0f);
+    EXPECT_TRUE(std::isnan(*halvex::host::parseConsoleNumber("nan")));
+    EXPECT_TRUE(std::isinf(*halvex::host::parseConsoleNumber("inf")));
+    for (const char* bad : {"", "abc", "1.5x", " 1", "1 ", "0x10", "--1"})
+        EXPECT_FALSE(halvex::host::parseConsoleNumber(bad)) << '"' << bad << '"';
+}
+
+TEST(ConsoleVariable, KeepsTheTextAsTypedAndClampsToTheRange) {
+    ConsoleVariable variable("limit", "150", "", VariableRange{true, 5.0f, true, 200.0f});
+    EXPECT_EQ(variable.text(), "150");
+    EXPECT_EQ(variable.intValue(), 150);
+    EXPECT_TRUE(variable.setText("0.25e3"));
+    EXPECT_EQ(variable.text(), "200");
+    EXPECT_EQ(variable.floatValue(), 200.0f);
+    variable.setInt(-4);
+    EXPECT_EQ(variable.text(), "5");
+    variable.setFloat(7.5f);
+    EXPECT_EQ(variable.text(), "7.5");
+    EXPECT_EQ(variable.intValue(), 7);
+    EXPECT_FALSE(variable.setText("fast"));
+    EXPECT_EQ(variable.text(), "7.5");
+}
+
+TEST(ConsoleVariable, WholeNumberViewIsDefinedForEveryValue) {
+    ConsoleVariable variable("v", "0", "", VariableRange{});
+    variable.setText("nan");
+    EXPECT_EQ(variable.intValue(), 0);
+    EXPECT_FALSE(variable.boolValue());
+    variable.setText("1e20");
+    EXPECT_EQ(variable.intValue(), std::numeric_limits<int>::max());
+    variable.setText("-1e20");
+    EXPECT_EQ(variable.intValue(), std::numeric_limits<int>::min());
+    variable.setText("2147483647");
+    EXPECT_EQ(variable.intValue(), 2147483647);
+    variable.setText("-2.9");
+    EXPECT_EQ(variable.intValue(), -2);
+    EXPECT_TRUE(variable.boolValue());
+}
+
+TEST(ConsoleVariable, EveryBoundCellFollowsEveryChange) {
+    ConsoleVariable variable("v", "0.7", "", VariableRange{true, 0.0f, true, 1.0f});
+    auto asFloat = std::make_shared<float>(-1.0f);
+    auto asInt = std::make_shared<int>(-1);
+    auto asBool = std::make_shared<bool>(true);
+    variable.bind(1, asFloat);
+    variable.bind(1, asInt);
+    variable.bind(2, asBool);
+    EXPECT_EQ(*asFloat, 0.7f);
+    EXPECT_EQ(*asInt, 0);
+    EXPECT_FALSE(*asBool);
+    variable.setText("5");
+    EXPECT_EQ(*asFloat, 1.0f);
+    EXPECT_EQ(*asInt, 1);
+    EXPECT_TRUE(*asBool);
+    variable.dropBindingsOf(1);
+    EXPECT_EQ(asFloat.use_count(), 1);
+    variable.setText("0");
+    EXPECT_EQ(*asFloat, 1.0f) << "a dropped binding is no longer written";
+    EXPECT_FALSE(*asBool);
+}
+
+TEST(HostState, GameSpeedExistsAndRegistrationKeepsHeldValues) {
+    HostState host;
+    ASSERT_TRUE(host.variables().find("sv_soccar_gamespeed"));
+    EXPECT_EQ(host.variables().find("sv_soccar_gamespeed")->floatValue(), 1.0f);
+    auto console = host.makeCvarManager(host.addPlugin());
+    EXPECT_FALSE(console->getCvar("nothing"));
+    console->registerCvar("speedStep", "0.05", "", true, true, 0.001f, true, 0.999f, true);
+    host.variables().find("speedStep")->setText("0.2");
+    const CVarWrapper again = console->registerCvar("speedStep", "0.05", "", true, false, 0, false, 0, true);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again.getFloatValue(), 0.2f);
+    again.setValue(5.0f);
+    EXPECT_EQ(again.getFloatValue(), 0.999f) << "the first registration's range holds";
+}
+
+// ---- Hooks and drawables -----------------------------------------------------------------------
+
+class HostHooks : public ::testing::Test {
+  protected:
+    HostState host;
+    halvex::host::PluginId first = host.addPlugin();
+    halvex::host::PluginId second = host.addPlugin();
+    std::shared_ptr<GameWrapper> firstGame = host.makeGameWrapper(first);
+    std::shared_ptr<GameWrapper> secondGame = host.makeGameWrapper(second);
+    std::vector<std::string> calls;
+
+    GameWrapper::EventCallback record(const std::string& what) {
+        return [this, what](std::string) { calls.push_back(what); };
+    }
+};
+
+TEST_F(HostHooks, PreHooksRunInRegistrationOrderThenPostHooks) {
+    firstGame->HookEventPost("f", record("post 1"));
+    firstGame->HookEvent("f", record("pre 1"));
+    secondGame->HookEventWithCaller<ActorWrapper>("f", [this](ActorWrapper caller, void*, std::string name) {
+        calls.push_back("caller " + std::to_string(caller.memory_address) + " " + name);
+    });
+    secondGame->HookEvent("f", record("pre 3"));
+    secondGame->HookEventPost("f", record("post 2"));
+    firstGame->HookEvent("g", record("other"));
+    host.fireEvent("f", ActorWrapper(42));
+    EXPECT_EQ(calls, (std::vector<std::string>{"pre 1", "caller 42 f", "pre 3", "post 1", "post 2"}));
+}
+
+TEST_F(HostHooks, UnhookRemovesOnlyThatPluginsHooksOfThatKind) {
+    firstGame->HookEvent("f", record("pre 1"));
+    firstGame->HookEventWithCaller<ActorWrapper>("f", [this](ActorWrapper, void*, std::string) {
+        calls.push_back("caller 1");
+    });
+    firstGame->HookEventPost("f", record("post 1"));
+    secondGame->HookEvent("f", record("pre 2"));
+    firstGame->UnhookEvent("f");
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"pre 2", "post 1"}));
+    calls.clear();
+    firstGame->UnhookEventPost("f");
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"pre 2"}));
+}
+
+TEST_F(HostHooks, HooksMayUnhookAndRegisterWhileTheyRun) {
+    firstGame->HookEvent("f", [this](std::string) {
+        calls.push_back("first");
+        firstGame->UnhookEvent("f");
+        firstGame->HookEvent("f", record("added"));
+        firstGame->UnhookEventPost("f");
+    });
+    firstGame->HookEvent("f", record("removed before it ran"));
+    firstGame->HookEventPost("f", record("post removed"));
+    secondGame->HookEvent("f", record("second"));
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"first", "second"}));
+    calls.clear();
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"second", "added"}));
+}
+
+TEST_F(HostHooks, DroppingAPluginRemovesAllItsRegistrations) {
+    auto cell = std::make_shared<bool>(false);
+    auto console = host.makeCvarManager(first);
+    console->registerCvar("enabled", "0", "", true, false, 0, false, 0, true).bindTo(cell);
+    firstGame->HookEvent("f", record("pre 1"));
+    firstGame->HookEventPost("f", record("post 1"));
+    firstGame->RegisterDrawable([this](CanvasWrapper) { calls.push_back("draw 1"); });
+    secondGame->RegisterDrawable([this](CanvasWrapper) { calls.push_back("draw 2"); });
+    host.dropPlugin(first);
+    host.fireEvent("f");
+    halvex::host::Canvas canvas(host, Vector2{100, 100});
+    host.renderFrame(canvas);
+    EXPECT_EQ(calls, (std::vector<std::string>{"draw 2"}));
+    EXPECT_EQ(cell.use_count(), 1);
+    EXPECT_EQ(host.variables().find("enabled")->text(), "0") << "values stay in the host";
+}
+
+TEST_F(HostHooks, TraceNamesEveryPluginCall) {
+    std::vector<std::string> lines;
+    host.setTraceSink([&lines](const std::string& line) { lines.push_back(line); });
+    host.setTracing(true);
+    auto console = host.makeCvarManager(first);
+    console->getCvar("sv_soccar_gamespeed").setValue(0.9f);
+    console->getCvar("sv_soccar_gamespeed").setValue(2);
+    console->executeCommand("togglemenu Kadenzo", true);
+    firstGame->HookEvent("f", record(""));
+    firstGame->HookEventPost("f", record(""));
+    firstGame->UnhookEvent("f");
+    firstGame->UnhookEventPost("f");
+    firstGame->RegisterDrawable([](CanvasWrapper) {});
+    firstGame->UnregisterDrawables();
+    halvex::host::Canvas canvas(host, Vector2{10, 10});
+    CanvasWrapper wrapper(&canvas);
+    wrapper.SetColor(255, 0, 7, 255);
+    wrapper.SetColor(LinearColor{0.0f, 255.0f, 0.5f, 255.0f});
+    wrapper.SetPosition(Vector2{-3, 12});
+    wrapper.DrawString("Streak: 0", 1.5f, 1.0f, true, false);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2",
+                         "plugin command \"togglemenu Kadenzo\"", "plugin hook f", "plugin hook-post f",
+                         "plugin unhook f", "plugin unhook-post f", "plugin drawable", "plugin unregister-drawables",
+                         "canvas SetColor 255 0 7 255", "canvas SetColor 0 255 0.5 255", "canvas SetPosition -3 12",
+                         "canvas DrawString \"Streak: 0\" 1.5 1"}));
+    ASSERT_EQ(canvas.texts().size(), 1u);
+    EXPECT_EQ(canvas.texts()[0].position.Y, 12);
+    EXPECT_EQ(canvas.texts()[0].color.B, 0.5f);
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+// The simulator's own logic: console words, attempt codes, play options, the player model and a
+// whole session against the real plugin module.
+#include "console.h"
+#include "play_session.h"
+#include "player_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+using namespace kadenzo::sim;
+
+std::string builtPlugin() {
+    const char* path = std::getenv("KADENZO_PLUGIN");
+    return path ? path : "Kadenzo.so";
+}
+
+// ---- Console words -----------------------------------------------------------------------------
+
+TEST(ConsoleWords, BlanksSeparateQuotesGroupHashEndsTheLine) {
+    EXPECT_EQ(splitWords("  idealAccuracy\t0.8  "), (std::vector<std::string>{"idealAccuracy", "0.8"}));
+    EXPECT_EQ(splitWords("screenshot \"my pictures/a b.png\" # later"),
+              (std::vector<std::string>{"screenshot", "my pictures/a b.png"}));
+    EXPECT_EQ(splitWords("say \"#1\""), (std::vector<std::string>{"say", "#1"}));
+    EXPECT_TRUE(splitWords("   # only a comment").empty());
+    EXPECT_EQ(splitWords("\"\""), (std::vector<std::string>{""}));
+    EXPECT_THROW(splitWords("screenshot \"open"), ConsoleError);
+}
+
+TEST(AttemptCodes, NamesTheFirstBadCharacter) {
+    EXPECT_FALSE(firstInvalidAttemptCode("GTXNE"));
+    EXPECT_EQ(firstInvalidAttemptCode("GGgX"), 2u);
+    EXPECT_EQ(firstInvalidAttemptCode(" G"), 0u);
+}
+
+// ---- Play options ------------------------------------------------------------------------------
+
+TEST(PlayOptions, DefaultsAndValues) {
+    const PlayOptions defaults = parsePlayOptions({}, "plugin.so");
+    EXPECT_EQ(defaults.attempts, 300);
+    EXPECT_EQ(defaults.pluginPath, "plugin.so");
+    const PlayOptions options = parsePlayOptions(
+        {"--attempts", "20", "--seed", "7", "--peak", "1", "--set", "idealAccuracy=0.8", "--set", "showStatus=0"},
+        "plugin.so");
+    EXPECT_EQ(options.attempts, 20);
+    EXPECT_EQ(options.seed, 7u);
+    EXPECT_EQ(options.player.peak, 1.0);
+    ASSERT_EQ(options.settings.size(), 2u);
+    EXPECT_EQ(options.settings[0].first, "idealAccuracy");
+    EXPECT_EQ(options.settings[1].second, "0");
+}
+
+TEST(PlayOptions, BadValuesAreRefusedWithTheirOption) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--attempts", "0"},      {"--attempts", "-5"},       {"--attempts", "2.5"}, {"--attempts", "many"},
+        {"--attempts"},           {"--seed", "-1"},           {"--spread", "0"},     {"--comfort-speed", "nan"},
+        {"--peak", "1.5"},        {"--set", "idealAccuracy"}, {"--set", "=1"},       {"--set", "idealAccuracy=high"},
+        {"--frobnicate", "1"},    {"stray"},
+    };
+    for (const auto& arguments : bad) {
+        try {
+            parsePlayOptions(arguments, "plugin.so");
+            ADD_FAILURE() << arguments[0] << " accepted";
+        } catch (const ConsoleError& error) {
+            EXPECT_NE(std::string(error.what()).find(arguments[0]), std::string::npos) << error.what();
+        }
+    }
+}
+
+// ---- Player model ------------------------------------------------------------------------------
+
+TEST(PlayerModel, ChanceFallsWithSpeedAndDrawsRepeatForASeed) {
+    PlayerModel player(PlayerParameters{1.0, 0.1, 0.9}, 3);
+    EXPECT_NEAR(player.successChance(1.0f), 0.45, 1e-9);
+    EXPECT_GT(player.successChance(0.8f), player.successChance(1.2f));
+    PlayerModel again(PlayerParameters{1.0, 0.1, 0.9}, 3);
+    int successes = 0;
+    for (int attempt = 0; attempt < 2000; ++attempt) {
+        const bool outcome = player.attempt(1.0f);
+        EXPECT_EQ(outcome, again.attempt(1.0f));
+        successes += outcome ? 1 : 0;
+    }
+    EXPECT_NEAR(successes / 2000.0, 0.45, 0.05);
+}
+
+// ---- A whole session ---------------------------------------------------------------------------
+
+TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
+    Simulator simulator;
+    loadPlugin(simulator, builtPlugin());
+    PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
+    std::size_t reported = 0;
+    const SessionResult result =
+        playSession(simulator, options, [&reported](std::size_t index, const WindowResult&) { reported = index; });
+    EXPECT_EQ(result.attempts.size(), 400u);
+    EXPECT_EQ(reported, 40u);
+    EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
+    // Player at 70 % near speed 1.0 with the defaults: the speed must come down from too fast, not run away.
+    EXPECT_GT(result.finalSpeed, 0.7f);
+    EXPECT_LT(result.finalSpeed, 1.3f);
+    const std::string summary = sessionSummary(result);
+    EXPECT_NE(summary.find("attempts             400"), std::string::npos) << summary;
+    // The plugin counted what the session played.
+    EXPECT_EQ(simulator.host.variables().find("slowMoEnabled")->text(), "1");
+}
+
+TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
+    Simulator simulator;
+    loadPlugin(simulator, builtPlugin());
+    const PlayOptions options = parsePlayOptions({"--set", "idealAccuracy=0.9", "--set", "nosuch=1"}, "x");
+    EXPECT_THROW(playSession(simulator, options, nullptr), ConsoleError);
+    EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
+    EXPECT_FALSE(simulator.host.inCustomTraining());
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+// The plugin's page in the host's settings window: one widget per console variable, read every
+// frame from the host and written back only when a widget reports a change.
+#include "Kadenzo.h"
+
+#include <imgui.h>
+
+#include <vector>
+
+namespace {
+
+// Keeps the frame's variable wrappers until the page is done, then releases the last obtained first.
+class PageVariables {
+  public:
+    explicit PageVariables(CVarManagerWrapper& console) : console(console) {}
+    PageVariables(const PageVariables&) = delete;
+    PageVariables& operator=(const PageVariables&) = delete;
+    ~PageVariables() {
+        while (!held.empty())
+            held.pop_back();
+    }
+
+    // Null when the variable is not registered.
+    const CVarWrapper* find(const char* name) {
+        held.push_back(console.getCvar(name));
+        return held.back() ? &held.back() : nullptr;
+    }
+
+  private:
+    CVarManagerWrapper& console;
+    std::vector<CVarWrapper> held;
+};
+
+void tooltip(const char* text) {
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("%s", text);
+}
+
+bool checkboxRow(PageVariables& page, const char* variableName, const char* label, const char* tooltipText) {
+    const CVarWrapper* variable = page.find(variableName);
+    if (!variable)
+        return false;
+    bool value = variable->getBoolValue();
+    if (ImGui::Checkbox(label, &value))
+        variable->setValue(value ? 1 : 0);
+    if (tooltipText)
+        tooltip(tooltipText);
+    ImGui::Separator();
+    return true;
+}
+
+bool floatSliderRow(PageVariables& page, const char* variableName, const char* label, float min, float max,
+                    const char* tooltipText) {
+    const CVarWrapper* variable = page.find(variableName);
+    if (!variable)
+        return false;
+    float value = variable->getFloatValue();
+    if (ImGui::SliderFloat(label, &value, min, max, "%.3f", 1.0f))
+        variable->setValue(value);
+    tooltip(tooltipText);
+    return true;
+}
+
+void intSlider(const CVarWrapper& variable, int& value, const char* label, const char* tooltipText) {
+    if (ImGui::SliderInt(label, &value, 5, 150, "%d"))
+        variable.setValue(value);
+    tooltip(tooltipText);
+}
+
+// Both speed limits are looked up, then both read, before either slider is drawn.
+bool speedLimitRows(PageVariables& page) {
+    const CVarWrapper* maximum = page.find("slowMoMaxSpeed");
+    if (!maximum)
+        return false;
+    const CVarWrapper* minimum = page.find("slowMoMinSpeed");
+    if (!minimum)
+        return false;
+    int maximumValue = maximum->getIntValue();
+    int minimumValue = minimum->getIntValue();
+    intSlider(*maximum, maximumValue, "Maximum speed limit", "Maximum speed limit.");
+    intSlider(*minimum, minimumValue, "Minimum speed limit.", "Minimum speed limit.");
+    return true;
+}
+
+void drawRows(PageVariables& page) {
+    if (!checkboxRow(page, "slowMoEnabled", "Enable plugin", "Enable/Disable slow motion plugin"))
+        return;
+    if (!checkboxRow(page, "onTouchEnabled", "Touching the ball counts as success",
+                     "Touching the ball counts as success (useful for defense training)"))
+        return;
+    if (!floatSliderRow(page, "idealAccuracy", "Accuracy threshold at last 10 shots to change speed.", 0.05f,
+                        0.999f, "Accuracy threshold at last 10 shots to change speed."))
+        return;
+    if (!floatSliderRow(page, "slowMoSpeedIncrement", "Value of speed increment", 0.001f, 0.999f,
+                        "The value to add or subtract from game speed."))
+        return;
+    if (!speedLimitRows(page))
+        return;
+    if (!checkboxRow(page, "showCurrStreak", "Show curr streak", nullptr))
+        return;
+    if (!checkboxRow(page, "showStatus", "Show status bar", nullptr))
+        return;
+    if (!checkboxRow(page, "showGameSpeed", "Show game speed", nullptr))
+        return;
+    if (!checkboxRow(page, "showPrevAccu", "Show previous accuracy", nullptr))
+        return;
+    if (!checkboxRow(page, "showTotalCount", "Show show total shots count", nullptr))
+        return;
+    if (!checkboxRow(page, "showtotalAccu", "Show show total accuracy", nullptr))
+        return;
+    checkboxRow(page, "showLastShotsAccu", "Show show last 100 shots accuracy", nullptr);
+}
+
+} // namespace
+
+void Kadenzo::RenderSettingsPanel() {
+    ImGui::TextUnformatted("Kadenzo plugin settings");
+    PageVariables page(*cvarManager);
+    drawRows(page);
+}
