@@ -1,7 +1,7 @@
 // Start and end of the plugin and of a training run: onLoad, the two training-editor hooks that live
 // as long as the plugin, and onUnload, which takes a run's hooks and drawable down again.
 #include "Kadenzo.h"
-#include "game_functions.h"
+#include "halvex/game_functions.h"
 #include "settings_variables.h"
 
 void Kadenzo::onLoad() {

@@ -1,7 +1,7 @@
 // A training run: arming the per-pack hooks, classifying each attempt from the ball's events and
 // counting it when the player's controller restarts.
 #include "Kadenzo.h"
-#include "game_functions.h"
+#include "halvex/game_functions.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "speed_controller.h"
 
 #include "Kadenzo.h"
-#include "game_functions.h"
+#include "halvex/game_functions.h"
 
 namespace {
 constexpr int windowLength = 10;

@@ -5,21 +5,13 @@
 #include "canvas.h"
 #include "host_state.h"
 
+#include "halvex/game_functions.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace kadenzo::sim {
-
-namespace game_function {
-inline constexpr const char* loadRound = "Function TAGame.GameEvent_TrainingEditor_TA.LoadRound";
-inline constexpr const char* editorDestroyed = "Function TAGame.GameEvent_TrainingEditor_TA.Destroyed";
-inline constexpr const char* roundChanged = "Function TAGame.GameEvent_TrainingEditor_TA.EventRoundChanged";
-inline constexpr const char* carHitBall = "Function TAGame.Ball_TA.RecordCarHit";
-inline constexpr const char* ballExploded = "Function TAGame.Ball_TA.Explode";
-inline constexpr const char* goalScored = "Function TAGame.Ball_TA.OnHitGoal";
-inline constexpr const char* controllerRestart = "Function Engine.Controller.Restart";
-} // namespace game_function
 
 // The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
 const char* gameFunctionOfShorthand(const std::string& word);

@@ -3,7 +3,7 @@
 #include "status_overlay.h"
 
 #include "Kadenzo.h"
-#include "game_functions.h"
+#include "halvex/game_functions.h"
 
 #include <fmt/format.h>
 

@@ -10,6 +10,7 @@
 
 #include "halvex/cvar_manager_wrapper.h"
 #include "halvex/export.h"
+#include "halvex/game_functions.h"
 #include "halvex/game_wrapper.h"
 
 #include <functional>
@@ -19,7 +20,7 @@
 namespace halvex::host {
 
 // The game's own speed variable; 1.0 is normal speed.
-inline constexpr const char* gameSpeedVariable = "sv_soccar_gamespeed";
+using ::gameSpeedVariable;
 
 class HALVEX_SDK_API HostState {
   public:

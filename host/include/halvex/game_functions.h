@@ -1,4 +1,4 @@
-// Names of the game functions the coach hooks.
+// Names of the game functions and the game variable that plugins hook and read.
 #pragma once
 
 namespace game_function {
