@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libfmt-dev libimgui-dev libstb-dev libosmesa6-dev libglfw3-dev
+  libfmt-dev libimgui-dev libstb-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
   dpkg-dev

@@ -1,6 +1,8 @@
 #include "dynamic_library.h"
 
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 #include <vector>
 
 #if defined(_WIN32)
@@ -12,14 +14,28 @@
 
 namespace kadenzo::sim {
 
+namespace {
+
+// The loaders' own messages for a missing file differ by platform and say little; this one is the same.
+void requireModuleFile(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(std::filesystem::u8path(path), error);
+    if (!std::filesystem::exists(status))
+        throw std::runtime_error("cannot load module " + path + ": no such file");
+    if (std::filesystem::is_directory(status))
+        throw std::runtime_error("cannot load module " + path + ": it is a folder");
+}
+
+} // namespace
+
 #if defined(_WIN32)
 
 namespace {
 
 std::wstring widen(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (text.empty()) return {};
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
@@ -40,12 +56,18 @@ std::string systemErrorText(DWORD code) {
 } // namespace
 
 DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
-    handle = LoadLibraryW(widen(path).c_str());
+    requireModuleFile(path);
+    // An absolute path loads exactly that file, and lets its own DLLs be found beside it first.
+    std::error_code ignored;
+    const std::wstring openPath = std::filesystem::absolute(widen(path), ignored).wstring();
+    handle = LoadLibraryExW(openPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!handle)
         throw std::runtime_error("cannot load module " + path + ": " + systemErrorText(GetLastError()));
 }
 
-DynamicLibrary::~DynamicLibrary() { FreeLibrary(static_cast<HMODULE>(handle)); }
+DynamicLibrary::~DynamicLibrary() {
+    FreeLibrary(static_cast<HMODULE>(handle));
+}
 
 void* DynamicLibrary::symbol(const char* name) const {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
@@ -65,11 +87,14 @@ std::string executableDirectory() {
     return narrow;
 }
 
-const char* pluginModuleFileName() { return "Kadenzo.dll"; }
+const char* pluginModuleFileName() {
+    return "Kadenzo.dll";
+}
 
 #else
 
 DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
+    requireModuleFile(path);
     // A bare file name would make dlopen search the library path instead of opening that file.
     const std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
     handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -79,21 +104,26 @@ DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
     }
 }
 
-DynamicLibrary::~DynamicLibrary() { dlclose(handle); }
+DynamicLibrary::~DynamicLibrary() {
+    dlclose(handle);
+}
 
-void* DynamicLibrary::symbol(const char* name) const { return dlsym(handle, name); }
+void* DynamicLibrary::symbol(const char* name) const {
+    return dlsym(handle, name);
+}
 
 std::string executableDirectory() {
     std::vector<char> buffer(4096);
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (length <= 0)
-        return ".";
+    if (length <= 0) return ".";
     std::string path(buffer.data(), static_cast<std::size_t>(length));
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-const char* pluginModuleFileName() { return "Kadenzo.so"; }
+const char* pluginModuleFileName() {
+    return "Kadenzo.so";
+}
 
 #endif
 

@@ -53,23 +53,24 @@ std::pair<std::string, std::string> parseSetting(const std::string& text) {
 void checkWritable(const std::string& path) {
     const std::string probe = path + ".tmp";
     std::ofstream file(probe);
-    if (!file)
-        throw ConsoleError(fmt::format("--csv: cannot write {}: {}", path, std::strerror(errno)));
+    if (!file) throw ConsoleError(fmt::format("--csv: cannot write {}: {}", path, std::strerror(errno)));
     file.close();
     std::remove(probe.c_str());
 }
 
 } // namespace
 
-PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const std::string& defaultPluginPath) {
+PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
+                             const std::string& defaultPluginPath) {
     PlayOptions options;
     options.pluginPath = defaultPluginPath;
     constexpr double unbounded = HUGE_VAL;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& option = arguments[index];
         if (index + 1 >= arguments.size())
-            throw ConsoleError(option.rfind("--", 0) == 0 ? fmt::format("{} needs a value", option)
-                                                           : fmt::format("unexpected argument \"{}\"", option));
+            throw ConsoleError(option.rfind("--", 0) == 0
+                                   ? fmt::format("{} needs a value", option)
+                                   : fmt::format("unexpected argument \"{}\"", option));
         const std::string& value = arguments[++index];
         if (option == "--attempts")
             options.attempts = parseInteger<long long>(option, value, 1, "a positive whole number");
@@ -89,11 +90,9 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const st
         } else if (option == "--out") {
             std::error_code error;
             std::filesystem::create_directories(value, error);
-            if (error)
-                throw ConsoleError(fmt::format("--out: cannot create {}: {}", value, error.message()));
+            if (error) throw ConsoleError(fmt::format("--out: cannot create {}: {}", value, error.message()));
             options.outDirectory = value;
-        }
-        else if (option == "--plugin")
+        } else if (option == "--plugin")
             options.pluginPath = value;
         else
             throw ConsoleError(fmt::format("unknown option \"{}\" (see kadenzo-sim play --help)", option));
@@ -105,10 +104,10 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const st
 
 namespace {
 
-halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::string& name, const char* why) {
+halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::string& name,
+                                               const char* why) {
     halvex::host::ConsoleVariable* variable = simulator.host.variables().find(name);
-    if (!variable)
-        throw ConsoleError(fmt::format("{}: no console variable is named \"{}\"", why, name));
+    if (!variable) throw ConsoleError(fmt::format("{}: no console variable is named \"{}\"", why, name));
     return *variable;
 }
 
@@ -122,7 +121,8 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set").setText(setting.second);
 
-    halvex::host::ConsoleVariable& speed = requireVariable(simulator, halvex::host::gameSpeedVariable, "the game");
+    halvex::host::ConsoleVariable& speed =
+        requireVariable(simulator, halvex::host::gameSpeedVariable, "the game");
     GameSimulation& game = simulator.game;
     game.setInCustomTraining(true);
     game.fire(game_function::loadRound);
@@ -135,8 +135,7 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
     WindowResult window;
     for (long long attempt = 0; attempt < options.attempts; ++attempt) {
         const float speedNow = speed.floatValue();
-        if (attempt % 10 == 0)
-            window = WindowResult{0, speedNow, speedNow};
+        if (attempt % 10 == 0) window = WindowResult{0, speedNow, speedNow};
         const bool success = player.attempt(speedNow);
         game.playAttempt(success ? 'G' : 'X');
         result.attempts.push_back(AttemptRecord{success, speedNow});
@@ -144,8 +143,7 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
         if (attempt % 10 == 9) {
             window.speedAfter = speed.floatValue();
             result.windows.push_back(window);
-            if (onWindow)
-                onWindow(result.windows.size(), window);
+            if (onWindow) onWindow(result.windows.size(), window);
         }
     }
     const halvex::host::ConsoleVariable* target = simulator.host.variables().find("idealAccuracy");
@@ -174,8 +172,7 @@ std::string sessionSummary(const SessionResult& result) {
     const double targetPercent = static_cast<double>(result.targetAccuracy) * 100.0;
     std::size_t nearTarget = 0;
     for (const WindowResult& window : result.windows)
-        if (std::fabs(window.successes * 10.0 - targetPercent) <= 10.0 + 1e-3)
-            ++nearTarget;
+        if (std::fabs(window.successes * 10.0 - targetPercent) <= 10.0 + 1e-3) ++nearTarget;
     const auto percent = [](std::size_t part, std::size_t whole) {
         return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
     };
@@ -184,8 +181,8 @@ std::string sessionSummary(const SessionResult& result) {
                        "last 100 accuracy    {:.1f}% ({} of {})\n"
                        "final speed          {:.2f} ({}%)\n"
                        "windows near target  {} of {} within 10 points of {:.0f}%\n",
-                       total, percent(successes, total), successes, total, percent(recentSuccesses, recentCount),
-                       recentSuccesses, recentCount, result.finalSpeed,
+                       total, percent(successes, total), successes, total,
+                       percent(recentSuccesses, recentCount), recentSuccesses, recentCount, result.finalSpeed,
                        static_cast<long long>(std::lround(result.finalSpeed * 100.0)), nearTarget,
                        result.windows.size(), targetPercent);
 }
@@ -194,8 +191,7 @@ void writeAttemptsCsv(const SessionResult& result, const std::string& path) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream file(temporary, std::ios::binary);
-        if (!file)
-            throw std::runtime_error(fmt::format("cannot write {}: {}", path, std::strerror(errno)));
+        if (!file) throw std::runtime_error(fmt::format("cannot write {}: {}", path, std::strerror(errno)));
         file << "attempt,outcome,speed\n";
         for (std::size_t index = 0; index < result.attempts.size(); ++index)
             file << index + 1 << ',' << (result.attempts[index].success ? "success" : "miss") << ','
@@ -223,8 +219,9 @@ void writePictures(Simulator& simulator, const SessionResult& result, const std:
     simulator.game.setCanvasSize(Vector2{1920, 1080});
     simulator.game.renderFrames(1);
     const halvex::host::Canvas& frame = *simulator.game.lastFrame();
-    const std::string overlayPath = (std::filesystem::path(directory) / "overlay.png").string();
-    const std::string chartPath = (std::filesystem::path(directory) / "speed.png").string();
+    // Forward slashes on every platform, so that the report reads the same everywhere.
+    const std::string overlayPath = (std::filesystem::path(directory) / "overlay.png").generic_string();
+    const std::string chartPath = (std::filesystem::path(directory) / "speed.png").generic_string();
     std::string message;
     if (!simulator.pictures.write(canvasScene(frame.size(), frame.texts()), overlayPath, message))
         throw std::runtime_error(message);
@@ -236,8 +233,8 @@ void writePictures(Simulator& simulator, const SessionResult& result, const std:
 
 } // namespace
 
-int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath, std::ostream& out,
-            std::ostream& err) {
+int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+            std::ostream& out, std::ostream& err) {
     for (const std::string& argument : arguments)
         if (argument == "--help" || argument == "-h") {
             out << playHelp();
@@ -264,8 +261,7 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
             writeAttemptsCsv(result, options.csvPath);
             out << "wrote " << options.csvPath << '\n';
         }
-        if (!options.outDirectory.empty())
-            writePictures(simulator, result, options.outDirectory, out);
+        if (!options.outDirectory.empty()) writePictures(simulator, result, options.outDirectory, out);
     } catch (const std::exception& error) {
         out << std::flush;
         err << "kadenzo-sim play: " << error.what() << std::endl;

@@ -1,9 +1,8 @@
-// Scenes become ImGui draw lists, which ImGui's own OpenGL2 backend draws into an OSMesa buffer in memory.
+// Scenes become ImGui draw lists, which the triangle rasterizer draws into an image in memory.
 #include "offscreen_renderer.h"
 
-#include <GL/gl.h>
-#include <GL/osmesa.h>
-#include <backends/imgui_impl_opengl2.h>
+#include "triangle_rasterizer.h"
+
 #include <imgui.h>
 
 #include <algorithm>
@@ -24,8 +23,8 @@ constexpr float fontHeightPerScale = nativeFontHeight * 8.5f / 7.0f;
 // strokes instead of the smear that magnifying the 13 pixel bitmap gives.
 constexpr float fontBakeHeight = 2.0f * fontHeightPerScale;
 
-// The backend draws with 16-bit indices, and this build of ImGui aborts on a frame of more than 65535
-// vertices; the scene is split over as many frames as it needs, each drawn over the last.
+// Draw lists have 16-bit indices, and this build of ImGui aborts on a frame of more than 65535 vertices; the
+// scene is split over as many frames as it needs, each drawn over the last.
 constexpr int mostVerticesPerFrame = 65535;
 
 // A glyph is a quad, so longer texts could not fit in one frame; they are cut short.
@@ -51,11 +50,9 @@ ImU32 toImGuiColor(const Color& color) {
         ImVec4(color.red / 255.0f, color.green / 255.0f, color.blue / 255.0f, color.alpha / 255.0f));
 }
 
-// The backend blends alpha like colour, which leaves antialiased edges partly transparent on an opaque
-// background; this draw callback, run after the backend's state setup, composites alpha properly.
-void useCompositingBlend(const ImDrawList*, const ImDrawCmd* command) {
-    auto blendFunctionSeparate = *static_cast<PFNGLBLENDFUNCSEPARATEPROC*>(command->UserCallbackData);
-    blendFunctionSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+std::uint8_t toChannel(float value) {
+    if (!(value > 0.0f)) return 0;
+    return value < 255.0f ? static_cast<std::uint8_t>(std::lround(value)) : 255;
 }
 
 // An upper bound of the vertices an item adds; outlines and lines need a few dozen at most.
@@ -68,32 +65,17 @@ int mostVertices(const Item& item) {
 } // namespace
 
 struct OffscreenRenderer::State {
-    OSMesaContext context = nullptr;
     ImGuiContext* imgui = nullptr;
-    bool backendInitialised = false;
-    // OSMesa renders straight into this buffer, bottom row first.
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(4);
-    int bufferWidth = 1, bufferHeight = 1;
-    int maximumSize = 0;
-    PFNGLBLENDFUNCSEPARATEPROC blendFunctionSeparate = nullptr;
+    AlphaTexture font;
 
     State() = default;
     State(const State&) = delete;
     State& operator=(const State&) = delete;
-
-    bool makeCurrent() {
-        return OSMesaMakeCurrent(context, pixels.data(), GL_UNSIGNED_BYTE, bufferWidth, bufferHeight) != 0;
-    }
-
-    // The backend deletes its font texture, so the GL context must still exist and be current then.
     ~State() {
         if (imgui) {
-            if (context) makeCurrent();
             CurrentImGuiContext current(imgui);
-            if (backendInitialised) ImGui_ImplOpenGL2_Shutdown();
             ImGui::DestroyContext(imgui);
         }
-        if (context) OSMesaDestroyContext(context);
     }
 };
 
@@ -141,28 +123,6 @@ void drawItem(ImDrawList& list, const Text& text, const ImVec2& displaySize) {
 
 std::unique_ptr<OffscreenRenderer> OffscreenRenderer::create(std::string& error) {
     auto state = std::make_unique<State>();
-    state->context = OSMesaCreateContextExt(OSMESA_RGBA, 0, 0, 0, nullptr);
-    if (!state->context) {
-        error = "OSMesa could not create an OpenGL context";
-        return nullptr;
-    }
-    if (!state->makeCurrent()) {
-        error = "OSMesa could not make its OpenGL context current";
-        return nullptr;
-    }
-    GLint maximumWidth = 0;
-    GLint maximumHeight = 0;
-    OSMesaGetIntegerv(OSMESA_MAX_WIDTH, &maximumWidth);
-    OSMesaGetIntegerv(OSMESA_MAX_HEIGHT, &maximumHeight);
-    state->maximumSize =
-        std::min({static_cast<int>(maximumWidth), static_cast<int>(maximumHeight), largestSupportedSize});
-    if (state->maximumSize < 1) {
-        error = "OSMesa reports no usable buffer size";
-        return nullptr;
-    }
-    state->blendFunctionSeparate =
-        reinterpret_cast<PFNGLBLENDFUNCSEPARATEPROC>(OSMesaGetProcAddress("glBlendFuncSeparate"));
-
     // CreateContext makes the new context current only when none is; the guard makes that uniform.
     CurrentImGuiContext current(nullptr);
     state->imgui = ImGui::CreateContext();
@@ -179,15 +139,19 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::create(std::string& error)
         error = "ImGui could not load its default font";
         return nullptr;
     }
-    if (!ImGui_ImplOpenGL2_Init()) {
-        error = "ImGui's OpenGL2 backend could not be initialised";
+    unsigned char* texels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsAlpha8(&texels, &width, &height);
+    if (!texels || width < 1 || height < 1) {
+        error = "ImGui could not build its font atlas";
         return nullptr;
     }
-    state->backendInitialised = true;
-    if (!ImGui_ImplOpenGL2_CreateDeviceObjects()) {
-        error = "ImGui's OpenGL2 backend could not create the font texture";
-        return nullptr;
-    }
+    state->font.width = width;
+    state->font.height = height;
+    state->font.alpha.assign(texels,
+                             texels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    io.Fonts->SetTexID(&state->font);
     return std::make_unique<OffscreenRenderer>(Key{}, std::move(state));
 }
 
@@ -196,37 +160,34 @@ OffscreenRenderer::OffscreenRenderer(Key, std::unique_ptr<State> state) : state(
 OffscreenRenderer::~OffscreenRenderer() = default;
 
 int OffscreenRenderer::maximumSize() const {
-    return state->maximumSize;
+    return largestSupportedSize;
 }
 
 Image OffscreenRenderer::render(const Scene& scene) {
-    if (scene.width < 1 || scene.height < 1 || scene.width > state->maximumSize ||
-        scene.height > state->maximumSize)
+    if (scene.width < 1 || scene.height < 1 || scene.width > largestSupportedSize ||
+        scene.height > largestSupportedSize)
         return Image{};
-    std::size_t rowBytes = static_cast<std::size_t>(scene.width) * 4;
-    state->pixels.assign(rowBytes * static_cast<std::size_t>(scene.height), 0);
-    state->bufferWidth = scene.width;
-    state->bufferHeight = scene.height;
-    if (!state->makeCurrent()) return Image{};
+    Image image;
+    image.width = scene.width;
+    image.height = scene.height;
+    const Color& background = scene.background;
+    const std::uint8_t clear[4] = {toChannel(background.red), toChannel(background.green),
+                                   toChannel(background.blue), toChannel(background.alpha)};
+    std::size_t pixelCount = static_cast<std::size_t>(scene.width) * static_cast<std::size_t>(scene.height);
+    image.rgba.resize(pixelCount * 4);
+    for (std::size_t pixel = 0; pixel < pixelCount; ++pixel)
+        std::memcpy(image.rgba.data() + pixel * 4, clear, 4);
 
     CurrentImGuiContext current(state->imgui);
     ImGuiIO& io = ImGui::GetIO();
     ImVec2 displaySize(static_cast<float>(scene.width), static_cast<float>(scene.height));
     io.DisplaySize = displaySize;
-
-    glViewport(0, 0, scene.width, scene.height);
-    const Color& background = scene.background;
-    glClearColor(background.red / 255.0f, background.green / 255.0f, background.blue / 255.0f,
-                 background.alpha / 255.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    io.DeltaTime = 1.0f / 60.0f;
 
     std::size_t next = 0;
     do {
-        ImGui_ImplOpenGL2_NewFrame();
         ImGui::NewFrame();
         ImDrawList& list = *ImGui::GetBackgroundDrawList();
-        if (state->blendFunctionSeparate)
-            list.AddCallback(useCompositingBlend, &state->blendFunctionSeparate);
         for (; next < scene.items.size(); ++next) {
             const Item& item = scene.items[next];
             if (list.VtxBuffer.Size > 0 && list.VtxBuffer.Size + mostVertices(item) > mostVerticesPerFrame)
@@ -234,20 +195,8 @@ Image OffscreenRenderer::render(const Scene& scene) {
             std::visit([&](const auto& shape) { drawItem(list, shape, displaySize); }, item);
         }
         ImGui::Render();
-        ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+        rasterize(*ImGui::GetDrawData(), state->font, image);
     } while (next < scene.items.size());
-    glFinish();
-
-    Image image;
-    image.width = scene.width;
-    image.height = scene.height;
-    image.rgba.resize(state->pixels.size());
-    for (int row = 0; row < scene.height; ++row) {
-        const std::uint8_t* source = state->pixels.data() + rowBytes * static_cast<std::size_t>(row);
-        std::uint8_t* target =
-            image.rgba.data() + rowBytes * static_cast<std::size_t>(scene.height - 1 - row);
-        std::memcpy(target, source, rowBytes);
-    }
     return image;
 }
 

@@ -1,5 +1,5 @@
-// Renders scenes without a display: Dear ImGui's OpenGL2 backend drawing on Mesa's software renderer
-// (OSMesa).
+// Renders scenes without a display or graphics card: Dear ImGui builds the triangles, which are drawn in
+// memory, so that the same scene gives the same pixels on every platform.
 #pragma once
 
 #include "scene.h"
@@ -15,7 +15,7 @@ class OffscreenRenderer {
     };
 
 public:
-    // Null, with the cause in error, when no OpenGL context can be made or the font cannot be set up.
+    // Null, with the cause in error, when the font cannot be set up.
     static std::unique_ptr<OffscreenRenderer> create(std::string& error);
 
     // Only create() can construct, through its private key.

@@ -14,6 +14,11 @@
 #include <system_error>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#endif
+
 namespace kadenzo::render {
 
 namespace {
@@ -71,12 +76,19 @@ void writeToFile(void* context, void* data, int size) {
     }
 }
 
+// Binary, created exclusively, and not inherited by programs this one starts.
+#ifdef _WIN32
+constexpr int temporaryFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_BINARY | O_NOINHERIT;
+#else
+constexpr int temporaryFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+#endif
+
 // A name beside the target that no other writer uses: the process id and a count, created exclusively.
 int createTemporaryFile(const std::string& path, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        int descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int descriptor = ::open(temporaryPath.c_str(), temporaryFileFlags, 0666);
         if (descriptor >= 0 || errno != EEXIST) return descriptor;
     }
     errno = EEXIST;
@@ -121,8 +133,11 @@ bool writePng(const std::string& path, const Image& image, std::string& error) {
         error = prefix + describeError(closeError);
         return false;
     }
-    if (std::rename(file.name().c_str(), path.c_str()) != 0) {
-        error = prefix + describeError(errno);
+    // std::filesystem::rename replaces an existing picture on Windows too, where std::rename refuses.
+    std::error_code renameError;
+    std::filesystem::rename(file.name(), path, renameError);
+    if (renameError) {
+        error = prefix + renameError.message();
         return false;
     }
     file.keep();

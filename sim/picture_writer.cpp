@@ -1,4 +1,4 @@
-// Pictures rendered headless: Dear ImGui's OpenGL backend on Mesa's software renderer.
+// Pictures rendered headless by the in-memory renderer and written as PNG.
 #include "pictures.h"
 
 #include "render/offscreen_renderer.h"
