@@ -136,6 +136,21 @@ TEST_F(RendererTest, TranslucentItemsBlendButTheImageStaysOpaque) {
     EXPECT_TRUE(isNear(pixelAt(image, 5, 5), Pixel{128, 128, 128, 255}, 3));
 }
 
+// A rectangle is two triangles. Here its edges and its diagonal run through pixel centres: each such pixel
+// is blended once, by one triangle, and a pixel on the right or bottom edge belongs to the neighbour.
+TEST_F(RendererTest, TranslucentShapesCoverEveryPixelExactlyOnce) {
+    Color halfWhite{255.0f, 255.0f, 255.0f, 128.0f};
+    Image image = renderItems(20, 20, {Rectangle{2.5f, 2.5f, 12.5f, 12.5f, halfWhite, true}},
+                              Color{0.0f, 0.0f, 0.0f, 255.0f});
+    const Pixel inside = pixelAt(image, 2, 2);
+    EXPECT_TRUE(isNear(inside, Pixel{128, 128, 128, 255}, 3));
+    for (int y = 2; y < 12; ++y)
+        for (int x = 2; x < 12; ++x)
+            EXPECT_EQ(pixelAt(image, x, y), inside) << "at " << x << ", " << y;
+    EXPECT_EQ(pixelAt(image, 12, 5), (Pixel{0, 0, 0, 255}));
+    EXPECT_EQ(pixelAt(image, 5, 12), (Pixel{0, 0, 0, 255}));
+}
+
 // A scene with more shapes than one ImGui frame can index still comes out whole.
 TEST_F(RendererTest, SceneLargerThanOneFrameOfVerticesIsDrawnCompletely) {
     std::vector<Item> items;
