@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# The whole test suite: the Linux build and the same tests with sanitizers. Stops at the first
-# failing stage. The Windows cross build is not part of it yet.
+# The whole test suite: the Linux build, the same tests with sanitizers, and the Windows cross build
+# with its console scripts under Wine and its DLL checks. Stops at the first failing stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+bash scripts/fetch-imgui-source.sh
 
-for preset in default asan; do
+for preset in default asan windows; do
   echo "==== $preset: configure and build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
+  if [ "$preset" = windows ]; then
+    bash scripts/wine-run.sh --prepare
+  fi
   echo "==== $preset: test"
   ctest --preset "$preset"
 done
