@@ -1,7 +1,7 @@
 # Third-party libraries, all from Debian packages: {fmt} header-only, Dear ImGui static.
 #   kadenzo::fmt    {fmt} used header-only, so no module needs libfmt at run time
 #   kadenzo::imgui  Dear ImGui core (and on Linux its backends), linked statically into each module
-#   kadenzo::stb    stb's image writer (and on Linux its reader), for the simulator's pictures
+#   kadenzo::stb    stb's image writer (pictures) and reader (tests)
 
 add_library(kadenzo_fmt INTERFACE)
 add_library(kadenzo::fmt ALIAS kadenzo_fmt)
@@ -15,9 +15,10 @@ if(WIN32)
     file(CREATE_LINK /usr/include/stb ${third_party_include_dir}/stb SYMBOLIC)
     target_include_directories(kadenzo_fmt SYSTEM INTERFACE ${third_party_include_dir})
 
-    # Debian ships stb as headers plus a Linux library; here the writer is compiled from its header.
-    add_library(kadenzo_stb STATIC ${CMAKE_CURRENT_LIST_DIR}/stb_image_write_implementation.cpp)
-    target_compile_definitions(kadenzo_stb PRIVATE STB_IMAGE_WRITE_IMPLEMENTATION)
+    # Debian ships stb as headers plus a Linux library; here the writer and reader are compiled from
+    # their headers.
+    add_library(kadenzo_stb STATIC ${CMAKE_CURRENT_LIST_DIR}/stb_implementation.cpp)
+    target_compile_definitions(kadenzo_stb PRIVATE STB_IMAGE_IMPLEMENTATION STB_IMAGE_WRITE_IMPLEMENTATION)
     target_compile_options(kadenzo_stb PRIVATE -w)
     target_include_directories(kadenzo_stb SYSTEM PUBLIC ${third_party_include_dir})
 
