@@ -9,11 +9,12 @@ bash scripts/fetch-imgui-source.sh
 
 for preset in default asan windows; do
   echo "==== $preset: configure and build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
   if [ "$preset" = windows ]; then
+    # The build already runs the test programs under Wine to list their tests.
     bash scripts/wine-run.sh --prepare
   fi
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
   echo "==== $preset: test"
   ctest --preset "$preset"
 done
