@@ -11,9 +11,5 @@ foreach(dll IN LISTS mingw_runtime_dlls)
     endif()
 endforeach()
 
-# Copies the runtime DLLs into TARGET's output folder after it is built.
-function(kadenzo_copy_mingw_runtime target)
-    add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${mingw_runtime_dlls} $<TARGET_FILE_DIR:${target}>
-        VERBATIM)
-endfunction()
+# Into the one output folder every program and module is built in, once per configure.
+file(COPY ${mingw_runtime_dlls} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})

@@ -32,15 +32,6 @@ void requireModuleFile(const std::string& path) {
 
 namespace {
 
-std::wstring widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
 std::string systemErrorText(DWORD code) {
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -59,7 +50,7 @@ DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
     requireModuleFile(path);
     // An absolute path loads exactly that file, and lets its own DLLs be found beside it first.
     std::error_code ignored;
-    const std::wstring openPath = std::filesystem::absolute(widen(path), ignored).wstring();
+    const std::wstring openPath = std::filesystem::absolute(std::filesystem::u8path(path), ignored).wstring();
     handle = LoadLibraryExW(openPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!handle)
         throw std::runtime_error("cannot load module " + path + ": " + systemErrorText(GetLastError()));
@@ -76,15 +67,9 @@ void* DynamicLibrary::symbol(const char* name) const {
 std::string executableDirectory() {
     std::vector<wchar_t> buffer(32768);
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    std::wstring path(buffer.data(), length);
-    const std::size_t slash = path.find_last_of(L"\\/");
-    path = slash == std::wstring::npos ? L"." : path.substr(0, slash);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), narrow.data(), size, nullptr,
-                        nullptr);
-    return narrow;
+    const std::filesystem::path directory =
+        std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
+    return directory.empty() ? "." : directory.u8string();
 }
 
 const char* pluginModuleFileName() {

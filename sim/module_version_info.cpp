@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #endif
 
 namespace kadenzo::sim {
@@ -12,24 +13,16 @@ namespace kadenzo::sim {
 
 namespace {
 
-std::wstring widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length - 1 : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
-    return wide;
-}
-
+// Resource strings are UTF-16; the console prints UTF-8. The library's path conversion does exactly that.
 std::string narrow(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), length, nullptr, nullptr);
-    return result;
+    return std::filesystem::path(text).u8string();
 }
 
 } // namespace
 
-bool readVersionStrings(const std::string& modulePath, std::vector<VersionString>& strings, std::string& error) {
-    const std::wstring path = widen(modulePath);
+bool readVersionStrings(const std::string& modulePath, std::vector<VersionString>& strings,
+                        std::string& error) {
+    const std::wstring path = std::filesystem::u8path(modulePath).wstring();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) {

@@ -8,15 +8,19 @@
 #include <string>
 #include <vector>
 
+namespace kadenzo::render {
+class OffscreenRenderer;
+}
+
 namespace kadenzo::sim {
 
 // The canvas texts at their positions, colours and scales on a plain dark background.
 render::Scene canvasScene(Vector2 size, const std::vector<halvex::host::CanvasText>& texts);
 
 struct WindowResult {
-    int successes = 0;         // of ten
-    float speedDuring = 1.0f;  // game speed while the window's attempts were taken
-    float speedAfter = 1.0f;   // game speed once the window had closed
+    int successes = 0;        // of ten
+    float speedDuring = 1.0f; // game speed while the window's attempts were taken
+    float speedAfter = 1.0f;  // game speed once the window had closed
 };
 
 // Game speed and window accuracy over a session, with the target accuracy marked.
@@ -24,7 +28,7 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
 
 // Renders scenes to PNG files. The renderer is set up on first use.
 class PictureWriter {
-  public:
+public:
     PictureWriter();
     ~PictureWriter();
     PictureWriter(const PictureWriter&) = delete;
@@ -33,9 +37,8 @@ class PictureWriter {
     // False with a message naming the file and the cause when the picture cannot be written.
     bool write(const render::Scene& scene, const std::string& path, std::string& error);
 
-  private:
-    struct Renderer;
-    std::unique_ptr<Renderer> renderer;
+private:
+    std::unique_ptr<render::OffscreenRenderer> renderer;
 };
 
 } // namespace kadenzo::sim
