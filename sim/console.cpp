@@ -5,7 +5,6 @@
 
 #include <fmt/format.h>
 
-#include <charconv>
 #include <istream>
 #include <ostream>
 
@@ -15,7 +14,9 @@ namespace kadenzo::sim {
 
 namespace {
 
-bool isBlank(char character) { return character == ' ' || character == '\t' || character == '\r'; }
+bool isBlank(char character) {
+    return character == ' ' || character == '\t' || character == '\r';
+}
 
 // The line without its comment, and without blanks at either end.
 std::string stripComment(const std::string& line) {
@@ -57,8 +58,7 @@ std::vector<std::string> splitWords(const std::string& line) {
                 word += text[index];
             ++index;
         }
-        if (quoted)
-            throw ConsoleError("unterminated quote");
+        if (quoted) throw ConsoleError("unterminated quote");
         words.push_back(word);
     }
     return words;
@@ -71,30 +71,26 @@ namespace {
 void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
                      const char* usage) {
     const std::size_t arguments = words.size() - 1;
-    if (arguments < least || arguments > most)
-        throw ConsoleError(fmt::format("usage: {}", usage));
+    if (arguments < least || arguments > most) throw ConsoleError(fmt::format("usage: {}", usage));
 }
 
 bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
     expectArguments(words, 1, 1, usage);
-    if (words[1] == "on")
-        return true;
-    if (words[1] == "off")
-        return false;
+    if (words[1] == "on") return true;
+    if (words[1] == "off") return false;
     throw ConsoleError(fmt::format("expected on or off, not \"{}\" (usage: {})", words[1], usage));
 }
 
 int parseWholeNumber(const std::string& text, int least, const char* what) {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < least)
-        throw ConsoleError(fmt::format("{} must be a whole number of at least {}, not \"{}\"", what, least, text));
-    return value;
+    const std::optional<int> value = parseWholeNumberAtLeast(text, least);
+    if (!value)
+        throw ConsoleError(
+            fmt::format("{} must be a whole number of at least {}, not \"{}\"", what, least, text));
+    return *value;
 }
 
 std::string describeRange(const halvex::host::VariableRange& range) {
-    if (!range.hasMin && !range.hasMax)
-        return "none";
+    if (!range.hasMin && !range.hasMax) return "none";
     const std::string min = range.hasMin ? fmt::format("{}", range.min) : "";
     const std::string max = range.hasMax ? fmt::format("{}", range.max) : "";
     return min + ".." + max;
@@ -108,8 +104,7 @@ Console::Console(Simulator& simulator, std::ostream& out) : simulator(simulator)
 
 void Console::execute(const std::string& line) {
     const std::vector<std::string> words = splitWords(line);
-    if (words.empty())
-        return;
+    if (words.empty()) return;
     const std::string& command = words[0];
     if (command == "help")
         out << consoleHelp();
@@ -143,13 +138,13 @@ void Console::execute(const std::string& line) {
 void Console::setOrShowVariable(const std::vector<std::string>& words) {
     halvex::host::ConsoleVariable* variable = simulator.host.variables().find(words[0]);
     if (!variable)
-        throw ConsoleError(fmt::format("unknown command or variable \"{}\" (try \"help\" or \"cvars\")", words[0]));
+        throw ConsoleError(
+            fmt::format("unknown command or variable \"{}\" (try \"help\" or \"cvars\")", words[0]));
     if (words.size() == 1) {
         out << variable->name() << " = " << variable->text() << '\n';
         return;
     }
-    if (words.size() > 2)
-        throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
+    if (words.size() > 2) throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
     if (!variable->setText(words[1]))
         throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", words[1], words[0]));
 }
@@ -157,22 +152,20 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
 void Console::listVariables() {
     for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
         out << fmt::format("{} = {}  default \"{}\"  range {}  \"{}\"\n", variable->name(), variable->text(),
-                           variable->defaultText(), describeRange(variable->range()), variable->description());
+                           variable->defaultText(), describeRange(variable->range()),
+                           variable->description());
 }
 
 void Console::pluginCommand(const std::vector<std::string>& words) {
     const char* usage = "plugin load [PATH] | plugin unload";
-    if (words.size() < 2)
-        throw ConsoleError(fmt::format("usage: {}", usage));
+    if (words.size() < 2) throw ConsoleError(fmt::format("usage: {}", usage));
     if (words[1] == "load") {
         expectArguments(words, 1, 2, usage);
-        if (simulator.plugin)
-            throw ConsoleError("a plugin is already loaded; unload it first");
+        if (simulator.plugin) throw ConsoleError("a plugin is already loaded; unload it first");
         loadPlugin(simulator, words.size() == 3 ? words[2] : simulator.defaultPluginPath);
     } else if (words[1] == "unload") {
         expectArguments(words, 1, 1, usage);
-        if (!simulator.plugin)
-            throw ConsoleError("no plugin is loaded");
+        if (!simulator.plugin) throw ConsoleError("no plugin is loaded");
         simulator.plugin.reset();
     } else {
         throw ConsoleError(fmt::format("unknown plugin command \"{}\" (usage: {})", words[1], usage));
@@ -180,8 +173,7 @@ void Console::pluginCommand(const std::vector<std::string>& words) {
 }
 
 void Console::inspect() {
-    if (!simulator.plugin)
-        throw ConsoleError("no plugin is loaded");
+    if (!simulator.plugin) throw ConsoleError("no plugin is loaded");
     const halvex::PluginRecord& record = simulator.plugin->record();
     out << "apiVersion " << record.apiVersion << '\n'
         << "fileName " << record.fileName << '\n'
@@ -207,13 +199,13 @@ void Console::trainingCommand(const std::vector<std::string>& words) {
 void Console::eventCommand(const std::string& line) {
     const std::string text = stripComment(line);
     const std::size_t nameStart = text.find_first_not_of(" \t", 5);
-    if (nameStart == std::string::npos)
-        throw ConsoleError("usage: event FUNCTION NAME");
+    if (nameStart == std::string::npos) throw ConsoleError("usage: event FUNCTION NAME");
     simulator.game.fire(text.substr(nameStart));
 }
 
 void Console::attemptsCommand(const std::vector<std::string>& words) {
-    expectArguments(words, 1, 1, "attempts CODES (G goal, T touch, X explosion, N nothing, E explosion and goal)");
+    expectArguments(words, 1, 1,
+                    "attempts CODES (G goal, T touch, X explosion, N nothing, E explosion and goal)");
     const std::string& codes = words[1];
     if (const auto position = firstInvalidAttemptCode(codes))
         throw ConsoleError(fmt::format("attempt code '{}' at position {} is not one of G, T, X, N, E",
@@ -240,8 +232,7 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0)
         throw ConsoleError(fmt::format("screenshot writes PNG files; \"{}\" does not end in .png", path));
     const halvex::host::Canvas* frame = simulator.game.lastFrame();
-    if (!frame)
-        throw ConsoleError("no frame has been rendered yet (use \"frame\" first)");
+    if (!frame) throw ConsoleError("no frame has been rendered yet (use \"frame\" first)");
     std::string error;
     if (!simulator.pictures.write(canvasScene(frame->size(), frame->texts()), path, error))
         throw ConsoleError(error);
@@ -261,8 +252,7 @@ int runConsole(Console& console, std::istream& in, const std::string& sourceName
                std::ostream& out, std::ostream& err) {
     std::string line;
     int lineNumber = 0;
-    if (interactive)
-        out << "> " << std::flush;
+    if (interactive) out << "> " << std::flush;
     while (std::getline(in, line)) {
         ++lineNumber;
         try {
@@ -275,8 +265,7 @@ int runConsole(Console& console, std::istream& in, const std::string& sourceName
             }
             err << "error: " << error.what() << std::endl;
         }
-        if (interactive)
-            out << "> " << std::flush;
+        if (interactive) out << "> " << std::flush;
     }
     return 0;
 }

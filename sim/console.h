@@ -8,8 +8,10 @@
 
 #include "host_state.h"
 
+#include <charconv>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,7 +20,7 @@ namespace kadenzo::sim {
 
 // A command that cannot be carried out; the message says why.
 class ConsoleError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -34,14 +36,25 @@ struct Simulator {
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
 
+// TEXT as a whole number of at least LEAST; nothing when it is another number, has other characters, or
+// does not fit in Integer.
+template <typename Integer>
+std::optional<Integer> parseWholeNumberAtLeast(const std::string& text, Integer least) {
+    Integer value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < least)
+        return std::nullopt;
+    return value;
+}
+
 class Console {
-  public:
+public:
     Console(Simulator& simulator, std::ostream& out);
 
     // Runs one line. Throws ConsoleError for bad input; blank and comment lines do nothing.
     void execute(const std::string& line);
 
-  private:
+private:
     void setOrShowVariable(const std::vector<std::string>& words);
     void listVariables();
     void pluginCommand(const std::vector<std::string>& words);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -22,11 +21,9 @@ namespace {
 
 template <typename Integer>
 Integer parseInteger(const std::string& option, const std::string& text, Integer least, const char* what) {
-    Integer value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < least)
-        throw ConsoleError(fmt::format("{} needs {}, not \"{}\"", option, what, text));
-    return value;
+    const std::optional<Integer> value = parseWholeNumberAtLeast(text, least);
+    if (!value) throw ConsoleError(fmt::format("{} needs {}, not \"{}\"", option, what, text));
+    return *value;
 }
 
 double parseReal(const std::string& option, const std::string& text, double above, double atMost) {
