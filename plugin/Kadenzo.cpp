@@ -47,20 +47,20 @@ std::shared_ptr<Kadenzo> makePluginOnZeroedStorage() {
 } // namespace
 
 std::uintptr_t getPlugin() {
-    if (!pluginInstance)
-        pluginInstance = makePluginOnZeroedStorage();
+    if (!pluginInstance) pluginInstance = makePluginOnZeroedStorage();
     return reinterpret_cast<std::uintptr_t>(&pluginInstance);
 }
 
 void deleteMe() {
-    if (!pluginInstance)
-        return;
+    if (!pluginInstance) return;
     // Empty the module's handle before anything is destroyed, so nothing can reach a dying object.
     const std::shared_ptr<Kadenzo> last = std::move(pluginInstance);
     pluginInstance.reset();
 }
 
-Kadenzo::Kadenzo() { menuTitle = pluginClassName; }
+Kadenzo::Kadenzo() {
+    menuTitle = pluginClassName;
+}
 
 // menuTitle, then the cells in reverse order, then the base handles: the reverse of construction.
 Kadenzo::~Kadenzo() = default;

@@ -17,7 +17,7 @@ inline constexpr const char* pluginClassName = "Kadenzo";
 class Kadenzo final : public Halvex::Plugin::HalvexPlugin,
                       public Halvex::Plugin::PluginSettingsWindow,
                       public Halvex::Plugin::PluginWindow {
-  public:
+public:
     Kadenzo();
     ~Kadenzo() override;
     Kadenzo(const Kadenzo&) = delete;
@@ -78,7 +78,7 @@ class Kadenzo final : public Halvex::Plugin::HalvexPlugin,
     bool isWindowOpen = false;
     std::string menuTitle;
 
-  private:
+private:
     void onLoad() override;
     void loadTrainingPack();
 };

@@ -9,22 +9,19 @@ void Kadenzo::onLoad() {
     registerSettingsVariables(*this);
     gameWrapper->HookEventWithCaller<ActorWrapper>(game_function::loadRound,
                                                    [this](ActorWrapper, void*, std::string) {
-                                                       if (!*slowMoEnabled)
-                                                           return;
+                                                       if (!*slowMoEnabled) return;
                                                        loadTrainingPack();
                                                    });
     gameWrapper->HookEventWithCaller<ActorWrapper>(game_function::editorDestroyed,
                                                    [this](ActorWrapper, void*, std::string) {
-                                                       if (!*slowMoEnabled || !trainingLoaded)
-                                                           return;
+                                                       if (!*slowMoEnabled || !trainingLoaded) return;
                                                        // Through the virtual slot, as the host would.
                                                        static_cast<HalvexPlugin*>(this)->onUnload();
                                                    });
 }
 
 void Kadenzo::onUnload() {
-    if (!trainingLoaded)
-        return;
+    if (!trainingLoaded) return;
     // Cleared first: a host call below must find the run already over.
     trainingLoaded = false;
     gameWrapper->UnhookEvent(game_function::roundChanged);

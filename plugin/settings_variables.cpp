@@ -29,8 +29,9 @@ constexpr SettingDefinition ranged(const char* name, const char* defaultText, co
 template <typename Value>
 void registerAndBind(CVarManagerWrapper& console, const SettingDefinition& setting,
                      const std::shared_ptr<Value>& cell) {
-    const CVarWrapper variable = console.registerCvar(setting.name, setting.defaultText, setting.description, true,
-                                                      setting.hasMin, setting.min, setting.hasMax, setting.max, true);
+    const CVarWrapper variable =
+        console.registerCvar(setting.name, setting.defaultText, setting.description, true, setting.hasMin,
+                             setting.min, setting.hasMax, setting.max, true);
     variable.bindTo(cell);
 }
 
@@ -38,14 +39,15 @@ void registerAndBind(CVarManagerWrapper& console, const SettingDefinition& setti
 
 void registerSettingsVariables(Kadenzo& plugin) {
     CVarManagerWrapper& console = *plugin.cvarManager;
-    registerAndBind(console, noRange("slowMoEnabled", "0", "Enable slow motion plugin"), plugin.slowMoEnabled);
+    registerAndBind(console, noRange("slowMoEnabled", "0", "Enable slow motion plugin"),
+                    plugin.slowMoEnabled);
     registerAndBind(console, noRange("onTouchEnabled", "0", "Count touching the ball as success"),
                     plugin.onTouchEnabled);
     registerAndBind(console, ranged("idealAccuracy", "0.7", "Accuracy value to aim for ", 0.0f, 1.0f),
                     plugin.idealAccuracy);
-    registerAndBind(console,
-                    ranged("slowMoSpeedIncrement", "0.05", "Speed increase/decrease increment.", 0.001f, 0.999f),
-                    plugin.slowMoSpeedIncrement);
+    registerAndBind(
+        console, ranged("slowMoSpeedIncrement", "0.05", "Speed increase/decrease increment.", 0.001f, 0.999f),
+        plugin.slowMoSpeedIncrement);
     registerAndBind(console, ranged("slowMoMaxSpeed", "150", "Maximum speed limit.", 5.0f, 200.0f),
                     plugin.slowMoMaxSpeed);
     registerAndBind(console, ranged("slowMoMinSpeed", "50", "Minimum speed limit", 5.0f, 200.0f),
@@ -54,8 +56,10 @@ void registerSettingsVariables(Kadenzo& plugin) {
     registerAndBind(console, noRange("showGameSpeed", "1", "Show game speed"), plugin.showGameSpeed);
     registerAndBind(console, noRange("showPrevAccu", "1", "Show previous accuracy"), plugin.showPrevAccu);
     registerAndBind(console, noRange("showCurrStreak", "1", "Show curr streak"), plugin.showCurrStreak);
-    registerAndBind(console, noRange("showTotalCount", "1", "Show show total shots count"), plugin.showTotalCount);
-    registerAndBind(console, noRange("showtotalAccu", "1", "Show show total accuracy "), plugin.showtotalAccu);
+    registerAndBind(console, noRange("showTotalCount", "1", "Show show total shots count"),
+                    plugin.showTotalCount);
+    registerAndBind(console, noRange("showtotalAccu", "1", "Show show total accuracy "),
+                    plugin.showtotalAccu);
     registerAndBind(console, noRange("showLastShotsAccu", "1", "Show show last 100 shots accuracy "),
                     plugin.showLastShotsAccu);
 }

@@ -13,23 +13,20 @@ bool passesCommonGuard(Kadenzo& plugin) {
 }
 
 void onCarHitBall(Kadenzo& plugin) {
-    if (!passesCommonGuard(plugin) || !*plugin.onTouchEnabled)
-        return;
+    if (!passesCommonGuard(plugin) || !*plugin.onTouchEnabled) return;
     plugin.shotSucceeded = true;
     plugin.shotFailed = false;
 }
 
 // An explosion after a goal or a counted touch changes nothing.
 void onBallExploded(Kadenzo& plugin) {
-    if (!passesCommonGuard(plugin) || plugin.shotSucceeded)
-        return;
+    if (!passesCommonGuard(plugin) || plugin.shotSucceeded) return;
     plugin.shotFailed = true;
 }
 
 // A goal counts even after an explosion.
 void onGoalScored(Kadenzo& plugin) {
-    if (!passesCommonGuard(plugin))
-        return;
+    if (!passesCommonGuard(plugin)) return;
     plugin.shotFailed = false;
     plugin.shotSucceeded = true;
 }
@@ -42,8 +39,7 @@ void markOutcome(LinearColor& marker, bool success) {
 
 // The restart that ends an attempt counts it; the first one after arming only starts the run.
 void onControllerRestart(Kadenzo& plugin) {
-    if (!passesCommonGuard(plugin))
-        return;
+    if (!passesCommonGuard(plugin)) return;
     if (plugin.skipNextRestart) {
         plugin.skipNextRestart = false;
         return;
@@ -76,8 +72,7 @@ void onRoundChanged(ActorWrapper caller) {
 } // namespace
 
 void Kadenzo::loadTrainingPack() {
-    if (trainingLoaded)
-        return;
+    if (trainingLoaded) return;
     trainingLoaded = true;
     skipNextRestart = true;
     resetStatusColors();
@@ -92,10 +87,13 @@ void Kadenzo::loadTrainingPack() {
     gameWrapper->HookEvent(game_function::carHitBall, [this](std::string) { onCarHitBall(*this); });
     gameWrapper->HookEvent(game_function::ballExploded, [this](std::string) { onBallExploded(*this); });
     gameWrapper->HookEvent(game_function::goalScored, [this](std::string) { onGoalScored(*this); });
-    gameWrapper->HookEventPost(game_function::controllerRestart, [this](std::string) { onControllerRestart(*this); });
+    gameWrapper->HookEventPost(game_function::controllerRestart,
+                               [this](std::string) { onControllerRestart(*this); });
 }
 
-void Kadenzo::resetStatusColors() { statusColors.fill(markerNotTaken); }
+void Kadenzo::resetStatusColors() {
+    statusColors.fill(markerNotTaken);
+}
 
 int Kadenzo::countLastShotsSuccesses() const {
     int successes = 0;

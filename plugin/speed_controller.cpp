@@ -11,22 +11,17 @@ constexpr int windowLength = 10;
 
 int speedStepMultiplier(double accuracyDifference) {
     const double d = accuracyDifference;
-    if (d < -0.3)
-        return -2;
-    if (d > -0.3 && d < -0.05)
-        return -1;
-    if (d > 0.05 && d < 0.3)
-        return 1;
-    if (d > 0.3)
-        return 2;
+    if (d < -0.3) return -2;
+    if (d > -0.3 && d < -0.05) return -1;
+    if (d > 0.05 && d < 0.3) return 1;
+    if (d > 0.3) return 2;
     return 0;
 }
 
 void Kadenzo::adjustGameSpeed() {
     const CVarWrapper speedVariable = moduleCvarManager->getCvar(gameSpeedVariable);
     const float speed = speedVariable.getFloatValue();
-    if (windowShots != windowLength)
-        return;
+    if (windowShots != windowLength) return;
     resetStatusColors();
     const float accuracy = static_cast<float>(windowSuccesses) / 10.0f;
     const double difference = static_cast<double>(accuracy - *idealAccuracy);

@@ -7,7 +7,7 @@
 namespace kadenzo::sim {
 
 class DynamicLibrary {
-  public:
+public:
     // Throws std::runtime_error naming the path and the system's reason when the module can't be loaded.
     explicit DynamicLibrary(const std::string& path);
     ~DynamicLibrary();
@@ -18,7 +18,7 @@ class DynamicLibrary {
     void* symbol(const char* name) const;
     const std::string& path() const { return modulePath; }
 
-  private:
+private:
     std::string modulePath;
     void* handle = nullptr;
 };

@@ -27,15 +27,13 @@ bool isTrainingEditorFunction(const std::string& functionName) {
 
 const char* gameFunctionOfShorthand(const std::string& word) {
     for (const Shorthand& shorthand : shorthands)
-        if (word == shorthand.word)
-            return shorthand.functionName;
+        if (word == shorthand.word) return shorthand.functionName;
     return nullptr;
 }
 
 std::optional<std::size_t> firstInvalidAttemptCode(const std::string& codes) {
     const std::size_t position = codes.find_first_not_of("GTXNE");
-    if (position == std::string::npos)
-        return std::nullopt;
+    if (position == std::string::npos) return std::nullopt;
     return position;
 }
 

@@ -20,7 +20,7 @@ const char* gameFunctionOfShorthand(const std::string& word);
 std::optional<std::size_t> firstInvalidAttemptCode(const std::string& codes);
 
 class GameSimulation {
-  public:
+public:
     explicit GameSimulation(halvex::host::HostState& host);
 
     bool inCustomTraining() const { return host.inCustomTraining(); }
@@ -40,7 +40,7 @@ class GameSimulation {
     void renderFrames(int count);
     const halvex::host::Canvas* lastFrame() const { return frame.get(); }
 
-  private:
+private:
     halvex::host::HostState& host;
     // Stands in for the training editor's game object: only its address is handed out.
     int trainingEditor = 0;

@@ -44,8 +44,7 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         if (argument == "--plugin") {
-            if (index + 1 >= arguments.size())
-                return usageError("--plugin needs a path");
+            if (index + 1 >= arguments.size()) return usageError("--plugin needs a path");
             options.pluginPath = arguments[++index];
         } else if (argument == "--trace") {
             options.trace = true;
@@ -62,8 +61,7 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
     if (!fromStandardInput) {
         script.open(options.scriptPath);
-        if (!script)
-            return usageError("cannot open script " + options.scriptPath);
+        if (!script) return usageError("cannot open script " + options.scriptPath);
     }
 
     Simulator simulator;
@@ -77,9 +75,10 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         return 2;
     }
     Console console(simulator, std::cout);
-    const int status = fromStandardInput
-                           ? runConsole(console, std::cin, "<stdin>", standardInputIsTerminal(), std::cout, std::cerr)
-                           : runConsole(console, script, options.scriptPath, false, std::cout, std::cerr);
+    const int status =
+        fromStandardInput
+            ? runConsole(console, std::cin, "<stdin>", standardInputIsTerminal(), std::cout, std::cerr)
+            : runConsole(console, script, options.scriptPath, false, std::cout, std::cerr);
     std::cout << std::flush;
     return status;
 }

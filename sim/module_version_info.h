@@ -13,6 +13,7 @@ struct VersionString {
 
 // FileVersion, ProductVersion, InternalName and OriginalFilename of each translation the module has.
 // False with a reason when the module has none, or on platforms without version resources.
-bool readVersionStrings(const std::string& modulePath, std::vector<VersionString>& strings, std::string& error);
+bool readVersionStrings(const std::string& modulePath, std::vector<VersionString>& strings,
+                        std::string& error);
 
 } // namespace kadenzo::sim

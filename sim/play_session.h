@@ -52,7 +52,7 @@ std::string sessionSummary(const SessionResult& result);
 void writeAttemptsCsv(const SessionResult& result, const std::string& path);
 
 // The command as a whole: returns the process's exit status.
-int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath, std::ostream& out,
-            std::ostream& err);
+int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+            std::ostream& out, std::ostream& err);
 
 } // namespace kadenzo::sim

@@ -4,11 +4,12 @@
 
 namespace kadenzo::sim {
 
-PlayerModel::PlayerModel(PlayerParameters parameters, std::uint64_t seed) : parameters(parameters), random(seed) {}
+PlayerModel::PlayerModel(PlayerParameters parameters, std::uint64_t seed)
+    : parameters(parameters), random(seed) {}
 
 double PlayerModel::successChance(float gameSpeed) const {
-    return parameters.peak / (1.0 + std::exp((static_cast<double>(gameSpeed) - parameters.comfortSpeed) /
-                                             parameters.spread));
+    return parameters.peak /
+           (1.0 + std::exp((static_cast<double>(gameSpeed) - parameters.comfortSpeed) / parameters.spread));
 }
 
 bool PlayerModel::attempt(float gameSpeed) {

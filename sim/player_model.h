@@ -16,14 +16,14 @@ struct PlayerParameters {
 };
 
 class PlayerModel {
-  public:
+public:
     PlayerModel(PlayerParameters parameters, std::uint64_t seed);
 
     double successChance(float gameSpeed) const;
     // Draws one attempt's outcome at the given speed.
     bool attempt(float gameSpeed);
 
-  private:
+private:
     PlayerParameters parameters;
     std::mt19937_64 random;
 };

@@ -4,7 +4,8 @@
 
 namespace kadenzo::sim {
 
-LoadedPlugin::LoadedPlugin(halvex::host::HostState& host, const std::string& path) : host(host), library(path) {
+LoadedPlugin::LoadedPlugin(halvex::host::HostState& host, const std::string& path)
+    : host(host), library(path) {
     pluginRecord = static_cast<const halvex::PluginRecord*>(library.symbol("exports"));
     if (!pluginRecord)
         throw std::runtime_error(path + " is not a plugin module: it has no \"exports\" record");
@@ -20,8 +21,7 @@ LoadedPlugin::LoadedPlugin(halvex::host::HostState& host, const std::string& pat
     } catch (const std::exception& failure) {
         throw std::runtime_error(path + ": getPlugin failed: " + failure.what());
     }
-    if (!pluginObject)
-        throw std::runtime_error(path + ": getPlugin returned no plugin object");
+    if (!pluginObject) throw std::runtime_error(path + ": getPlugin returned no plugin object");
     id = host.addPlugin();
     pluginObject->cvarManager = host.makeCvarManager(id);
     pluginObject->gameWrapper = host.makeGameWrapper(id);

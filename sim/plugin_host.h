@@ -14,7 +14,7 @@
 namespace kadenzo::sim {
 
 class LoadedPlugin {
-  public:
+public:
     // Throws std::runtime_error with a message naming the module for every way loading can fail.
     LoadedPlugin(halvex::host::HostState& host, const std::string& path);
     // Unloads: onUnload, the host drops the plugin's hooks, drawables and bindings, deleteMe, close.
@@ -26,7 +26,7 @@ class LoadedPlugin {
     const std::string& path() const { return library.path(); }
     Halvex::Plugin::HalvexPlugin& plugin() const { return *pluginObject; }
 
-  private:
+private:
     halvex::host::HostState& host;
     DynamicLibrary library;
     const halvex::PluginRecord* pluginRecord = nullptr;

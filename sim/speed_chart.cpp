@@ -64,33 +64,34 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
         items.push_back(render::Rectangle{x0 + slot * 0.15f, accuracyY(fraction), x0 + slot * 0.85f, bottom,
                                           accuracyColor, true});
     }
-    items.push_back(render::Line{left, accuracyY(targetAccuracy), right, accuracyY(targetAccuracy), 2.0f,
-                                 targetColor});
+    items.push_back(
+        render::Line{left, accuracyY(targetAccuracy), right, accuracyY(targetAccuracy), 2.0f, targetColor});
     for (std::size_t index = 0; index < windows.size(); ++index) {
         const float x0 = left + slot * static_cast<float>(index);
         const float x1 = x0 + slot;
         const WindowResult& window = windows[index];
-        items.push_back(render::Line{x0, speedY(window.speedDuring), x1, speedY(window.speedDuring), 3.0f,
-                                     speedColor});
+        items.push_back(
+            render::Line{x0, speedY(window.speedDuring), x1, speedY(window.speedDuring), 3.0f, speedColor});
         if (index + 1 < windows.size())
-            items.push_back(render::Line{x1, speedY(window.speedDuring), x1, speedY(windows[index + 1].speedDuring),
-                                         3.0f, speedColor});
+            items.push_back(render::Line{x1, speedY(window.speedDuring), x1,
+                                         speedY(windows[index + 1].speedDuring), 3.0f, speedColor});
     }
     items.push_back(render::Rectangle{left, top, right, bottom, frameColor, false});
 
     for (int tick = 0; tick <= 4; ++tick) {
         const float fraction = static_cast<float>(tick) / 4.0f;
-        items.push_back(label(fmt::format("{:.0f}%", fraction * 100.0f), right + 8.0f, accuracyY(fraction) - 8.0f,
-                              accuracyColor));
+        items.push_back(label(fmt::format("{:.0f}%", fraction * 100.0f), right + 8.0f,
+                              accuracyY(fraction) - 8.0f, accuracyColor));
         const float speed = lowSpeed + (highSpeed - lowSpeed) * fraction;
         items.push_back(label(fmt::format("{:.2f}", speed), left - 52.0f, speedY(speed) - 8.0f, speedColor));
     }
     items.push_back(label("Game speed and accuracy per ten-attempt window", left, 20.0f, labelColor));
     items.push_back(label("game speed", left, bottom + 12.0f, speedColor));
     items.push_back(label("window accuracy", left + 120.0f, bottom + 12.0f, accuracyColor));
-    items.push_back(label(fmt::format("target {:.0f}%", targetAccuracy * 100.0f), left + 290.0f, bottom + 12.0f,
-                          targetColor));
-    items.push_back(label(fmt::format("{} windows", windows.size()), right - 100.0f, bottom + 12.0f, labelColor));
+    items.push_back(label(fmt::format("target {:.0f}%", targetAccuracy * 100.0f), left + 290.0f,
+                          bottom + 12.0f, targetColor));
+    items.push_back(
+        label(fmt::format("{} windows", windows.size()), right - 100.0f, bottom + 12.0f, labelColor));
     return scene;
 }
 

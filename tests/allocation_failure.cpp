@@ -14,19 +14,23 @@ void failAfter(int allocations) {
     remaining = allocations;
     counted = 0;
 }
-int allocationsSinceArmed() { return counted; }
+int allocationsSinceArmed() {
+    return counted;
+}
 } // namespace allocation_failure
 
 void* operator new(std::size_t size) {
     if (remaining >= 0) {
         ++counted;
-        if (remaining-- == 0)
-            throw std::bad_alloc();
+        if (remaining-- == 0) throw std::bad_alloc();
     }
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

@@ -12,8 +12,12 @@ namespace {
 bool isWhite(const LinearColor& color) {
     return color.R == 255.0f && color.G == 255.0f && color.B == 255.0f && color.A == 255.0f;
 }
-bool isGreen(const LinearColor& color) { return color.R == 0.0f && color.G == 255.0f && color.B == 0.0f; }
-bool isRed(const LinearColor& color) { return color.R == 255.0f && color.G == 0.0f && color.B == 0.0f; }
+bool isGreen(const LinearColor& color) {
+    return color.R == 0.0f && color.G == 255.0f && color.B == 0.0f;
+}
+bool isRed(const LinearColor& color) {
+    return color.R == 255.0f && color.G == 0.0f && color.B == 0.0f;
+}
 
 // ---- Arming and disarming ----------------------------------------------------------------------
 
@@ -89,7 +93,8 @@ TEST_F(TrainingRun, DisabledWhileArmedFreezesTheRunAndKeepsItArmed) {
 
 TEST_F(TrainingRun, ArmingAfreshResetsThePacksCountersButNotStreakOrHistory) {
     startTraining();
-    play("GGGGGGGGGGGGX" "GG");
+    play("GGGGGGGGGGGGX"
+         "GG");
     ASSERT_EQ(plugin->windowShots, 5);
     const float previous = plugin->previousAccuracy;
     fire(game::destroyed);
@@ -127,8 +132,8 @@ struct AttemptCase {
 
 TEST_F(ShotTracking, BallEventsDecideTheOutcome) {
     const AttemptCase cases[] = {
-        {"N", false, false}, // nothing happened: a miss
-        {"X", false, false}, {"G", false, true},  {"E", false, true}, // a goal counts after an explosion
+        {"N", false, false},                                         // nothing happened: a miss
+        {"X", false, false}, {"G", false, true}, {"E", false, true}, // a goal counts after an explosion
         {"T", false, false}, {"T", true, true},
     };
     startTraining();
@@ -219,7 +224,9 @@ struct WindowCase {
 
 class SpeedController : public PluginFixture, public ::testing::WithParamInterface<WindowCase> {};
 
-std::string window(int successes) { return std::string(successes, 'G') + std::string(10 - successes, 'X'); }
+std::string window(int successes) {
+    return std::string(successes, 'G') + std::string(10 - successes, 'X');
+}
 
 TEST(SpeedStepMultiplier, ComparesInDoubleWithNotANumberGivingZero) {
     EXPECT_EQ(speedStepMultiplier(-0.31), -2);

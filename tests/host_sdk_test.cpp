@@ -99,7 +99,7 @@ TEST(HostState, GameSpeedExistsAndRegistrationKeepsHeldValues) {
 // ---- Hooks and drawables -----------------------------------------------------------------------
 
 class HostHooks : public ::testing::Test {
-  protected:
+protected:
     HostState host;
     halvex::host::PluginId first = host.addPlugin();
     halvex::host::PluginId second = host.addPlugin();
@@ -127,9 +127,8 @@ TEST_F(HostHooks, PreHooksRunInRegistrationOrderThenPostHooks) {
 
 TEST_F(HostHooks, UnhookRemovesOnlyThatPluginsHooksOfThatKind) {
     firstGame->HookEvent("f", record("pre 1"));
-    firstGame->HookEventWithCaller<ActorWrapper>("f", [this](ActorWrapper, void*, std::string) {
-        calls.push_back("caller 1");
-    });
+    firstGame->HookEventWithCaller<ActorWrapper>(
+        "f", [this](ActorWrapper, void*, std::string) { calls.push_back("caller 1"); });
     firstGame->HookEventPost("f", record("post 1"));
     secondGame->HookEvent("f", record("pre 2"));
     firstGame->UnhookEvent("f");
@@ -195,12 +194,13 @@ TEST_F(HostHooks, TraceNamesEveryPluginCall) {
     wrapper.SetColor(LinearColor{0.0f, 255.0f, 0.5f, 255.0f});
     wrapper.SetPosition(Vector2{-3, 12});
     wrapper.DrawString("Streak: 0", 1.5f, 1.0f, true, false);
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2",
-                         "plugin command \"togglemenu Kadenzo\"", "plugin hook f", "plugin hook-post f",
-                         "plugin unhook f", "plugin unhook-post f", "plugin drawable", "plugin unregister-drawables",
-                         "canvas SetColor 255 0 7 255", "canvas SetColor 0 255 0.5 255", "canvas SetPosition -3 12",
-                         "canvas DrawString \"Streak: 0\" 1.5 1"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2",
+                  "plugin command \"togglemenu Kadenzo\"", "plugin hook f", "plugin hook-post f",
+                  "plugin unhook f", "plugin unhook-post f", "plugin drawable", "plugin unregister-drawables",
+                  "canvas SetColor 255 0 7 255", "canvas SetColor 0 255 0.5 255", "canvas SetPosition -3 12",
+                  "canvas DrawString \"Streak: 0\" 1.5 1"}));
     ASSERT_EQ(canvas.texts().size(), 1u);
     EXPECT_EQ(canvas.texts()[0].position.Y, 12);
     EXPECT_EQ(canvas.texts()[0].color.B, 0.5f);

@@ -20,7 +20,7 @@ inline const std::string restart = "Function Engine.Controller.Restart";
 } // namespace game
 
 class PluginFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         host.setTraceSink([this](const std::string& line) { trace.push_back(line); });
         host.setTracing(true);
@@ -57,10 +57,8 @@ class PluginFixture : public ::testing::Test {
     // T touch then explosion, E explosion then goal.
     void play(const std::string& codes) {
         for (const char code : codes) {
-            if (code == 'G')
-                fire(game::goal);
-            if (code == 'X')
-                fire(game::explode);
+            if (code == 'G') fire(game::goal);
+            if (code == 'X') fire(game::explode);
             if (code == 'T') {
                 fire(game::touch);
                 fire(game::explode);

@@ -40,7 +40,7 @@ TEST(PluginRecord, HoldsTheDescriptionWithZeroPadding) {
 // ---- Lifetime ----------------------------------------------------------------------------------
 
 class PluginLifetime : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         allocation_failure::failAfter(-1);
         deleteMe();
@@ -137,29 +137,43 @@ TEST_F(SettingsRegistration, CellsHoldTheRegisteredDefaultsAfterOnLoad) {
     EXPECT_EQ(*plugin->slowMoSpeedIncrement, 0.05f);
     EXPECT_EQ(*plugin->slowMoMaxSpeed, 150);
     EXPECT_EQ(*plugin->slowMoMinSpeed, 50);
-    for (const auto* cell : {&plugin->showCurrStreak, &plugin->showStatus, &plugin->showGameSpeed,
-                             &plugin->showPrevAccu, &plugin->showTotalCount, &plugin->showtotalAccu,
-                             &plugin->showLastShotsAccu})
+    for (const auto* cell :
+         {&plugin->showCurrStreak, &plugin->showStatus, &plugin->showGameSpeed, &plugin->showPrevAccu,
+          &plugin->showTotalCount, &plugin->showtotalAccu, &plugin->showLastShotsAccu})
         EXPECT_TRUE(**cell);
     EXPECT_EQ(moduleCvarManager, plugin->cvarManager);
 }
 
 TEST_F(SettingsRegistration, RegistersAndBindsInOrderThenHooksTheEditor) {
     const std::vector<std::string> expected = {
-        "plugin register slowMoEnabled \"0\"",         "plugin bind slowMoEnabled",
-        "plugin register onTouchEnabled \"0\"",        "plugin bind onTouchEnabled",
-        "plugin register idealAccuracy \"0.7\"",       "plugin bind idealAccuracy",
-        "plugin register slowMoSpeedIncrement \"0.05\"", "plugin bind slowMoSpeedIncrement",
-        "plugin register slowMoMaxSpeed \"150\"",      "plugin bind slowMoMaxSpeed",
-        "plugin register slowMoMinSpeed \"50\"",       "plugin bind slowMoMinSpeed",
-        "plugin register showStatus \"1\"",            "plugin bind showStatus",
-        "plugin register showGameSpeed \"1\"",         "plugin bind showGameSpeed",
-        "plugin register showPrevAccu \"1\"",          "plugin bind showPrevAccu",
-        "plugin register showCurrStreak \"1\"",        "plugin bind showCurrStreak",
-        "plugin register showTotalCount \"1\"",        "plugin bind showTotalCount",
-        "plugin register showtotalAccu \"1\"",         "plugin bind showtotalAccu",
-        "plugin register showLastShotsAccu \"1\"",     "plugin bind showLastShotsAccu",
-        "plugin hook-caller " + game::loadRound,       "plugin hook-caller " + game::destroyed,
+        "plugin register slowMoEnabled \"0\"",
+        "plugin bind slowMoEnabled",
+        "plugin register onTouchEnabled \"0\"",
+        "plugin bind onTouchEnabled",
+        "plugin register idealAccuracy \"0.7\"",
+        "plugin bind idealAccuracy",
+        "plugin register slowMoSpeedIncrement \"0.05\"",
+        "plugin bind slowMoSpeedIncrement",
+        "plugin register slowMoMaxSpeed \"150\"",
+        "plugin bind slowMoMaxSpeed",
+        "plugin register slowMoMinSpeed \"50\"",
+        "plugin bind slowMoMinSpeed",
+        "plugin register showStatus \"1\"",
+        "plugin bind showStatus",
+        "plugin register showGameSpeed \"1\"",
+        "plugin bind showGameSpeed",
+        "plugin register showPrevAccu \"1\"",
+        "plugin bind showPrevAccu",
+        "plugin register showCurrStreak \"1\"",
+        "plugin bind showCurrStreak",
+        "plugin register showTotalCount \"1\"",
+        "plugin bind showTotalCount",
+        "plugin register showtotalAccu \"1\"",
+        "plugin bind showtotalAccu",
+        "plugin register showLastShotsAccu \"1\"",
+        "plugin bind showLastShotsAccu",
+        "plugin hook-caller " + game::loadRound,
+        "plugin hook-caller " + game::destroyed,
     };
     EXPECT_EQ(takeTrace(), expected);
 }

@@ -46,9 +46,9 @@ TEST(PlayOptions, DefaultsAndValues) {
     const PlayOptions defaults = parsePlayOptions({}, "plugin.so");
     EXPECT_EQ(defaults.attempts, 300);
     EXPECT_EQ(defaults.pluginPath, "plugin.so");
-    const PlayOptions options = parsePlayOptions(
-        {"--attempts", "20", "--seed", "7", "--peak", "1", "--set", "idealAccuracy=0.8", "--set", "showStatus=0"},
-        "plugin.so");
+    const PlayOptions options = parsePlayOptions({"--attempts", "20", "--seed", "7", "--peak", "1", "--set",
+                                                  "idealAccuracy=0.8", "--set", "showStatus=0"},
+                                                 "plugin.so");
     EXPECT_EQ(options.attempts, 20);
     EXPECT_EQ(options.seed, 7u);
     EXPECT_EQ(options.player.peak, 1.0);
@@ -59,10 +59,13 @@ TEST(PlayOptions, DefaultsAndValues) {
 
 TEST(PlayOptions, BadValuesAreRefusedWithTheirOption) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--attempts", "0"},      {"--attempts", "-5"},       {"--attempts", "2.5"}, {"--attempts", "many"},
-        {"--attempts"},           {"--seed", "-1"},           {"--spread", "0"},     {"--comfort-speed", "nan"},
-        {"--peak", "1.5"},        {"--set", "idealAccuracy"}, {"--set", "=1"},       {"--set", "idealAccuracy=high"},
-        {"--frobnicate", "1"},    {"stray"},
+        {"--attempts", "0"},   {"--attempts", "-5"},
+        {"--attempts", "2.5"}, {"--attempts", "many"},
+        {"--attempts"},        {"--seed", "-1"},
+        {"--spread", "0"},     {"--comfort-speed", "nan"},
+        {"--peak", "1.5"},     {"--set", "idealAccuracy"},
+        {"--set", "=1"},       {"--set", "idealAccuracy=high"},
+        {"--frobnicate", "1"}, {"stray"},
     };
     for (const auto& arguments : bad) {
         try {
@@ -97,8 +100,8 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     loadPlugin(simulator, builtPlugin());
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
-    const SessionResult result =
-        playSession(simulator, options, [&reported](std::size_t index, const WindowResult&) { reported = index; });
+    const SessionResult result = playSession(
+        simulator, options, [&reported](std::size_t index, const WindowResult&) { reported = index; });
     EXPECT_EQ(result.attempts.size(), 400u);
     EXPECT_EQ(reported, 40u);
     EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
@@ -128,7 +131,8 @@ TEST(Screenshot, MarkersAppearInTheirWindowColours) {
     Simulator simulator;
     loadPlugin(simulator, builtPlugin());
     Console console(simulator, std::cout);
-    for (const char* line : {"slowMoEnabled 1", "training on", "loadround", "restart", "attempts GX", "frame"})
+    for (const char* line :
+         {"slowMoEnabled 1", "training on", "loadround", "restart", "attempts GX", "frame"})
         console.execute(line);
     const std::string path = ::testing::TempDir() + "kadenzo-screenshot-test.png";
     console.execute("screenshot " + path);

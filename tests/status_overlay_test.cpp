@@ -52,7 +52,7 @@ TEST(OverlayValues, PercentageCannotOverflow) {
 // ---- One frame ---------------------------------------------------------------------------------
 
 class StatusOverlay : public PluginFixture {
-  protected:
+protected:
     // Draws one frame and returns its trace (canvas calls only).
     std::vector<std::string> frame(Vector2 size = Vector2{1920, 1080}) {
         takeTrace();
@@ -65,7 +65,8 @@ class StatusOverlay : public PluginFixture {
     std::vector<std::string> drawn() const {
         std::vector<std::string> lines;
         for (const auto& text : canvas->texts())
-            lines.push_back(std::to_string(text.position.X) + "," + std::to_string(text.position.Y) + " " + text.text);
+            lines.push_back(std::to_string(text.position.X) + "," + std::to_string(text.position.Y) + " " +
+                            text.text);
         return lines;
     }
 
@@ -79,14 +80,24 @@ TEST_F(StatusOverlay, WorkedExampleComesOutToThePixel) {
     startTraining();
     // 25 attempts, 16 of them successes, ending in a miss; the first two windows give 7 of 10, so
     // the previous accuracy is 70 and the speed stays at 100.
-    play("GGGGGGGXXX" "GGGGGGGXXX" "GGXXX");
+    play("GGGGGGGXXX"
+         "GGGGGGGXXX"
+         "GGXXX");
     ASSERT_EQ(plugin->totalShots, 25);
     ASSERT_EQ(plugin->totalSuccesses, 16);
     frame();
     EXPECT_EQ(drawn(), (std::vector<std::string>{
                            "1494,48 Streak: 0",
-                           "1494,68 *", "1509,68 *", "1524,68 *", "1539,68 *", "1554,68 *",
-                           "1569,68 *", "1584,68 *", "1599,68 *", "1614,68 *", "1629,68 *",
+                           "1494,68 *",
+                           "1509,68 *",
+                           "1524,68 *",
+                           "1539,68 *",
+                           "1554,68 *",
+                           "1569,68 *",
+                           "1584,68 *",
+                           "1599,68 *",
+                           "1614,68 *",
+                           "1629,68 *",
                            "1434,88 Game speed: 100%",
                            "1383,108 Previous Accuracy: 70%",
                            "1443,128 Total Shots: 25",
@@ -127,8 +138,8 @@ TEST_F(StatusOverlay, HiddenItemsCloseUpButAreStillPositioned) {
 
 TEST_F(StatusOverlay, EverythingHiddenDrawsNothingButStillSetsColoursAndPositions) {
     startTraining();
-    for (const char* name : {"showCurrStreak", "showStatus", "showGameSpeed", "showPrevAccu", "showTotalCount",
-                             "showtotalAccu", "showLastShotsAccu"})
+    for (const char* name : {"showCurrStreak", "showStatus", "showGameSpeed", "showPrevAccu",
+                             "showTotalCount", "showtotalAccu", "showLastShotsAccu"})
         set(name, "0");
     const std::vector<std::string> lines = frame();
     EXPECT_EQ(lines.size(), 2u * 16u);

@@ -7,11 +7,17 @@ namespace {
 constexpr const char* toggleMenuCommand = "togglemenu ";
 }
 
-std::string Kadenzo::GetPluginName() { return pluginClassName; }
+std::string Kadenzo::GetPluginName() {
+    return pluginClassName;
+}
 
-std::string Kadenzo::GetMenuName() { return pluginClassName; }
+std::string Kadenzo::GetMenuName() {
+    return pluginClassName;
+}
 
-std::string Kadenzo::GetMenuTitle() { return menuTitle; }
+std::string Kadenzo::GetMenuTitle() {
+    return menuTitle;
+}
 
 void Kadenzo::SetImGuiContext(std::uintptr_t context) {
     ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
@@ -22,11 +28,17 @@ bool Kadenzo::ShouldBlockInput() {
     return io.WantCaptureMouse || io.WantCaptureKeyboard;
 }
 
-bool Kadenzo::IsActiveOverlay() { return true; }
+bool Kadenzo::IsActiveOverlay() {
+    return true;
+}
 
-void Kadenzo::OnOpen() { isWindowOpen = true; }
+void Kadenzo::OnOpen() {
+    isWindowOpen = true;
+}
 
-void Kadenzo::OnClose() { isWindowOpen = false; }
+void Kadenzo::OnClose() {
+    isWindowOpen = false;
+}
 
 // An empty window; its close button asks the host to toggle the plugin's menu.
 void Kadenzo::RenderWindow() {
@@ -35,8 +47,7 @@ void Kadenzo::RenderWindow() {
         return;
     }
     ImGui::End();
-    if (isWindowOpen)
-        return;
+    if (isWindowOpen) return;
     Halvex::Plugin::PluginWindow& window = *this;
     cvarManager->executeCommand(toggleMenuCommand + window.GetMenuName(), true);
 }

@@ -10,7 +10,7 @@ namespace {
 
 // Keeps the frame's variable wrappers until the page is done, then releases the last obtained first.
 class PageVariables {
-  public:
+public:
     explicit PageVariables(CVarManagerWrapper& console) : console(console) {}
     PageVariables(const PageVariables&) = delete;
     PageVariables& operator=(const PageVariables&) = delete;
@@ -25,25 +25,21 @@ class PageVariables {
         return held.back() ? &held.back() : nullptr;
     }
 
-  private:
+private:
     CVarManagerWrapper& console;
     std::vector<CVarWrapper> held;
 };
 
 void tooltip(const char* text) {
-    if (ImGui::IsItemHovered())
-        ImGui::SetTooltip("%s", text);
+    if (ImGui::IsItemHovered()) ImGui::SetTooltip("%s", text);
 }
 
 bool checkboxRow(PageVariables& page, const char* variableName, const char* label, const char* tooltipText) {
     const CVarWrapper* variable = page.find(variableName);
-    if (!variable)
-        return false;
+    if (!variable) return false;
     bool value = variable->getBoolValue();
-    if (ImGui::Checkbox(label, &value))
-        variable->setValue(value ? 1 : 0);
-    if (tooltipText)
-        tooltip(tooltipText);
+    if (ImGui::Checkbox(label, &value)) variable->setValue(value ? 1 : 0);
+    if (tooltipText) tooltip(tooltipText);
     ImGui::Separator();
     return true;
 }
@@ -51,29 +47,24 @@ bool checkboxRow(PageVariables& page, const char* variableName, const char* labe
 bool floatSliderRow(PageVariables& page, const char* variableName, const char* label, float min, float max,
                     const char* tooltipText) {
     const CVarWrapper* variable = page.find(variableName);
-    if (!variable)
-        return false;
+    if (!variable) return false;
     float value = variable->getFloatValue();
-    if (ImGui::SliderFloat(label, &value, min, max, "%.3f", 1.0f))
-        variable->setValue(value);
+    if (ImGui::SliderFloat(label, &value, min, max, "%.3f", 1.0f)) variable->setValue(value);
     tooltip(tooltipText);
     return true;
 }
 
 void intSlider(const CVarWrapper& variable, int& value, const char* label, const char* tooltipText) {
-    if (ImGui::SliderInt(label, &value, 5, 150, "%d"))
-        variable.setValue(value);
+    if (ImGui::SliderInt(label, &value, 5, 150, "%d")) variable.setValue(value);
     tooltip(tooltipText);
 }
 
 // Both speed limits are looked up, then both read, before either slider is drawn.
 bool speedLimitRows(PageVariables& page) {
     const CVarWrapper* maximum = page.find("slowMoMaxSpeed");
-    if (!maximum)
-        return false;
+    if (!maximum) return false;
     const CVarWrapper* minimum = page.find("slowMoMinSpeed");
-    if (!minimum)
-        return false;
+    if (!minimum) return false;
     int maximumValue = maximum->getIntValue();
     int minimumValue = minimum->getIntValue();
     intSlider(*maximum, maximumValue, "Maximum speed limit", "Maximum speed limit.");
@@ -82,8 +73,7 @@ bool speedLimitRows(PageVariables& page) {
 }
 
 void drawRows(PageVariables& page) {
-    if (!checkboxRow(page, "slowMoEnabled", "Enable plugin", "Enable/Disable slow motion plugin"))
-        return;
+    if (!checkboxRow(page, "slowMoEnabled", "Enable plugin", "Enable/Disable slow motion plugin")) return;
     if (!checkboxRow(page, "onTouchEnabled", "Touching the ball counts as success",
                      "Touching the ball counts as success (useful for defense training)"))
         return;
@@ -93,20 +83,13 @@ void drawRows(PageVariables& page) {
     if (!floatSliderRow(page, "slowMoSpeedIncrement", "Value of speed increment", 0.001f, 0.999f,
                         "The value to add or subtract from game speed."))
         return;
-    if (!speedLimitRows(page))
-        return;
-    if (!checkboxRow(page, "showCurrStreak", "Show curr streak", nullptr))
-        return;
-    if (!checkboxRow(page, "showStatus", "Show status bar", nullptr))
-        return;
-    if (!checkboxRow(page, "showGameSpeed", "Show game speed", nullptr))
-        return;
-    if (!checkboxRow(page, "showPrevAccu", "Show previous accuracy", nullptr))
-        return;
-    if (!checkboxRow(page, "showTotalCount", "Show show total shots count", nullptr))
-        return;
-    if (!checkboxRow(page, "showtotalAccu", "Show show total accuracy", nullptr))
-        return;
+    if (!speedLimitRows(page)) return;
+    if (!checkboxRow(page, "showCurrStreak", "Show curr streak", nullptr)) return;
+    if (!checkboxRow(page, "showStatus", "Show status bar", nullptr)) return;
+    if (!checkboxRow(page, "showGameSpeed", "Show game speed", nullptr)) return;
+    if (!checkboxRow(page, "showPrevAccu", "Show previous accuracy", nullptr)) return;
+    if (!checkboxRow(page, "showTotalCount", "Show show total shots count", nullptr)) return;
+    if (!checkboxRow(page, "showtotalAccu", "Show show total accuracy", nullptr)) return;
     checkboxRow(page, "showLastShotsAccu", "Show show last 100 shots accuracy", nullptr);
 }
 

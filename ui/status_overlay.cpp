@@ -16,12 +16,9 @@ namespace status_overlay {
 // ---- Layout ------------------------------------------------------------------------------------
 
 std::int32_t truncateToInt(float value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483648.0f)
-        return std::numeric_limits<std::int32_t>::max();
-    if (value < -2147483648.0f)
-        return std::numeric_limits<std::int32_t>::min();
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483648.0f) return std::numeric_limits<std::int32_t>::max();
+    if (value < -2147483648.0f) return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 
@@ -42,8 +39,7 @@ int lineStart(const Anchors& anchors, std::size_t characters) {
 }
 
 std::int32_t percentOf(std::int32_t successes, std::int32_t shots) {
-    if (shots <= 0)
-        return 0;
+    if (shots <= 0) return 0;
     return static_cast<std::int32_t>(static_cast<std::int64_t>(successes) * 100 / shots);
 }
 
@@ -70,8 +66,7 @@ struct Column {
 void drawLine(CanvasWrapper& canvas, Column& column, const std::string& text, bool shown) {
     canvas.SetColor(255, 255, 255, 255);
     canvas.SetPosition(Vector2{status_overlay::lineStart(column.anchors, text.size()), column.y()});
-    if (shown)
-        canvas.DrawString(text, 1.0f, 1.0f, true, false);
+    if (shown) canvas.DrawString(text, 1.0f, 1.0f, true, false);
     column.advance(shown);
 }
 
@@ -79,8 +74,7 @@ void drawLine(CanvasWrapper& canvas, Column& column, const std::string& text, bo
 
 void Kadenzo::renderStatus(CanvasWrapper canvas) {
     const bool inTraining = gameWrapper->IsInCustomTraining();
-    if (!*slowMoEnabled || !trainingLoaded || !inTraining)
-        return;
+    if (!*slowMoEnabled || !trainingLoaded || !inTraining) return;
 
     const Anchors anchors = status_overlay::computeAnchors(canvas.GetSize());
     Column column{anchors};
@@ -92,8 +86,7 @@ void Kadenzo::renderStatus(CanvasWrapper canvas) {
     for (std::size_t marker = 0; marker < statusColors.size(); ++marker) {
         canvas.SetColor(statusColors[marker]);
         canvas.SetPosition(Vector2{streakX + markerSpacing * static_cast<int>(marker), column.y()});
-        if (*showStatus)
-            canvas.DrawString("*", 1.5f, 1.5f, true, false);
+        if (*showStatus) canvas.DrawString("*", 1.5f, 1.5f, true, false);
     }
     column.advance(*showStatus);
 

@@ -10,8 +10,7 @@ Canvas::Canvas(HostState& host, Vector2 size) : host(host), canvasSize(size) {}
 
 void Canvas::setPosition(Vector2 newPosition) {
     position = newPosition;
-    if (host.tracing())
-        host.trace(fmt::format("canvas SetPosition {} {}", position.X, position.Y));
+    if (host.tracing()) host.trace(fmt::format("canvas SetPosition {} {}", position.X, position.Y));
 }
 
 void Canvas::setColor(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha) {
@@ -29,8 +28,7 @@ void Canvas::setColor(LinearColor newColor) {
 
 void Canvas::drawString(const std::string& text, float xScale, float yScale) {
     drawnTexts.push_back(CanvasText{text, position, color, xScale, yScale});
-    if (host.tracing())
-        host.trace(fmt::format("canvas DrawString \"{}\" {} {}", text, xScale, yScale));
+    if (host.tracing()) host.trace(fmt::format("canvas DrawString \"{}\" {} {}", text, xScale, yScale));
 }
 
 } // namespace halvex::host

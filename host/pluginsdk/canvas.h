@@ -21,7 +21,7 @@ struct CanvasText {
 };
 
 class HALVEX_SDK_API Canvas {
-  public:
+public:
     Canvas(HostState& host, Vector2 size);
 
     Vector2 size() const { return canvasSize; }
@@ -32,7 +32,7 @@ class HALVEX_SDK_API Canvas {
     void setColor(LinearColor color);
     void drawString(const std::string& text, float xScale, float yScale);
 
-  private:
+private:
     HostState& host;
     Vector2 canvasSize;
     Vector2 position;

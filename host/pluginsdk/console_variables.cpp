@@ -12,50 +12,42 @@ namespace halvex::host {
 // ---- Numbers -----------------------------------------------------------------------------------
 
 std::optional<float> parseConsoleNumber(const std::string& text) {
-    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front())))
-        return std::nullopt;
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const float parsed = std::strtof(text.c_str(), &end);
-    if (end != text.c_str() + text.size())
-        return std::nullopt;
+    if (end != text.c_str() + text.size()) return std::nullopt;
     // Hexadecimal floats are a C library extra, not console syntax.
-    if (text.find_first_of("xX") != std::string::npos)
-        return std::nullopt;
+    if (text.find_first_of("xX") != std::string::npos) return std::nullopt;
     return parsed;
 }
 
-std::string formatConsoleFloat(float value) { return fmt::format("{:.9g}", value); }
+std::string formatConsoleFloat(float value) {
+    return fmt::format("{:.9g}", value);
+}
 
 namespace {
 
 int saturatingTruncate(float value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483648.0f)
-        return std::numeric_limits<int>::max();
-    if (value <= -2147483648.0f)
-        return std::numeric_limits<int>::min();
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483648.0f) return std::numeric_limits<int>::max();
+    if (value <= -2147483648.0f) return std::numeric_limits<int>::min();
     return static_cast<int>(value);
 }
 
 // An integer text such as "150" or "-3", read exactly rather than through a float.
 std::optional<long long> parseInteger(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("+-0123456789") != std::string::npos)
-        return std::nullopt;
+    if (text.empty() || text.find_first_not_of("+-0123456789") != std::string::npos) return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const long long parsed = std::strtoll(text.c_str(), &end, 10);
-    if (end != text.c_str() + text.size() || errno == ERANGE)
-        return std::nullopt;
+    if (end != text.c_str() + text.size() || errno == ERANGE) return std::nullopt;
     return parsed;
 }
 
 float clampToRange(float value, const VariableRange& range) {
-    if (range.hasMin && value < range.min)
-        return range.min;
-    if (range.hasMax && value > range.max)
-        return range.max;
+    if (range.hasMin && value < range.min) return range.min;
+    if (range.hasMax && value > range.max) return range.max;
     return value;
 }
 
@@ -67,16 +59,13 @@ ConsoleVariable::ConsoleVariable(std::string name, std::string defaultText, std:
                                  VariableRange range)
     : variableName(std::move(name)), variableDefault(std::move(defaultText)),
       variableDescription(std::move(description)), variableRange(range) {
-    if (!setText(variableDefault))
-        assign(0.0f, "0");
+    if (!setText(variableDefault)) assign(0.0f, "0");
 }
 
 int ConsoleVariable::intValue() const {
     if (const auto integer = parseInteger(valueText)) {
-        if (*integer > std::numeric_limits<int>::max())
-            return std::numeric_limits<int>::max();
-        if (*integer < std::numeric_limits<int>::min())
-            return std::numeric_limits<int>::min();
+        if (*integer > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+        if (*integer < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
         return static_cast<int>(*integer);
     }
     return saturatingTruncate(value);
@@ -84,15 +73,18 @@ int ConsoleVariable::intValue() const {
 
 bool ConsoleVariable::setText(const std::string& text) {
     const auto parsed = parseConsoleNumber(text);
-    if (!parsed)
-        return false;
+    if (!parsed) return false;
     assign(*parsed, text);
     return true;
 }
 
-void ConsoleVariable::setInt(int newValue) { assign(static_cast<float>(newValue), std::to_string(newValue)); }
+void ConsoleVariable::setInt(int newValue) {
+    assign(static_cast<float>(newValue), std::to_string(newValue));
+}
 
-void ConsoleVariable::setFloat(float newValue) { assign(newValue, formatConsoleFloat(newValue)); }
+void ConsoleVariable::setFloat(float newValue) {
+    assign(newValue, formatConsoleFloat(newValue));
+}
 
 void ConsoleVariable::assign(float newValue, std::string text) {
     const float clamped = clampToRange(newValue, variableRange);
@@ -120,8 +112,7 @@ void ConsoleVariable::bind(PluginId owner, Cell cell) {
 void ConsoleVariable::dropBindingsOf(PluginId owner) {
     std::vector<Binding> kept;
     for (Binding& binding : bindings)
-        if (binding.owner != owner)
-            kept.push_back(std::move(binding));
+        if (binding.owner != owner) kept.push_back(std::move(binding));
     bindings = std::move(kept);
 }
 
@@ -130,8 +121,7 @@ void ConsoleVariable::dropBindingsOf(PluginId owner) {
 ConsoleVariable& ConsoleVariables::add(const std::string& name, const std::string& defaultText,
                                        const std::string& description, VariableRange range) {
     auto found = variables.find(name);
-    if (found != variables.end())
-        return *found->second;
+    if (found != variables.end()) return *found->second;
     auto made = std::make_unique<ConsoleVariable>(name, defaultText, description, range);
     return *variables.emplace(name, std::move(made)).first->second;
 }

@@ -29,7 +29,7 @@ struct VariableRange {
 };
 
 class HALVEX_SDK_API ConsoleVariable {
-  public:
+public:
     using Cell = std::variant<std::shared_ptr<bool>, std::shared_ptr<int>, std::shared_ptr<float>>;
 
     ConsoleVariable(std::string name, std::string defaultText, std::string description, VariableRange range);
@@ -57,7 +57,7 @@ class HALVEX_SDK_API ConsoleVariable {
     void dropBindingsOf(PluginId owner);
     std::size_t bindingCount() const { return bindings.size(); }
 
-  private:
+private:
     struct Binding {
         PluginId owner;
         Cell cell;
@@ -77,7 +77,7 @@ class HALVEX_SDK_API ConsoleVariable {
 };
 
 class HALVEX_SDK_API ConsoleVariables {
-  public:
+public:
     // Makes the variable, or returns the one of that name unchanged.
     ConsoleVariable& add(const std::string& name, const std::string& defaultText,
                          const std::string& description, VariableRange range);
@@ -87,7 +87,7 @@ class HALVEX_SDK_API ConsoleVariables {
     std::vector<const ConsoleVariable*> all() const;
     void dropBindingsOf(PluginId owner);
 
-  private:
+private:
     // unique_ptr keeps a variable's address stable for the wrappers that point at it.
     std::map<std::string, std::unique_ptr<ConsoleVariable>> variables;
 };

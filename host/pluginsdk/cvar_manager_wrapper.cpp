@@ -9,8 +9,8 @@ CVarWrapper CVarManagerWrapper::registerCvar(std::string name, std::string defau
                                              std::string description, bool /*searchable*/, bool hasMin,
                                              float min, bool hasMax, float max, bool /*saveToConfig*/) {
     host->trace("plugin register " + name + " \"" + defaultValue + "\"");
-    auto& variable =
-        host->variables().add(name, defaultValue, description, halvex::host::VariableRange{hasMin, min, hasMax, max});
+    auto& variable = host->variables().add(name, defaultValue, description,
+                                           halvex::host::VariableRange{hasMin, min, hasMax, max});
     return CVarWrapper(host, &variable, owner);
 }
 

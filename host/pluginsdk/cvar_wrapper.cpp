@@ -8,7 +8,9 @@ CVarWrapper::CVarWrapper(halvex::host::HostState* host, halvex::host::ConsoleVar
                          halvex::host::PluginId owner)
     : host(host), variable(variable), owner(owner) {}
 
-CVarWrapper::operator bool() const { return variable != nullptr; }
+CVarWrapper::operator bool() const {
+    return variable != nullptr;
+}
 
 void CVarWrapper::bindTo(std::shared_ptr<bool> cell) const {
     host->trace("plugin bind " + variable->name());
@@ -25,22 +27,30 @@ void CVarWrapper::bindTo(std::shared_ptr<float> cell) const {
     variable->bind(owner, std::move(cell));
 }
 
-bool CVarWrapper::getBoolValue() const { return variable->boolValue(); }
+bool CVarWrapper::getBoolValue() const {
+    return variable->boolValue();
+}
 
-int CVarWrapper::getIntValue() const { return variable->intValue(); }
+int CVarWrapper::getIntValue() const {
+    return variable->intValue();
+}
 
-float CVarWrapper::getFloatValue() const { return variable->floatValue(); }
+float CVarWrapper::getFloatValue() const {
+    return variable->floatValue();
+}
 
-std::string CVarWrapper::getStringValue() const { return variable->text(); }
+std::string CVarWrapper::getStringValue() const {
+    return variable->text();
+}
 
 void CVarWrapper::setValue(int value) const {
-    if (host->tracing())
-        host->trace(fmt::format("plugin set {} {}", variable->name(), value));
+    if (host->tracing()) host->trace(fmt::format("plugin set {} {}", variable->name(), value));
     variable->setInt(value);
 }
 
 void CVarWrapper::setValue(float value) const {
     if (host->tracing())
-        host->trace(fmt::format("plugin set {} {}", variable->name(), halvex::host::formatConsoleFloat(value)));
+        host->trace(
+            fmt::format("plugin set {} {}", variable->name(), halvex::host::formatConsoleFloat(value)));
     variable->setFloat(value);
 }

@@ -8,7 +8,8 @@ void EventHooks::addPre(PluginId owner, const std::string& functionName, EventHo
     functions[functionName].pre.add(owner, std::move(hook));
 }
 
-void EventHooks::addPost(PluginId owner, const std::string& functionName, GameWrapper::EventCallback callback) {
+void EventHooks::addPost(PluginId owner, const std::string& functionName,
+                         GameWrapper::EventCallback callback) {
     functions[functionName].post.add(owner, std::move(callback));
 }
 
@@ -34,8 +35,7 @@ void EventHooks::removeAllOf(PluginId owner) {
 
 void EventHooks::fire(const std::string& functionName, ActorWrapper caller, void* params) {
     const auto found = functions.find(functionName);
-    if (found == functions.end())
-        return;
+    if (found == functions.end()) return;
     // Node-based map: the reference stays valid if a hook registers on another function meanwhile.
     FunctionHooks& hooks = found->second;
     hooks.pre.forEach([&](const EventHook& hook) {

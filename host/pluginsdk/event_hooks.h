@@ -19,7 +19,7 @@ struct EventHook {
 };
 
 class HALVEX_SDK_API EventHooks {
-  public:
+public:
     void addPre(PluginId owner, const std::string& functionName, EventHook hook);
     void addPost(PluginId owner, const std::string& functionName, GameWrapper::EventCallback callback);
     void removePre(PluginId owner, const std::string& functionName);
@@ -31,7 +31,7 @@ class HALVEX_SDK_API EventHooks {
     // Hooks currently registered on the function: pre and post together.
     std::size_t count(const std::string& functionName) const;
 
-  private:
+private:
     struct FunctionHooks {
         RegistrationList<EventHook> pre;
         RegistrationList<GameWrapper::EventCallback> post;

@@ -40,4 +40,6 @@ void GameWrapper::UnregisterDrawables() {
     host->removeDrawablesOf(owner);
 }
 
-bool GameWrapper::IsInCustomTraining() { return host->inCustomTraining(); }
+bool GameWrapper::IsInCustomTraining() {
+    return host->inCustomTraining();
+}

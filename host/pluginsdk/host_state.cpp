@@ -2,9 +2,13 @@
 
 namespace halvex::host {
 
-HostState::HostState() { consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{}); }
+HostState::HostState() {
+    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{});
+}
 
-PluginId HostState::addPlugin() { return nextPlugin++; }
+PluginId HostState::addPlugin() {
+    return nextPlugin++;
+}
 
 void HostState::dropPlugin(PluginId plugin) {
     eventHooks.removeAllOf(plugin);
@@ -37,13 +41,11 @@ void HostState::renderFrame(Canvas& canvas) {
 }
 
 void HostState::executeCommand(const std::string& command) {
-    if (commandHandler)
-        commandHandler(command);
+    if (commandHandler) commandHandler(command);
 }
 
 void HostState::trace(const std::string& line) const {
-    if (tracing())
-        traceSink(line);
+    if (tracing()) traceSink(line);
 }
 
 } // namespace halvex::host

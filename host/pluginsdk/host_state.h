@@ -23,7 +23,7 @@ namespace halvex::host {
 using ::gameSpeedVariable;
 
 class HALVEX_SDK_API HostState {
-  public:
+public:
     using LineSink = std::function<void(const std::string& line)>;
 
     HostState();
@@ -62,7 +62,7 @@ class HALVEX_SDK_API HostState {
     bool tracing() const { return tracingEnabled && traceSink; }
     void trace(const std::string& line) const;
 
-  private:
+private:
     ConsoleVariables consoleVariables;
     EventHooks eventHooks;
     RegistrationList<GameWrapper::DrawableCallback> drawables;

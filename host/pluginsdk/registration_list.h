@@ -12,9 +12,8 @@
 
 namespace halvex::host {
 
-template <typename Callback>
-class RegistrationList {
-  public:
+template <typename Callback> class RegistrationList {
+public:
     struct Entry {
         PluginId owner;
         Callback callback;
@@ -25,26 +24,22 @@ class RegistrationList {
         entries.push_back(Entry{owner, std::move(callback), false});
     }
 
-    template <typename Predicate>
-    void removeIf(Predicate predicate) {
+    template <typename Predicate> void removeIf(Predicate predicate) {
         for (Entry& entry : entries)
-            if (!entry.removed && predicate(entry))
-                entry.removed = true;
+            if (!entry.removed && predicate(entry)) entry.removed = true;
         compactUnlessWalking();
     }
 
     // Calls every entry present when the walk starts, in registration order, skipping entries removed
     // on the way. Entries added during the walk wait for the next one.
-    template <typename Invoke>
-    void forEach(Invoke invoke) {
+    template <typename Invoke> void forEach(Invoke invoke) {
         const WalkGuard guard{*this};
         const std::size_t count = entries.size();
         for (std::size_t index = 0; index < count; ++index) {
             // A deque never moves its elements on push_back, so a callback that registers more
             // does not pull its own storage away.
             const Entry& entry = entries[index];
-            if (!entry.removed)
-                invoke(entry.callback);
+            if (!entry.removed) invoke(entry.callback);
         }
     }
 
@@ -53,7 +48,7 @@ class RegistrationList {
             std::count_if(entries.begin(), entries.end(), [](const Entry& entry) { return !entry.removed; }));
     }
 
-  private:
+private:
     struct WalkGuard {
         explicit WalkGuard(RegistrationList& list) : list(list) { ++list.walkDepth; }
         ~WalkGuard() {

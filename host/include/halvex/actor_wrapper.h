@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class HALVEX_SDK_API ActorWrapper {
-  public:
+public:
     ActorWrapper() = default;
     explicit ActorWrapper(std::uintptr_t address);
 
@@ -18,6 +18,6 @@ class HALVEX_SDK_API ActorWrapper {
 
 // The custom-training editor's game event.
 class HALVEX_SDK_API TrainingEditorWrapper : public ActorWrapper {
-  public:
+public:
     explicit TrainingEditorWrapper(std::uintptr_t address);
 };

@@ -7,7 +7,7 @@
 #include <string>
 
 class HALVEX_SDK_API CanvasWrapper {
-  public:
+public:
     explicit CanvasWrapper(halvex::host::Canvas* canvas);
 
     Vector2 GetSize() const;
@@ -18,6 +18,6 @@ class HALVEX_SDK_API CanvasWrapper {
     void SetColor(LinearColor color);
     void DrawString(std::string text, float xScale, float yScale, bool dropShadow, bool wrapText);
 
-  private:
+private:
     halvex::host::Canvas* canvas = nullptr;
 };

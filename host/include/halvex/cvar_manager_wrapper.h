@@ -8,7 +8,7 @@
 #include <string>
 
 class HALVEX_SDK_API CVarManagerWrapper {
-  public:
+public:
     CVarManagerWrapper(halvex::host::HostState* host, halvex::host::PluginId owner);
 
     // Registers a variable, or returns the existing one unchanged: a variable's value lives in the host,
@@ -22,7 +22,7 @@ class HALVEX_SDK_API CVarManagerWrapper {
 
     void executeCommand(std::string command, bool log);
 
-  private:
+private:
     halvex::host::HostState* host = nullptr;
     halvex::host::PluginId owner = 0;
 };

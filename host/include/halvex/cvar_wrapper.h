@@ -8,7 +8,7 @@
 #include <string>
 
 class HALVEX_SDK_API CVarWrapper {
-  public:
+public:
     CVarWrapper() = default;
     CVarWrapper(halvex::host::HostState* host, halvex::host::ConsoleVariable* variable,
                 halvex::host::PluginId owner);
@@ -31,7 +31,7 @@ class HALVEX_SDK_API CVarWrapper {
     void setValue(int value) const;
     void setValue(float value) const;
 
-  private:
+private:
     halvex::host::HostState* host = nullptr;
     halvex::host::ConsoleVariable* variable = nullptr;
     halvex::host::PluginId owner = 0;

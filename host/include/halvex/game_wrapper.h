@@ -12,7 +12,7 @@
 #include <utility>
 
 class HALVEX_SDK_API GameWrapper {
-  public:
+public:
     using EventCallback = std::function<void(std::string eventName)>;
     using CallerCallback = std::function<void(ActorWrapper caller, void* params, std::string eventName)>;
     using DrawableCallback = std::function<void(CanvasWrapper canvas)>;
@@ -25,13 +25,14 @@ class HALVEX_SDK_API GameWrapper {
     void HookEventPost(std::string eventName, EventCallback callback);
     // Like HookEvent, with the object the function runs on converted to the caller type.
     template <typename Caller>
-    void HookEventWithCaller(std::string eventName,
-                             std::function<void(Caller caller, void* params, std::string eventName)> callback) {
-        HookEventWithActorCaller(std::move(eventName),
-                                 [callback = std::move(callback)](ActorWrapper caller, void* params,
-                                                                  std::string name) {
-                                     callback(Caller(caller), params, std::move(name));
-                                 });
+    void
+    HookEventWithCaller(std::string eventName,
+                        std::function<void(Caller caller, void* params, std::string eventName)> callback) {
+        HookEventWithActorCaller(
+            std::move(eventName),
+            [callback = std::move(callback)](ActorWrapper caller, void* params, std::string name) {
+                callback(Caller(caller), params, std::move(name));
+            });
     }
     // Removes this plugin's HookEvent and HookEventWithCaller hooks of the function.
     void UnhookEvent(std::string eventName);
@@ -44,7 +45,7 @@ class HALVEX_SDK_API GameWrapper {
 
     bool IsInCustomTraining();
 
-  private:
+private:
     void HookEventWithActorCaller(std::string eventName, CallerCallback callback);
 
     halvex::host::HostState* host = nullptr;

@@ -15,7 +15,7 @@ namespace Halvex::Plugin {
 // Compiled into every plugin module and exported from it. The host fills both handles after
 // getPlugin and before onLoad; the plugin keeps them for its whole life.
 class HALVEX_PLUGIN_API HalvexPlugin {
-  public:
+public:
     HalvexPlugin();
     HalvexPlugin(const HalvexPlugin& other);
     HalvexPlugin(HalvexPlugin&& other) noexcept;
@@ -33,26 +33,26 @@ class HALVEX_PLUGIN_API HalvexPlugin {
 
 // Draws the plugin's page inside the host's settings window.
 class PluginSettingsWindow {
-  public:
-    virtual ~PluginSettingsWindow() = default;              // slot 0
-    virtual void RenderSettingsPanel() = 0;                 // slot 1
-    virtual std::string GetPluginName() = 0;                // slot 2
+public:
+    virtual ~PluginSettingsWindow() = default;                // slot 0
+    virtual void RenderSettingsPanel() = 0;                   // slot 1
+    virtual std::string GetPluginName() = 0;                  // slot 2
     virtual void SetImGuiContext(std::uintptr_t context) = 0; // slot 3: the host's Dear ImGui context
 };
 
 // A window of the plugin's own, opened and closed through the host's menu.
 class PluginWindow {
-  public:
-    virtual void RenderWindow() = 0;                        // slot 0
-    virtual std::string GetMenuName() = 0;                  // slot 1
-    virtual std::string GetMenuTitle() = 0;                 // slot 2
+public:
+    virtual void RenderWindow() = 0;                          // slot 0
+    virtual std::string GetMenuName() = 0;                    // slot 1
+    virtual std::string GetMenuTitle() = 0;                   // slot 2
     virtual void SetImGuiContext(std::uintptr_t context) = 0; // slot 3
-    virtual bool ShouldBlockInput() = 0;                    // slot 4
-    virtual bool IsActiveOverlay() = 0;                     // slot 5
-    virtual void OnOpen() = 0;                              // slot 6
-    virtual void OnClose() = 0;                             // slot 7
+    virtual bool ShouldBlockInput() = 0;                      // slot 4
+    virtual bool IsActiveOverlay() = 0;                       // slot 5
+    virtual void OnOpen() = 0;                                // slot 6
+    virtual void OnClose() = 0;                               // slot 7
 
-  protected:
+protected:
     ~PluginWindow() = default;
 };
 

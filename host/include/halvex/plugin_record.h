@@ -13,7 +13,7 @@ constexpr std::int32_t pluginApiVersion = 95;
 extern "C" {
 
 typedef std::uintptr_t (*GetPluginFunction)(); // address of a std::shared_ptr whose pointer is the plugin
-typedef void (*DeleteMeFunction)();           // releases the module's reference to the plugin
+typedef void (*DeleteMeFunction)();            // releases the module's reference to the plugin
 
 // 64 bytes on x86-64, little-endian. The padding fields are written as zero.
 struct PluginRecord {
