@@ -100,11 +100,35 @@ std::string describeRange(const halvex::host::VariableRange& range) {
 
 // ---- Commands ----------------------------------------------------------------------------------
 
-Console::Console(Simulator& simulator, std::ostream& out) : simulator(simulator), out(out) {}
+Console::Console(Simulator& simulator, std::ostream& out)
+    : simulator(simulator), out(out), driver(simulator.ui, [this] { renderFrame(); }) {}
 
 void Console::execute(const std::string& line) {
     const std::vector<std::string> words = splitWords(line);
     if (words.empty()) return;
+    run(words, line);
+    runPendingCommands();
+}
+
+void Console::renderFrame() {
+    kadenzo::sim::renderFrame(simulator);
+    runPendingCommands();
+}
+
+// A failing command of the plugin's is reported as the failure of the line that let it run.
+void Console::runPendingCommands() {
+    while (!simulator.pendingCommands.empty()) {
+        const std::string command = simulator.pendingCommands.front();
+        simulator.pendingCommands.pop_front();
+        try {
+            execute(command);
+        } catch (const std::exception& failure) {
+            throw ConsoleError(fmt::format("the plugin's command \"{}\" failed: {}", command, failure.what()));
+        }
+    }
+}
+
+void Console::run(const std::vector<std::string>& words, const std::string& line) {
     const std::string& command = words[0];
     if (command == "help")
         out << consoleHelp();
@@ -131,6 +155,18 @@ void Console::execute(const std::string& line) {
         frameCommand(words);
     else if (command == "screenshot")
         screenshotCommand(words);
+    else if (command == "settings")
+        settingsCommand(words);
+    else if (command == "togglemenu")
+        toggleMenuCommand(words);
+    else if (command == "mouse" || command == "hover" || command == "click")
+        pointerCommand(words);
+    else if (command == "slide")
+        slideCommand(words);
+    else if (command == "close" || command == "collapse")
+        windowButtonCommand(words);
+    else if (command == "ui")
+        describeInterface();
     else
         setOrShowVariable(words);
 }
@@ -166,7 +202,7 @@ void Console::pluginCommand(const std::vector<std::string>& words) {
     } else if (words[1] == "unload") {
         expectArguments(words, 1, 1, usage);
         if (!simulator.plugin) throw ConsoleError("no plugin is loaded");
-        simulator.plugin.reset();
+        unloadPlugin(simulator);
     } else {
         throw ConsoleError(fmt::format("unknown plugin command \"{}\" (usage: {})", words[1], usage));
     }
@@ -223,7 +259,9 @@ void Console::canvasCommand(const std::vector<std::string>& words) {
 
 void Console::frameCommand(const std::vector<std::string>& words) {
     expectArguments(words, 0, 1, "frame [COUNT]");
-    simulator.game.renderFrames(words.size() == 2 ? parseWholeNumber(words[1], 1, "the frame count") : 1);
+    const int count = words.size() == 2 ? parseWholeNumber(words[1], 1, "the frame count") : 1;
+    for (int frame = 0; frame < count; ++frame)
+        renderFrame();
 }
 
 void Console::screenshotCommand(const std::vector<std::string>& words) {
@@ -233,20 +271,13 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
         throw ConsoleError(fmt::format("screenshot writes PNG files; \"{}\" does not end in .png", path));
     const halvex::host::Canvas* frame = simulator.game.lastFrame();
     if (!frame) throw ConsoleError("no frame has been rendered yet (use \"frame\" first)");
+    const Picture picture{canvasScene(frame->size(), frame->texts()), simulator.ui.drawData(),
+                          &simulator.ui.fontTexture(), std::nullopt};
     std::string error;
-    if (!simulator.pictures.write(canvasScene(frame->size(), frame->texts()), path, error))
-        throw ConsoleError(error);
+    if (!simulator.pictures.write(picture, path, error)) throw ConsoleError(error);
 }
 
 // ---- Running -----------------------------------------------------------------------------------
-
-void loadPlugin(Simulator& simulator, const std::string& path) {
-    try {
-        simulator.plugin = std::make_unique<LoadedPlugin>(simulator.host, path);
-    } catch (const std::runtime_error& failure) {
-        throw ConsoleError(failure.what());
-    }
-}
 
 int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
                std::ostream& out, std::ostream& err) {

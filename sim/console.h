@@ -2,36 +2,16 @@
 // blanks and optionally double-quoted. See usage.cpp for the full list of commands.
 #pragma once
 
-#include "game_simulation.h"
-#include "pictures.h"
-#include "plugin_host.h"
-
-#include "host_state.h"
+#include "simulator.h"
+#include "ui_driver.h"
 
 #include <charconv>
 #include <iosfwd>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace kadenzo::sim {
-
-// A command that cannot be carried out; the message says why.
-class ConsoleError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Everything the console acts on. The plugin is declared after the host so it is unloaded first.
-struct Simulator {
-    halvex::host::HostState host;
-    GameSimulation game{host};
-    std::unique_ptr<LoadedPlugin> plugin;
-    PictureWriter pictures;
-    std::string defaultPluginPath;
-};
 
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
@@ -51,10 +31,16 @@ class Console {
 public:
     Console(Simulator& simulator, std::ostream& out);
 
-    // Runs one line. Throws ConsoleError for bad input; blank and comment lines do nothing.
+    // Runs one line, then the commands the plugin issued meanwhile. Throws ConsoleError for bad input;
+    // blank and comment lines do nothing.
     void execute(const std::string& line);
 
 private:
+    void run(const std::vector<std::string>& words, const std::string& line);
+    // One whole frame, then the commands the plugin issued in it.
+    void renderFrame();
+    void runPendingCommands();
+
     void setOrShowVariable(const std::vector<std::string>& words);
     void listVariables();
     void pluginCommand(const std::vector<std::string>& words);
@@ -66,13 +52,18 @@ private:
     void canvasCommand(const std::vector<std::string>& words);
     void frameCommand(const std::vector<std::string>& words);
     void screenshotCommand(const std::vector<std::string>& words);
+    // The host's interface (console_interface_commands.cpp)
+    void settingsCommand(const std::vector<std::string>& words);
+    void toggleMenuCommand(const std::vector<std::string>& words);
+    void pointerCommand(const std::vector<std::string>& words);
+    void slideCommand(const std::vector<std::string>& words);
+    void windowButtonCommand(const std::vector<std::string>& words);
+    void describeInterface();
 
     Simulator& simulator;
     std::ostream& out;
+    UiDriver driver;
 };
-
-// Loads the plugin module into the simulator; throws ConsoleError when it cannot.
-void loadPlugin(Simulator& simulator, const std::string& path);
 
 // Runs lines from a stream. Interactive input reports an error and goes on; otherwise the first error
 // is reported as "SOURCE:LINE: message" and ends the run with status 2.

@@ -35,6 +35,14 @@ LoadedPlugin::LoadedPlugin(halvex::host::HostState& host, const std::string& pat
     }
 }
 
+Halvex::Plugin::PluginSettingsWindow* LoadedPlugin::settingsWindow() const {
+    return dynamic_cast<Halvex::Plugin::PluginSettingsWindow*>(pluginObject.get());
+}
+
+Halvex::Plugin::PluginWindow* LoadedPlugin::pluginWindow() const {
+    return dynamic_cast<Halvex::Plugin::PluginWindow*>(pluginObject.get());
+}
+
 LoadedPlugin::~LoadedPlugin() {
     if (pluginObject) {
         pluginObject->onUnload();

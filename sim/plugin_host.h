@@ -25,6 +25,10 @@ public:
     const halvex::PluginRecord& record() const { return *pluginRecord; }
     const std::string& path() const { return library.path(); }
     Halvex::Plugin::HalvexPlugin& plugin() const { return *pluginObject; }
+    // The plugin's window interfaces, found through its type information as the host finds them;
+    // null when the plugin does not implement one.
+    Halvex::Plugin::PluginSettingsWindow* settingsWindow() const;
+    Halvex::Plugin::PluginWindow* pluginWindow() const;
 
 private:
     halvex::host::HostState& host;

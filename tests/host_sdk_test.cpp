@@ -196,7 +196,7 @@ TEST_F(HostHooks, TraceNamesEveryPluginCall) {
     wrapper.DrawString("Streak: 0", 1.5f, 1.0f, true, false);
     EXPECT_EQ(lines,
               (std::vector<std::string>{
-                  "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2",
+                  "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2 (int)",
                   "plugin command \"togglemenu Kadenzo\"", "plugin hook f", "plugin hook-post f",
                   "plugin unhook f", "plugin unhook-post f", "plugin drawable", "plugin unregister-drawables",
                   "canvas SetColor 255 0 7 255", "canvas SetColor 0 255 0.5 255", "canvas SetPosition -3 12",

@@ -23,7 +23,9 @@ void Kadenzo::SetImGuiContext(std::uintptr_t context) {
     ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
 }
 
+// Without a context there is nothing of the plugin's that could want the input.
 bool Kadenzo::ShouldBlockInput() {
+    if (!ImGui::GetCurrentContext()) return false;
     const ImGuiIO& io = ImGui::GetIO();
     return io.WantCaptureMouse || io.WantCaptureKeyboard;
 }
@@ -40,8 +42,10 @@ void Kadenzo::OnClose() {
     isWindowOpen = false;
 }
 
-// An empty window; its close button asks the host to toggle the plugin's menu.
+// An empty window; its close button asks the host to toggle the plugin's menu. Nothing is drawn
+// before the host has handed over its context.
 void Kadenzo::RenderWindow() {
+    if (!ImGui::GetCurrentContext()) return;
     if (!ImGui::Begin(menuTitle.c_str(), &isWindowOpen, 0)) {
         ImGui::End();
         return;

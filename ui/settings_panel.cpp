@@ -4,11 +4,13 @@
 
 #include <imgui.h>
 
-#include <vector>
+#include <deque>
 
 namespace {
 
 // Keeps the frame's variable wrappers until the page is done, then releases the last obtained first.
+// Rationale: a deque, because find() hands out pointers to earlier wrappers while later ones are
+// added, and growing a deque at its end never moves the elements it already holds.
 class PageVariables {
 public:
     explicit PageVariables(CVarManagerWrapper& console) : console(console) {}
@@ -19,7 +21,7 @@ public:
             held.pop_back();
     }
 
-    // Null when the variable is not registered.
+    // Null when the variable is not registered. The pointer stays valid until the page is done.
     const CVarWrapper* find(const char* name) {
         held.push_back(console.getCvar(name));
         return held.back() ? &held.back() : nullptr;
@@ -27,7 +29,7 @@ public:
 
 private:
     CVarManagerWrapper& console;
-    std::vector<CVarWrapper> held;
+    std::deque<CVarWrapper> held;
 };
 
 void tooltip(const char* text) {
@@ -95,8 +97,12 @@ void drawRows(PageVariables& page) {
 
 } // namespace
 
+// Draws nothing until the host has handed over its context, and only the heading until the host has
+// given the plugin its console.
 void Kadenzo::RenderSettingsPanel() {
+    if (!ImGui::GetCurrentContext()) return;
     ImGui::TextUnformatted("Kadenzo plugin settings");
+    if (!cvarManager) return;
     PageVariables page(*cvarManager);
     drawRows(page);
 }

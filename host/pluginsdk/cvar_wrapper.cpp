@@ -44,7 +44,8 @@ std::string CVarWrapper::getStringValue() const {
 }
 
 void CVarWrapper::setValue(int value) const {
-    if (host->tracing()) host->trace(fmt::format("plugin set {} {}", variable->name(), value));
+    // Marked, so that a trace tells the integer setter from the float one for whole values.
+    if (host->tracing()) host->trace(fmt::format("plugin set {} {} (int)", variable->name(), value));
     variable->setInt(value);
 }
 

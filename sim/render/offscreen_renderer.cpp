@@ -1,6 +1,7 @@
 // Scenes become ImGui draw lists, which the triangle rasterizer draws into an image in memory.
 #include "offscreen_renderer.h"
 
+#include "current_imgui_context.h"
 #include "triangle_rasterizer.h"
 
 #include <imgui.h>
@@ -31,19 +32,6 @@ constexpr int mostVerticesPerFrame = 65535;
 constexpr std::size_t longestText = 16000;
 
 constexpr int largestSupportedSize = 16384;
-
-class CurrentImGuiContext {
-public:
-    explicit CurrentImGuiContext(ImGuiContext* context) : previous(ImGui::GetCurrentContext()) {
-        ImGui::SetCurrentContext(context);
-    }
-    ~CurrentImGuiContext() { ImGui::SetCurrentContext(previous); }
-    CurrentImGuiContext(const CurrentImGuiContext&) = delete;
-    CurrentImGuiContext& operator=(const CurrentImGuiContext&) = delete;
-
-private:
-    ImGuiContext* previous;
-};
 
 ImU32 toImGuiColor(const Color& color) {
     return ImGui::ColorConvertFloat4ToU32(

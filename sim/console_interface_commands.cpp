@@ -1,0 +1,91 @@
+// The console's commands for the host's interface: the settings window, menus, the pointer and the
+// keyboard, and reading back what the last frame showed.
+#include "console.h"
+
+#include "console_variables.h"
+
+#include <fmt/format.h>
+
+#include <cmath>
+#include <ostream>
+
+namespace kadenzo::sim {
+
+namespace {
+
+void expectWords(const std::vector<std::string>& words, std::size_t least, std::size_t most, const char* usage) {
+    const std::size_t arguments = words.size() - 1;
+    if (arguments < least || arguments > most) throw ConsoleError(fmt::format("usage: {}", usage));
+}
+
+float pointerCoordinate(const std::string& text, const char* what) {
+    const std::optional<int> value = parseWholeNumberAtLeast(text, 0);
+    if (!value) throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
+    return static_cast<float>(*value);
+}
+
+// Input errors name what was not found; they are the script's errors like any other.
+template <typename Action>
+void giveInput(Action&& action) {
+    try {
+        action();
+    } catch (const UiError& error) {
+        throw ConsoleError(error.what());
+    }
+}
+
+} // namespace
+
+void Console::settingsCommand(const std::vector<std::string>& words) {
+    expectWords(words, 1, 1, "settings on|off");
+    if (words[1] != "on" && words[1] != "off")
+        throw ConsoleError(fmt::format("expected on or off, not \"{}\" (usage: settings on|off)", words[1]));
+    simulator.ui.setSettingsShown(words[1] == "on");
+}
+
+void Console::toggleMenuCommand(const std::vector<std::string>& words) {
+    expectWords(words, 1, 1, "togglemenu NAME");
+    if (!simulator.ui.toggleMenu(words[1]))
+        throw ConsoleError(fmt::format("no menu is named \"{}\"", words[1]));
+}
+
+// mouse X Y | hover X Y | hover LABEL | click X Y | click LABEL
+void Console::pointerCommand(const std::vector<std::string>& words) {
+    const std::string& command = words[0];
+    const bool isMouse = command == "mouse";
+    const std::string usage = isMouse ? "mouse X Y" : command + " X Y | " + command + " LABEL";
+    expectWords(words, isMouse ? 2 : 1, 2, usage.c_str());
+    if (words.size() == 2) {
+        giveInput([&] { command == "hover" ? driver.hoverLabel(words[1]) : driver.clickLabel(words[1]); });
+        return;
+    }
+    const float x = pointerCoordinate(words[1], "the pointer's x");
+    const float y = pointerCoordinate(words[2], "the pointer's y");
+    if (isMouse)
+        driver.movePointer(x, y);
+    else if (command == "hover")
+        driver.hover(x, y);
+    else
+        driver.click(x, y);
+}
+
+void Console::slideCommand(const std::vector<std::string>& words) {
+    expectWords(words, 2, 2, "slide LABEL VALUE");
+    const std::optional<float> value = halvex::host::parseConsoleNumber(words[2]);
+    if (!value || !std::isfinite(*value))
+        throw ConsoleError(fmt::format("\"{}\" is not a number (slide types a number into the slider)", words[2]));
+    giveInput([&] { driver.slide(words[1], words[2]); });
+}
+
+// close TITLE | collapse TITLE
+void Console::windowButtonCommand(const std::vector<std::string>& words) {
+    const std::string usage = words[0] + " TITLE";
+    expectWords(words, 1, 1, usage.c_str());
+    giveInput([&] { words[0] == "close" ? driver.closeWindow(words[1]) : driver.collapseWindow(words[1]); });
+}
+
+void Console::describeInterface() {
+    out << describeWindows(shownWindows(simulator.ui.context()));
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,97 @@
+// The host's own user interface: one Dear ImGui context with the default font, the host's settings
+// window around the plugin's page, the plugin's window while its menu is open, and the pointer and
+// keyboard that scripts move.
+//
+// Index of this file:
+// - UserInput: what the pointer and keyboard do in the next frame
+// - HostInterface: the context, the frame, the menus, input routing
+#pragma once
+
+#include "halvex/plugin.h"
+#include "halvex/types.h"
+#include "render/triangle_rasterizer.h"
+
+#include <memory>
+#include <string>
+
+struct ImGuiContext;
+struct ImDrawData;
+
+namespace halvex::host {
+class HostState;
+}
+
+namespace kadenzo::sim {
+
+// ---- UserInput ---------------------------------------------------------------------------------
+
+// The state of the pointer and keyboard that the next frame sees. Typed text and Enter last one frame.
+struct UserInput {
+    // Screen pixels; starts outside every window, so that nothing is hovered until a script moves it.
+    float pointerX = -1e9f, pointerY = -1e9f;
+    bool leftButton = false;
+    bool ctrl = false;
+    std::string typed;
+    bool enter = false;
+};
+
+// ---- HostInterface -----------------------------------------------------------------------------
+
+class HostInterface {
+public:
+    // The title of the host's settings window.
+    static constexpr const char* settingsTitle = "Settings";
+
+    // Creates the context and its font. Trace lines go through the host's trace.
+    explicit HostInterface(halvex::host::HostState& host);
+    ~HostInterface();
+    HostInterface(const HostInterface&) = delete;
+    HostInterface& operator=(const HostInterface&) = delete;
+
+    // Hands the context to a freshly loaded plugin through both of its window interfaces (either may
+    // be null when the plugin lacks it), as the host does right after onLoad. Its menu starts closed.
+    void attach(Halvex::Plugin::PluginSettingsWindow* settingsPage, Halvex::Plugin::PluginWindow* window);
+    // Forgets the plugin before it is unloaded: no more calls into it, its menu closed.
+    void detach();
+
+    bool settingsShown() const { return showSettings; }
+    void setSettingsShown(bool shown) { showSettings = shown; }
+
+    // Opens the named menu (OnOpen) or closes it (OnClose). False when no menu has that name.
+    bool toggleMenu(const std::string& name);
+    bool menuOpen() const { return pluginMenuOpen; }
+
+    UserInput& input() { return pending; }
+    const UserInput& input() const { return pending; }
+
+    // One frame over a display of the given size: the settings window with the plugin's page when it
+    // is shown, the plugin's window while its menu is open, then the question whether the plugin wants
+    // the input (traced when the answer changes).
+    void frame(Vector2 displaySize);
+
+    // The context, for reading back what the last frame drew. Never null.
+    ImGuiContext* context() const { return imgui; }
+    // The last frame's draw data, or null before the first frame.
+    const ImDrawData* drawData() const;
+    // The font atlas the draw data samples.
+    const render::AlphaTexture& fontTexture() const { return font; }
+
+private:
+    void drawSettingsWindow();
+    void drawPluginWindow();
+    void askWhetherInputIsBlocked();
+
+    halvex::host::HostState& host;
+    ImGuiContext* imgui = nullptr;
+    render::AlphaTexture font;
+    UserInput pending;
+    bool framed = false;
+
+    Halvex::Plugin::PluginSettingsWindow* page = nullptr;
+    Halvex::Plugin::PluginWindow* window = nullptr;
+    bool showSettings = false;
+    bool pluginMenuOpen = false;
+    bool inputBlocked = false;
+};
+
+} // namespace kadenzo::sim

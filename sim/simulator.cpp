@@ -1,0 +1,35 @@
+#include "simulator.h"
+
+namespace kadenzo::sim {
+
+Simulator::Simulator() {
+    host.setCommandHandler([this](const std::string& command) { pendingCommands.push_back(command); });
+}
+
+Simulator::~Simulator() {
+    unloadPlugin(*this);
+}
+
+void loadPlugin(Simulator& simulator, const std::string& path) {
+    try {
+        simulator.plugin = std::make_unique<LoadedPlugin>(simulator.host, path);
+    } catch (const std::runtime_error& failure) {
+        throw ConsoleError(failure.what());
+    }
+    simulator.ui.attach(simulator.plugin->settingsWindow(), simulator.plugin->pluginWindow());
+}
+
+void unloadPlugin(Simulator& simulator) {
+    if (!simulator.plugin) return;
+    simulator.ui.detach();
+    simulator.plugin.reset();
+    // Whatever the plugin asked for is void once it is gone.
+    simulator.pendingCommands.clear();
+}
+
+void renderFrame(Simulator& simulator) {
+    simulator.game.renderFrames(1);
+    simulator.ui.frame(simulator.game.canvasSize());
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,52 @@
+// Everything kadenzo-sim simulates around the plugin, and the steps that involve several parts of it:
+// loading and unloading the plugin, and rendering one whole frame.
+#pragma once
+
+#include "game_simulation.h"
+#include "host_interface.h"
+#include "pictures.h"
+#include "plugin_host.h"
+
+#include "host_state.h"
+
+#include <deque>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace kadenzo::sim {
+
+// A command that cannot be carried out; the message says why.
+class ConsoleError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Declared in the order they are built; the plugin goes first when the simulator is taken down, while
+// the host state and the interface it was handed are still there.
+struct Simulator {
+    Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+    ~Simulator();
+
+    halvex::host::HostState host;
+    GameSimulation game{host};
+    HostInterface ui{host};
+    std::unique_ptr<LoadedPlugin> plugin;
+    PictureWriter pictures;
+    std::string defaultPluginPath;
+    // Commands the plugin issued through executeCommand, run by the console after the current frame
+    // or command, as the host's console queues them.
+    std::deque<std::string> pendingCommands;
+};
+
+// Loads the plugin module and hands it the host's interface; throws ConsoleError when it cannot.
+void loadPlugin(Simulator& simulator, const std::string& path);
+// Takes the plugin's windows away from the interface, then unloads it. Nothing when none is loaded.
+void unloadPlugin(Simulator& simulator);
+
+// One frame: the canvas with every drawable, then the host's interface over it.
+void renderFrame(Simulator& simulator);
+
+} // namespace kadenzo::sim

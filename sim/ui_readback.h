@@ -1,0 +1,67 @@
+// What the last Dear ImGui frame showed, read back from the frame itself: the windows in display
+// order and, from each window's draw list, its rows of text (each glyph quad mapped back to its
+// character through the font's glyph table), its separators, and the framed boxes of its widgets.
+// Nothing here knows which widgets a plugin meant to draw; it sees only what was drawn.
+//
+// Index of this file:
+// - Box, TextRun, ShownRow, ShownWindow: what was shown
+// - shownWindows(): reading a context back
+// - describeWindows(): the text form the console prints
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ImGuiContext;
+
+namespace kadenzo::sim {
+
+// ---- What was shown ----------------------------------------------------------------------------
+
+// A rectangle in screen pixels.
+struct Box {
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool contains(float x, float y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
+    float centerX() const { return (x0 + x1) / 2; }
+    float centerY() const { return (y0 + y1) / 2; }
+};
+
+// Glyphs drawn one after the other on a line, with single or double blanks between words; a wider
+// gap starts another run.
+struct TextRun {
+    std::string text;
+    Box box;
+};
+
+// One line of a window, top to bottom: a row of text runs left to right, or a separator.
+struct ShownRow {
+    bool separator = false;
+    float y = 0;
+    std::vector<TextRun> runs;
+};
+
+struct ShownWindow {
+    std::string title; // the window's name as Dear ImGui knows it
+    Box box;
+    Box titleBar;           // empty when the window has none
+    bool collapsed = false;
+    bool takesInput = true; // false for tooltips and other windows that let the pointer through
+    unsigned int id = 0;    // Dear ImGui's id of the window, the seed of its widgets' ids
+    std::vector<ShownRow> rows;
+    std::vector<Box> frames; // the framed backgrounds of widgets (check boxes, sliders, ...)
+    std::vector<Box> grabs;  // slider grabs
+};
+
+// ---- Reading back ------------------------------------------------------------------------------
+
+// Every window visible in the context's last frame, back to front. Only glyphs inside their draw
+// command's clip rectangle count as shown.
+std::vector<ShownWindow> shownWindows(ImGuiContext* context);
+
+// ---- Text form ---------------------------------------------------------------------------------
+
+// One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row:
+// its runs joined by two blanks, or `---` for a separator.
+std::string describeWindows(const std::vector<ShownWindow>& windows);
+
+} // namespace kadenzo::sim
