@@ -1,5 +1,6 @@
 #include "play_session.h"
 
+#include "ui_readback.h"
 #include "usage.h"
 
 #include <fmt/format.h>
@@ -111,7 +112,8 @@ halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::
 } // namespace
 
 SessionResult playSession(Simulator& simulator, const PlayOptions& options,
-                          const std::function<void(std::size_t, const WindowResult&)>& onWindow) {
+                          const std::function<void(std::size_t, const WindowResult&)>& onWindow,
+                          const std::function<void(long long)>& onAttempt) {
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set");
     requireVariable(simulator, "slowMoEnabled", "the plugin").setText("1");
@@ -142,6 +144,7 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
             result.windows.push_back(window);
             if (onWindow) onWindow(result.windows.size(), window);
         }
+        if (onAttempt) onAttempt(attempt + 1);
     }
     const halvex::host::ConsoleVariable* target = simulator.host.variables().find("idealAccuracy");
     result.targetAccuracy = target ? target->floatValue() : 0.0f;
@@ -211,21 +214,78 @@ void writeAttemptsCsv(const SessionResult& result, const std::string& path) {
 
 namespace {
 
-void writePictures(Simulator& simulator, const SessionResult& result, const std::string& directory,
-                   std::ostream& out) {
-    simulator.game.setCanvasSize(Vector2{1920, 1080});
-    simulator.game.renderFrames(1);
+// The attempt after which the overlay is pictured: one in the middle of a window, so that its markers
+// show, at the end of the session when it ends in the middle of one.
+long long overlayAttempt(long long attempts) {
+    return attempts % 10 != 0 ? attempts : attempts - 5;
+}
+
+// The canvas of one frame, kept for a picture.
+struct CanvasSnapshot {
+    Vector2 size;
+    std::vector<halvex::host::CanvasText> texts;
+};
+
+constexpr int pictureMargin = 16;
+
+// The window's part of the frame, with a margin of the canvas around it.
+PictureRegion windowRegion(const Simulator& simulator, const std::string& title) {
+    for (const ShownWindow& window : shownWindows(simulator.ui.context()))
+        if (window.title == title)
+            return PictureRegion{static_cast<int>(window.box.x0) - pictureMargin,
+                                 static_cast<int>(window.box.y0) - pictureMargin,
+                                 static_cast<int>(window.box.x1 - window.box.x0) + 2 * pictureMargin,
+                                 static_cast<int>(window.box.y1 - window.box.y0) + 2 * pictureMargin};
+    throw std::runtime_error("the window \"" + title + "\" did not show");
+}
+
+// Two frames, as a person would see the window once it has settled (a tab bar lays itself out in the
+// first).
+Picture interfacePicture(Simulator& simulator, const std::string& title) {
+    renderFrame(simulator);
+    renderFrame(simulator);
     const halvex::host::Canvas& frame = *simulator.game.lastFrame();
-    // Forward slashes on every platform, so that the report reads the same everywhere.
-    const std::string overlayPath = (std::filesystem::path(directory) / "overlay.png").generic_string();
-    const std::string chartPath = (std::filesystem::path(directory) / "speed.png").generic_string();
-    std::string message;
-    if (!simulator.pictures.write(canvasScene(frame.size(), frame.texts()), overlayPath, message))
-        throw std::runtime_error(message);
-    out << "wrote " << overlayPath << '\n';
-    if (!simulator.pictures.write(speedChartScene(result.windows, result.targetAccuracy), chartPath, message))
-        throw std::runtime_error(message);
-    out << "wrote " << chartPath << '\n';
+    return Picture{canvasScene(frame.size(), frame.texts()), simulator.ui.drawData(), &simulator.ui.fontTexture(),
+                   windowRegion(simulator, title)};
+}
+
+class PictureFiles {
+public:
+    PictureFiles(Simulator& simulator, const std::string& directory, std::ostream& out)
+        : simulator(simulator), directory(directory), out(out) {}
+
+    void write(const Picture& picture, const char* name) {
+        // Forward slashes on every platform, so that the report reads the same everywhere.
+        const std::string path = (std::filesystem::path(directory) / name).generic_string();
+        std::string message;
+        if (!simulator.pictures.write(picture, path, message)) throw std::runtime_error(message);
+        out << "wrote " << path << '\n';
+    }
+
+private:
+    Simulator& simulator;
+    const std::string& directory;
+    std::ostream& out;
+};
+
+void writePictures(Simulator& simulator, const SessionResult& result, const CanvasSnapshot& overlay,
+                   const std::string& directory, std::ostream& out) {
+    PictureFiles files(simulator, directory, out);
+    files.write(Picture{canvasScene(overlay.size, overlay.texts), nullptr, nullptr,
+                        canvasTextRegion(overlay.size, overlay.texts, pictureMargin)},
+                "overlay.png");
+    files.write(Picture{speedChartScene(result.windows, result.targetAccuracy), nullptr, nullptr, std::nullopt},
+                "speed.png");
+
+    simulator.ui.setSettingsShown(true);
+    files.write(interfacePicture(simulator, HostInterface::settingsTitle), "settings.png");
+    simulator.ui.setSettingsShown(false);
+
+    Halvex::Plugin::PluginWindow* window = simulator.plugin->pluginWindow();
+    if (!window || !simulator.ui.toggleMenu(window->GetMenuName()))
+        throw std::runtime_error("the plugin has no window to picture");
+    files.write(interfacePicture(simulator, window->GetMenuTitle()), "window.png");
+    simulator.ui.toggleMenu(window->GetMenuName());
 }
 
 } // namespace
@@ -241,12 +301,20 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
     simulator.defaultPluginPath = defaultPluginPath;
     PlayOptions options;
     SessionResult result;
+    CanvasSnapshot overlay;
     try {
         options = parsePlayOptions(arguments, defaultPluginPath);
         loadPlugin(simulator, options.pluginPath);
-        result = playSession(simulator, options, [&out](std::size_t index, const WindowResult& window) {
-            out << windowLine(index, window) << '\n';
-        });
+        const long long pictured = overlayAttempt(options.attempts);
+        result = playSession(
+            simulator, options,
+            [&out](std::size_t index, const WindowResult& window) { out << windowLine(index, window) << '\n'; },
+            [&](long long played) {
+                if (options.outDirectory.empty() || played != pictured) return;
+                simulator.game.setCanvasSize(Vector2{1920, 1080});
+                renderFrame(simulator);
+                overlay = CanvasSnapshot{simulator.game.canvasSize(), simulator.game.lastFrame()->texts()};
+            });
     } catch (const std::exception& error) {
         out << std::flush;
         err << "kadenzo-sim play: " << error.what() << std::endl;
@@ -258,7 +326,7 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
             writeAttemptsCsv(result, options.csvPath);
             out << "wrote " << options.csvPath << '\n';
         }
-        if (!options.outDirectory.empty()) writePictures(simulator, result, options.outDirectory, out);
+        if (!options.outDirectory.empty()) writePictures(simulator, result, overlay, options.outDirectory, out);
     } catch (const std::exception& error) {
         out << std::flush;
         err << "kadenzo-sim play: " << error.what() << std::endl;

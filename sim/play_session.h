@@ -40,9 +40,11 @@ struct SessionResult {
 PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const std::string& defaultPluginPath);
 
 // Sets the --set variables (each must exist and take the value), enables the plugin, enters custom
-// training, loads a round and plays. Calls onWindow after every closed window.
+// training, loads a round and plays. Calls onWindow after every closed window, and onAttempt after
+// every attempt with the number played so far.
 SessionResult playSession(Simulator& simulator, const PlayOptions& options,
-                          const std::function<void(std::size_t windowIndex, const WindowResult&)>& onWindow);
+                          const std::function<void(std::size_t windowIndex, const WindowResult&)>& onWindow,
+                          const std::function<void(long long attemptsPlayed)>& onAttempt = {});
 
 // The report lines: one per window, and the summary.
 std::string windowLine(std::size_t windowIndex, const WindowResult& window);

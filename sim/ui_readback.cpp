@@ -259,9 +259,15 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context) {
     const GlyphTable glyphs(*g.IO.Fonts);
     const StyleColors colors = styleColors();
     WindowReader reader(glyphs, colors, g.IO.Fonts->TexUvWhitePixel);
-    std::vector<ShownWindow> windows;
+    // Dear ImGui draws its windows in list order, tooltips in a layer above all others.
+    std::vector<ImGuiWindow*> order;
     for (ImGuiWindow* window : g.Windows)
-        if (isShown(*window)) windows.push_back(reader.read(*window));
+        if (isShown(*window)) order.push_back(window);
+    std::stable_partition(order.begin(), order.end(),
+                          [](const ImGuiWindow* window) { return !(window->Flags & ImGuiWindowFlags_Tooltip); });
+    std::vector<ShownWindow> windows;
+    for (ImGuiWindow* window : order)
+        windows.push_back(reader.read(*window));
     return windows;
 }
 

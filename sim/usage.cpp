@@ -48,8 +48,10 @@ Options:
   --set NAME=VALUE   set a console variable before the session starts; repeatable,
                      e.g. --set idealAccuracy=0.8
   --csv FILE         write one row per attempt: attempt, outcome, game speed when taken
-  --out DIR          write DIR/overlay.png (the overlay after the last attempt) and
-                     DIR/speed.png (game speed and window accuracy over the session)
+  --out DIR          write four pictures into DIR: overlay.png (the overlay in the middle of
+                     the session's last window), speed.png (game speed and window accuracy over
+                     the session), settings.png (the host's settings window with the plugin's
+                     page) and window.png (the plugin's own window)
   --plugin PATH      the plugin module to load
   --help             show this text
 
@@ -65,7 +67,9 @@ std::string consoleHelp() {
   plugin load [PATH]    load a plugin module (default: the one beside kadenzo-sim)
   plugin unload         onUnload, drop the plugin's hooks, drawables and bindings, deleteMe, close
   inspect               print the loaded module's description record
-  trace on|off          print every host call the plugin makes, and every canvas call
+  trace on|off          print every host call the plugin makes, every canvas call, and when the
+                        host starts or stops keeping the input from the game because the plugin
+                        wants it ("host input blocked", "host input passed")
   training on|off       whether the game is in custom training (off at start)
   event FUNCTION        call the game function named by the rest of the line
   loadround, roundchanged, destroyed, touch, explode, goal, restart
@@ -73,8 +77,25 @@ std::string consoleHelp() {
   attempts CODES        one attempt per character, each followed by a restart:
                         G goal, T touch then explosion, X explosion, N nothing, E explosion then goal
   canvas W H            set the canvas size (1920 x 1080 at start)
-  frame [N]             render N frames (default 1), calling every drawable with the canvas
-  screenshot FILE.png   write the last frame as a picture
+  frame [N]             render N frames (default 1): the canvas with every drawable, then the
+                        host's interface over it, then the commands the plugin issued
+  screenshot FILE.png   write the last frame as a picture, the interface's windows included
+
+The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
+  settings on|off       show or hide the host's settings window with the plugin's page (hidden
+                        at start)
+  togglemenu NAME       open or close the plugin menu NAME (the plugin's window)
+  mouse X Y             move the pointer to pixel X, Y; the next frame sees it there
+  hover X Y             move the pointer there and render two frames (tooltips show)
+  hover LABEL           the same on the visible widget labelled LABEL
+  click X Y             move the pointer there, then press and release the left button over
+                        frames of their own
+  click LABEL           the same on the visible widget labelled LABEL (quote labels with blanks)
+  slide LABEL VALUE     Ctrl+click the slider labelled LABEL, type VALUE, press Enter
+  close TITLE           click the close button of the window titled TITLE
+  collapse TITLE        click its collapse button (again to expand it)
+  ui                    list the windows the last frame showed, back to front, each with the
+                        rows of text it drew and its separators (---)
   help                  show this list
 )";
 }
