@@ -49,8 +49,8 @@ HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
     io.Fonts->SetTexID(&font);
 }
 
+// Dear ImGui leaves no context current when the one it destroys was.
 HostInterface::~HostInterface() {
-    CurrentContext current(imgui);
     ImGui::DestroyContext(imgui);
 }
 

@@ -271,22 +271,22 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context) {
     return windows;
 }
 
+std::string rowText(const ShownRow& row) {
+    if (row.separator) return "---";
+    std::string line;
+    for (const TextRun& run : row.runs)
+        line += (line.empty() ? "" : "  ") + run.text;
+    return line;
+}
+
 std::string describeWindows(const std::vector<ShownWindow>& windows) {
     std::string text;
     for (const ShownWindow& window : windows) {
         text += fmt::format("window \"{}\" {} {} {} {}{}\n", window.title, std::lround(window.box.x0),
                             std::lround(window.box.y0), std::lround(window.box.x1 - window.box.x0),
                             std::lround(window.box.y1 - window.box.y0), window.collapsed ? " collapsed" : "");
-        for (const ShownRow& row : window.rows) {
-            if (row.separator) {
-                text += "  ---\n";
-                continue;
-            }
-            std::string line;
-            for (const TextRun& run : row.runs)
-                line += (line.empty() ? "" : "  ") + run.text;
-            text += "  " + line + "\n";
-        }
+        for (const ShownRow& row : window.rows)
+            text += "  " + rowText(row) + "\n";
     }
     return text;
 }

@@ -60,8 +60,10 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context);
 
 // ---- Text form ---------------------------------------------------------------------------------
 
-// One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row:
-// its runs joined by two blanks, or `---` for a separator.
+// A row's runs joined by two blanks, or `---` for a separator.
+std::string rowText(const ShownRow& row);
+
+// One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row.
 std::string describeWindows(const std::vector<ShownWindow>& windows);
 
 } // namespace kadenzo::sim
