@@ -2,11 +2,8 @@
 // keyboard, and reading back what the last frame showed.
 #include "console.h"
 
-#include "console_variables.h"
-
 #include <fmt/format.h>
 
-#include <cmath>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -22,6 +19,18 @@ float pointerCoordinate(const std::string& text, const char* what) {
     const std::optional<int> value = parseWholeNumberAtLeast(text, 0);
     if (!value) throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
     return static_cast<float>(*value);
+}
+
+// Rationale: only digits, one point and a leading minus. A slider's text field drops the other
+// characters of a number as they are typed ("1e2" would arrive as 12) and reads a leading sign or
+// operator as arithmetic on the value it had ("+70" adds 70).
+bool isPlainDecimal(const std::string& text) {
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    const std::string digits = text.substr(start);
+    const std::size_t point = digits.find('.');
+    const bool onePointAtMost = point == std::string::npos || digits.find('.', point + 1) == std::string::npos;
+    return onePointAtMost && digits.find_first_not_of("0123456789.") == std::string::npos &&
+           digits.find_first_of("0123456789") != std::string::npos;
 }
 
 // Input errors name what was not found; they are the script's errors like any other.
@@ -71,9 +80,9 @@ void Console::pointerCommand(const std::vector<std::string>& words) {
 
 void Console::slideCommand(const std::vector<std::string>& words) {
     expectWords(words, 2, 2, "slide LABEL VALUE");
-    const std::optional<float> value = halvex::host::parseConsoleNumber(words[2]);
-    if (!value || !std::isfinite(*value))
-        throw ConsoleError(fmt::format("\"{}\" is not a number (slide types a number into the slider)", words[2]));
+    if (!isPlainDecimal(words[2]))
+        throw ConsoleError(fmt::format(
+            "\"{}\" is not a plain decimal number (slide types digits, a point and a leading minus)", words[2]));
     giveInput([&] { driver.slide(words[1], words[2]); });
 }
 

@@ -65,10 +65,12 @@ void HostInterface::attach(Halvex::Plugin::PluginSettingsWindow* settingsPage,
     if (window) window->SetImGuiContext(address);
 }
 
+// Without the plugin nothing wants the input any more: the game has it again.
 void HostInterface::detach() {
     page = nullptr;
     window = nullptr;
     pluginMenuOpen = false;
+    if (inputBlocked) host.trace("host input passed");
     inputBlocked = false;
 }
 

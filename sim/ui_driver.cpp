@@ -45,7 +45,7 @@ void UiDriver::hover(float x, float y) {
 void UiDriver::click(float x, float y) {
     movePointer(x, y);
     runFrame();
-    pressAndRelease(false);
+    pressAndRelease();
 }
 
 void UiDriver::hoverLabel(const std::string& label) {
@@ -55,17 +55,12 @@ void UiDriver::hoverLabel(const std::string& label) {
 
 void UiDriver::clickLabel(const std::string& label) {
     locate(label);
-    pressAndRelease(false);
+    pressAndRelease();
 }
 
 void UiDriver::slide(const std::string& label, const std::string& value) {
     if (!locate(label).slider) throw UiError("\"" + label + "\" is not a slider");
-    ui.input().ctrl = true;
-    ui.input().leftButton = true;
-    runFrame();
-    ui.input().leftButton = false;
-    ui.input().ctrl = false;
-    runFrame();
+    pressThenRelease(true);
     {
         render::CurrentImGuiContext current(ui.context());
         if (ui.context()->TempInputId == 0)
@@ -79,52 +74,51 @@ void UiDriver::slide(const std::string& label, const std::string& value) {
 }
 
 void UiDriver::closeWindow(const std::string& title) {
-    render::CurrentImGuiContext current(ui.context());
-    const ImGuiStyle& style = ImGui::GetStyle();
-    const float fromRight = style.FramePadding.x + ImGui::GetFontSize() / 2;
-    const std::vector<ShownWindow> windows = shownWindows(ui.context());
-    const ShownWindow* window = frontmostShown(windows, title);
-    if (!window) throw UiError("no window \"" + title + "\" is shown");
-    clickTitleBarButton(title, "#CLOSE", window->titleBar.x1 - fromRight, "close");
+    clickTitleBarButton(title, TitleBarButton{"#CLOSE", "close", false});
 }
 
 void UiDriver::collapseWindow(const std::string& title) {
-    render::CurrentImGuiContext current(ui.context());
-    const ImGuiStyle& style = ImGui::GetStyle();
-    const float fromLeft = style.FramePadding.x + ImGui::GetFontSize() / 2;
+    clickTitleBarButton(title, TitleBarButton{"#COLLAPSE", "collapse", true});
+}
+
+// Dear ImGui puts the collapse button at the left end of the title bar and the close button at the
+// right end, each a font size wide plus the frame padding. That is checked by hovering: the hovered
+// item must be the window's button of that name.
+void UiDriver::clickTitleBarButton(const std::string& title, const TitleBarButton& button) {
     const std::vector<ShownWindow> windows = shownWindows(ui.context());
     const ShownWindow* window = frontmostShown(windows, title);
     if (!window) throw UiError("no window \"" + title + "\" is shown");
-    clickTitleBarButton(title, "#COLLAPSE", window->titleBar.x0 + fromLeft, "collapse");
-}
-
-// Where Dear ImGui lays out a title-bar button is checked by hovering it: the hovered item must be
-// the window's button of that name.
-void UiDriver::clickTitleBarButton(const std::string& title, const char* button, float centerX,
-                                   const char* what) {
-    const std::vector<ShownWindow> windows = shownWindows(ui.context());
-    const ShownWindow& window = *frontmostShown(windows, title);
-    if (window.titleBar.y1 <= window.titleBar.y0)
-        throw UiError("the window \"" + title + "\" has no title bar");
-    movePointer(centerX, window.titleBar.centerY());
+    if (window->titleBar.y1 <= window->titleBar.y0) throw UiError("the window \"" + title + "\" has no title bar");
+    float fromEnd = 0;
+    {
+        render::CurrentImGuiContext current(ui.context());
+        fromEnd = ImGui::GetStyle().FramePadding.x + ImGui::GetFontSize() / 2;
+    }
+    movePointer(button.atLeft ? window->titleBar.x0 + fromEnd : window->titleBar.x1 - fromEnd,
+                window->titleBar.centerY());
     runFrame();
     {
         render::CurrentImGuiContext current(ui.context());
-        if (ui.context()->HoveredId != ImHashStr(button, 0, window.id))
-            throw UiError("the window \"" + title + "\" has no " + what + " button");
+        if (ui.context()->HoveredId != ImHashStr(button.id, 0, window->id))
+            throw UiError("the window \"" + title + "\" has no " + button.name + " button");
     }
-    pressAndRelease(false);
+    pressAndRelease();
 }
 
-// A press, a release, and one frame more for what the click set off (a window collapsing, a menu
-// the plugin asked to close) to show.
-void UiDriver::pressAndRelease(bool ctrl) {
+// The left button pressed in one frame (with Ctrl held when asked) and released in the next.
+void UiDriver::pressThenRelease(bool ctrl) {
     ui.input().ctrl = ctrl;
     ui.input().leftButton = true;
     runFrame();
     ui.input().leftButton = false;
     ui.input().ctrl = false;
     runFrame();
+}
+
+// A click, and one frame more for what it set off (a window collapsing, a menu the plugin asked to
+// close) to show.
+void UiDriver::pressAndRelease() {
+    pressThenRelease(false);
     runFrame();
 }
 

@@ -54,8 +54,14 @@ private:
 
     Widget locate(const std::string& label);
     bool probe(float x, float y, const ShownWindow& window);
-    void pressAndRelease(bool ctrl);
-    void clickTitleBarButton(const std::string& title, const char* button, float centerX, const char* what);
+    void pressThenRelease(bool ctrl);
+    void pressAndRelease();
+    struct TitleBarButton {
+        const char* id;   // the name Dear ImGui hashes into the button's id
+        const char* name; // for messages
+        bool atLeft;
+    };
+    void clickTitleBarButton(const std::string& title, const TitleBarButton& button);
 
     HostInterface& ui;
     std::function<void()> runFrame;
