@@ -165,8 +165,10 @@ void Console::run(const std::vector<std::string>& words, const std::string& line
         slideCommand(words);
     else if (command == "close" || command == "collapse")
         windowButtonCommand(words);
-    else if (command == "ui")
+    else if (command == "ui") {
+        expectArguments(words, 0, 0, "ui");
         describeInterface();
+    }
     else
         setOrShowVariable(words);
 }
