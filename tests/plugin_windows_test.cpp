@@ -1,5 +1,7 @@
 // The plugin's settings page and window, drawn through the host's interface in real Dear ImGui frames
-// and driven with the pointer and keyboard; what was drawn is read back from the frames.
+// and driven with the pointer and keyboard; what was drawn is read back from the frames. What a script
+// can show is in the console scripts (interface_*.kz); these are the cases that need the plugin's
+// object or a host that lacks some of its variables.
 #include "plugin_fixture.h"
 
 #include "host_interface.h"
@@ -69,7 +71,6 @@ protected:
         }
     }
 
-    std::vector<std::string> writes() { return linesStartingWith(takeTrace(), "plugin set "); }
     std::vector<std::string> issued() { return linesStartingWith(takeTrace(), "plugin command "); }
 
     HostInterface ui{host};
@@ -78,113 +79,6 @@ protected:
 };
 
 // ---- Settings page -----------------------------------------------------------------------------
-
-TEST_F(PluginWindows, PageShowsTheRowsWithSeparatorsAfterTheCheckBoxesOnly) {
-    ui.setSettingsShown(true);
-    frame();
-    frame();
-    const std::vector<std::string> expected = {
-        "Settings",
-        "Kadenzo",
-        settingsHeading,
-        "Enable plugin",
-        "---",
-        "Touching the ball counts as success",
-        "---",
-        "0.700  Accuracy threshold at last 10 shots to change speed.",
-        "0.050  Value of speed increment",
-        "150  Maximum speed limit",
-        "50  Minimum speed limit.",
-        "Show curr streak",
-        "---",
-        "Show status bar",
-        "---",
-        "Show game speed",
-        "---",
-        "Show previous accuracy",
-        "---",
-        "Show show total shots count",
-        "---",
-        "Show show total accuracy",
-        "---",
-        "Show show last 100 shots accuracy",
-        "---",
-    };
-    EXPECT_EQ(rowsOf(ui, HostInterface::settingsTitle), expected);
-    EXPECT_EQ(writes(), std::vector<std::string>{}) << "drawing alone writes nothing";
-}
-
-TEST_F(PluginWindows, CheckBoxesWriteOneAndZeroThroughTheIntegerSetter) {
-    ui.setSettingsShown(true);
-    frame();
-    driver.clickLabel("Enable plugin");
-    EXPECT_TRUE(*plugin->slowMoEnabled);
-    driver.clickLabel("Enable plugin");
-    EXPECT_FALSE(*plugin->slowMoEnabled);
-    driver.clickLabel("Show status bar");
-    EXPECT_EQ(writes(), (std::vector<std::string>{"plugin set slowMoEnabled 1 (int)",
-                                                  "plugin set slowMoEnabled 0 (int)",
-                                                  "plugin set showStatus 0 (int)"}));
-}
-
-TEST_F(PluginWindows, SlidersWriteWhatIsTypedAndOnlyTheirOwnVariable) {
-    ui.setSettingsShown(true);
-    frame();
-    driver.slide("Minimum speed limit.", "140");
-    driver.slide("Maximum speed limit", "60");
-    driver.slide("Value of speed increment", "0.25");
-    EXPECT_EQ(writes(), (std::vector<std::string>{"plugin set slowMoMinSpeed 140 (int)",
-                                                  "plugin set slowMoMaxSpeed 60 (int)",
-                                                  "plugin set slowMoSpeedIncrement 0.25"}));
-    EXPECT_EQ(*plugin->slowMoMinSpeed, 140) << "the minimum may stand above the maximum";
-    EXPECT_EQ(*plugin->slowMoMaxSpeed, 60);
-}
-
-TEST_F(PluginWindows, AValueBeyondTheSliderIsShownAndKeptWhileTheSliderIsLeftAlone) {
-    set("slowMoMaxSpeed", "180");
-    ui.setSettingsShown(true);
-    frame();
-    driver.hoverLabel("Maximum speed limit");
-    driver.clickLabel("Enable plugin");
-    EXPECT_EQ(writes(), std::vector<std::string>{"plugin set slowMoEnabled 1 (int)"});
-    const auto rows = rowsOf(ui, HostInterface::settingsTitle);
-    EXPECT_NE(std::find(rows.begin(), rows.end(), "180  Maximum speed limit"), rows.end());
-    EXPECT_EQ(*plugin->slowMoMaxSpeed, 180);
-}
-
-TEST_F(PluginWindows, TooltipsForTheFirstSixRowsOnly) {
-    struct Row {
-        const char* label;
-        const char* tooltip;
-    };
-    const Row rows[] = {
-        {"Enable plugin", "Enable/Disable slow motion plugin"},
-        {"Touching the ball counts as success", "Touching the ball counts as success (useful for defense training)"},
-        {"Accuracy threshold at last 10 shots to change speed.", "Accuracy threshold at last 10 shots to change speed."},
-        {"Value of speed increment", "The value to add or subtract from game speed."},
-        {"Maximum speed limit", "Maximum speed limit."},
-        {"Minimum speed limit.", "Minimum speed limit."},
-        {"Show curr streak", nullptr},
-        {"Show status bar", nullptr},
-        {"Show game speed", nullptr},
-        {"Show previous accuracy", nullptr},
-        {"Show show total shots count", nullptr},
-        {"Show show total accuracy", nullptr},
-        {"Show show last 100 shots accuracy", nullptr},
-    };
-    static_assert(sizeof(rows) / sizeof(rows[0]) == 13, "one entry per row of the page");
-    ui.setSettingsShown(true);
-    frame();
-    for (const Row& row : rows) {
-        driver.hoverLabel(row.label);
-        const auto shown = rowsOf(ui, "##Tooltip_00");
-        if (row.tooltip)
-            EXPECT_EQ(shown, std::vector<std::string>{row.tooltip}) << row.label;
-        else
-            EXPECT_TRUE(shown.empty()) << row.label;
-    }
-    EXPECT_EQ(writes(), std::vector<std::string>{}) << "hovering writes nothing";
-}
 
 // A host whose console lacks some of the plugin's variables: before onLoad, or a host that dropped one.
 class PartialConsole : public ::testing::Test {
@@ -237,17 +131,6 @@ TEST_F(PartialConsole, AMissingSpeedLimitEndsThePageBeforeBothSliders) {
 
 // ---- Plugin window -----------------------------------------------------------------------------
 
-TEST_F(PluginWindows, CloseButtonIssuesTheCommandOnceAndTheHostClosesTheMenu) {
-    ui.toggleMenu("Kadenzo");
-    frame();
-    EXPECT_TRUE(shows(ui, "Kadenzo"));
-    driver.closeWindow("Kadenzo");
-    EXPECT_EQ(issued(), std::vector<std::string>{"plugin command \"togglemenu Kadenzo\""});
-    EXPECT_FALSE(ui.menuOpen());
-    EXPECT_FALSE(plugin->isWindowOpen);
-    EXPECT_FALSE(shows(ui, "Kadenzo"));
-}
-
 TEST_F(PluginWindows, ACollapsedWindowIssuesNothingEvenWhenItsFlagIsClear) {
     ui.toggleMenu("Kadenzo");
     frame();
@@ -257,14 +140,6 @@ TEST_F(PluginWindows, ACollapsedWindowIssuesNothingEvenWhenItsFlagIsClear) {
     frame();
     EXPECT_EQ(issued(), std::vector<std::string>{});
     EXPECT_TRUE(ui.menuOpen());
-}
-
-TEST_F(PluginWindows, OpeningAndClosingWithoutAFrameIssuesNothing) {
-    ui.toggleMenu("Kadenzo");
-    ui.toggleMenu("Kadenzo");
-    frame();
-    EXPECT_EQ(issued(), std::vector<std::string>{});
-    EXPECT_FALSE(plugin->isWindowOpen);
 }
 
 TEST_F(PluginWindows, AVisibleWindowWithItsFlagClearIssuesTheCommandInThatCall) {
