@@ -10,8 +10,8 @@ namespace {
 
 void interfaceFrame(benchmark::State& state, bool settingsPage) {
     kadenzo::sim::Simulator simulator;
-    kadenzo::sim::loadPlugin(simulator,
-                             kadenzo::sim::executableDirectory() + "/" + kadenzo::sim::pluginModuleFileName());
+    kadenzo::sim::loadPlugin(simulator, kadenzo::sim::executableDirectory() + "/" +
+                                            kadenzo::sim::pluginModuleFileName());
     if (settingsPage)
         simulator.ui.setSettingsShown(true);
     else

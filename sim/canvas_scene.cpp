@@ -25,8 +25,8 @@ constexpr float characterWidth = 8.5f;
 constexpr float characterHeight = 16.0f;
 } // namespace
 
-std::optional<PictureRegion> canvasTextRegion(Vector2 size, const std::vector<halvex::host::CanvasText>& texts,
-                                              int margin) {
+std::optional<PictureRegion>
+canvasTextRegion(Vector2 size, const std::vector<halvex::host::CanvasText>& texts, int margin) {
     if (texts.empty()) return std::nullopt;
     float left = static_cast<float>(size.X), top = static_cast<float>(size.Y), right = 0, bottom = 0;
     for (const halvex::host::CanvasText& text : texts) {

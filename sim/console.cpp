@@ -64,10 +64,6 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
-// ---- Helpers -----------------------------------------------------------------------------------
-
-namespace {
-
 void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
                      const char* usage) {
     const std::size_t arguments = words.size() - 1;
@@ -80,6 +76,10 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
     if (words[1] == "off") return false;
     throw ConsoleError(fmt::format("expected on or off, not \"{}\" (usage: {})", words[1], usage));
 }
+
+// ---- Helpers -----------------------------------------------------------------------------------
+
+namespace {
 
 int parseWholeNumber(const std::string& text, int least, const char* what) {
     const std::optional<int> value = parseWholeNumberAtLeast(text, least);
@@ -123,7 +123,8 @@ void Console::runPendingCommands() {
         try {
             execute(command);
         } catch (const std::exception& failure) {
-            throw ConsoleError(fmt::format("the plugin's command \"{}\" failed: {}", command, failure.what()));
+            throw ConsoleError(
+                fmt::format("the plugin's command \"{}\" failed: {}", command, failure.what()));
         }
     }
 }
@@ -168,8 +169,7 @@ void Console::run(const std::vector<std::string>& words, const std::string& line
     else if (command == "ui") {
         expectArguments(words, 0, 0, "ui");
         describeInterface();
-    }
-    else
+    } else
         setOrShowVariable(words);
 }
 

@@ -16,6 +16,12 @@ namespace kadenzo::sim {
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
 
+// Throws ConsoleError with the usage when the command's words have too few or too many arguments.
+void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
+                     const char* usage);
+// The command's one argument, "on" or "off"; throws ConsoleError for anything else.
+bool parseOnOff(const std::vector<std::string>& words, const char* usage);
+
 // TEXT as a whole number of at least LEAST; nothing when it is another number, has other characters, or
 // does not fit in Integer.
 template <typename Integer>

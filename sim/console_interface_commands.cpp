@@ -10,14 +10,10 @@ namespace kadenzo::sim {
 
 namespace {
 
-void expectWords(const std::vector<std::string>& words, std::size_t least, std::size_t most, const char* usage) {
-    const std::size_t arguments = words.size() - 1;
-    if (arguments < least || arguments > most) throw ConsoleError(fmt::format("usage: {}", usage));
-}
-
 float pointerCoordinate(const std::string& text, const char* what) {
     const std::optional<int> value = parseWholeNumberAtLeast(text, 0);
-    if (!value) throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
+    if (!value)
+        throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
     return static_cast<float>(*value);
 }
 
@@ -28,14 +24,14 @@ bool isPlainDecimal(const std::string& text) {
     const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
     const std::string digits = text.substr(start);
     const std::size_t point = digits.find('.');
-    const bool onePointAtMost = point == std::string::npos || digits.find('.', point + 1) == std::string::npos;
+    const bool onePointAtMost =
+        point == std::string::npos || digits.find('.', point + 1) == std::string::npos;
     return onePointAtMost && digits.find_first_not_of("0123456789.") == std::string::npos &&
            digits.find_first_of("0123456789") != std::string::npos;
 }
 
 // Input errors name what was not found; they are the script's errors like any other.
-template <typename Action>
-void giveInput(Action&& action) {
+template <typename Action> void giveInput(Action&& action) {
     try {
         action();
     } catch (const UiError& error) {
@@ -46,14 +42,11 @@ void giveInput(Action&& action) {
 } // namespace
 
 void Console::settingsCommand(const std::vector<std::string>& words) {
-    expectWords(words, 1, 1, "settings on|off");
-    if (words[1] != "on" && words[1] != "off")
-        throw ConsoleError(fmt::format("expected on or off, not \"{}\" (usage: settings on|off)", words[1]));
-    simulator.ui.setSettingsShown(words[1] == "on");
+    simulator.ui.setSettingsShown(parseOnOff(words, "settings on|off"));
 }
 
 void Console::toggleMenuCommand(const std::vector<std::string>& words) {
-    expectWords(words, 1, 1, "togglemenu NAME");
+    expectArguments(words, 1, 1, "togglemenu NAME");
     if (!simulator.ui.toggleMenu(words[1]))
         throw ConsoleError(fmt::format("no menu is named \"{}\"", words[1]));
 }
@@ -63,7 +56,7 @@ void Console::pointerCommand(const std::vector<std::string>& words) {
     const std::string& command = words[0];
     const bool isMouse = command == "mouse";
     const std::string usage = isMouse ? "mouse X Y" : command + " X Y | " + command + " LABEL";
-    expectWords(words, isMouse ? 2 : 1, 2, usage.c_str());
+    expectArguments(words, isMouse ? 2 : 1, 2, usage.c_str());
     if (words.size() == 2) {
         giveInput([&] { command == "hover" ? driver.hoverLabel(words[1]) : driver.clickLabel(words[1]); });
         return;
@@ -79,17 +72,18 @@ void Console::pointerCommand(const std::vector<std::string>& words) {
 }
 
 void Console::slideCommand(const std::vector<std::string>& words) {
-    expectWords(words, 2, 2, "slide LABEL VALUE");
+    expectArguments(words, 2, 2, "slide LABEL VALUE");
     if (!isPlainDecimal(words[2]))
         throw ConsoleError(fmt::format(
-            "\"{}\" is not a plain decimal number (slide types digits, a point and a leading minus)", words[2]));
+            "\"{}\" is not a plain decimal number (slide types digits, a point and a leading minus)",
+            words[2]));
     giveInput([&] { driver.slide(words[1], words[2]); });
 }
 
 // close TITLE | collapse TITLE
 void Console::windowButtonCommand(const std::vector<std::string>& words) {
     const std::string usage = words[0] + " TITLE";
-    expectWords(words, 1, 1, usage.c_str());
+    expectArguments(words, 1, 1, usage.c_str());
     giveInput([&] { words[0] == "close" ? driver.closeWindow(words[1]) : driver.collapseWindow(words[1]); });
 }
 

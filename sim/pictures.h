@@ -14,7 +14,7 @@ struct ImDrawData;
 namespace kadenzo::render {
 class OffscreenRenderer;
 struct AlphaTexture;
-}
+} // namespace kadenzo::render
 
 namespace kadenzo::sim {
 
@@ -28,8 +28,8 @@ struct PictureRegion {
 
 // The region the canvas texts cover, with a margin around them, within the canvas; nothing when
 // there are no texts.
-std::optional<PictureRegion> canvasTextRegion(Vector2 size, const std::vector<halvex::host::CanvasText>& texts,
-                                              int margin);
+std::optional<PictureRegion> canvasTextRegion(Vector2 size,
+                                              const std::vector<halvex::host::CanvasText>& texts, int margin);
 
 // What a picture shows: a scene, the host's interface drawn over it when given (the draw data of a
 // Dear ImGui frame and the font it samples), cut to a region when given.

@@ -245,8 +245,8 @@ Picture interfacePicture(Simulator& simulator, const std::string& title) {
     renderFrame(simulator);
     renderFrame(simulator);
     const halvex::host::Canvas& frame = *simulator.game.lastFrame();
-    return Picture{canvasScene(frame.size(), frame.texts()), simulator.ui.drawData(), &simulator.ui.fontTexture(),
-                   windowRegion(simulator, title)};
+    return Picture{canvasScene(frame.size(), frame.texts()), simulator.ui.drawData(),
+                   &simulator.ui.fontTexture(), windowRegion(simulator, title)};
 }
 
 class PictureFiles {
@@ -274,8 +274,9 @@ void writePictures(Simulator& simulator, const SessionResult& result, const Canv
     files.write(Picture{canvasScene(overlay.size, overlay.texts), nullptr, nullptr,
                         canvasTextRegion(overlay.size, overlay.texts, pictureMargin)},
                 "overlay.png");
-    files.write(Picture{speedChartScene(result.windows, result.targetAccuracy), nullptr, nullptr, std::nullopt},
-                "speed.png");
+    files.write(
+        Picture{speedChartScene(result.windows, result.targetAccuracy), nullptr, nullptr, std::nullopt},
+        "speed.png");
 
     simulator.ui.setSettingsShown(true);
     files.write(interfacePicture(simulator, HostInterface::settingsTitle), "settings.png");
@@ -308,7 +309,9 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
         const long long pictured = overlayAttempt(options.attempts);
         result = playSession(
             simulator, options,
-            [&out](std::size_t index, const WindowResult& window) { out << windowLine(index, window) << '\n'; },
+            [&out](std::size_t index, const WindowResult& window) {
+                out << windowLine(index, window) << '\n';
+            },
             [&](long long played) {
                 if (options.outDirectory.empty() || played != pictured) return;
                 simulator.game.setCanvasSize(Vector2{1920, 1080});
@@ -326,7 +329,8 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
             writeAttemptsCsv(result, options.csvPath);
             out << "wrote " << options.csvPath << '\n';
         }
-        if (!options.outDirectory.empty()) writePictures(simulator, result, overlay, options.outDirectory, out);
+        if (!options.outDirectory.empty())
+            writePictures(simulator, result, overlay, options.outDirectory, out);
     } catch (const std::exception& error) {
         out << std::flush;
         err << "kadenzo-sim play: " << error.what() << std::endl;

@@ -29,7 +29,8 @@ bool hasGrabInside(const ShownWindow& window, const Box& frame) {
 
 } // namespace
 
-UiDriver::UiDriver(HostInterface& ui, std::function<void()> runFrame) : ui(ui), runFrame(std::move(runFrame)) {}
+UiDriver::UiDriver(HostInterface& ui, std::function<void()> runFrame)
+    : ui(ui), runFrame(std::move(runFrame)) {}
 
 void UiDriver::movePointer(float x, float y) {
     ui.input().pointerX = x;
@@ -88,7 +89,8 @@ void UiDriver::clickTitleBarButton(const std::string& title, const TitleBarButto
     const std::vector<ShownWindow> windows = shownWindows(ui.context());
     const ShownWindow* window = frontmostShown(windows, title);
     if (!window) throw UiError("no window \"" + title + "\" is shown");
-    if (window->titleBar.y1 <= window->titleBar.y0) throw UiError("the window \"" + title + "\" has no title bar");
+    if (window->titleBar.y1 <= window->titleBar.y0)
+        throw UiError("the window \"" + title + "\" has no title bar");
     float fromEnd = 0;
     {
         render::CurrentImGuiContext current(ui.context());
@@ -143,7 +145,8 @@ UiDriver::Widget UiDriver::locate(const std::string& label) {
                 if (probe(run.box.centerX(), run.box.centerY(), *window))
                     return Widget{run.box.centerX(), run.box.centerY(), false};
                 for (const Box& frame : window->frames) {
-                    const bool beside = frame.x1 <= run.box.x0 && frame.x1 >= run.box.x0 - labelGapInSpacings * spacing;
+                    const bool beside =
+                        frame.x1 <= run.box.x0 && frame.x1 >= run.box.x0 - labelGapInSpacings * spacing;
                     if (!beside || !frame.contains(frame.centerX(), run.box.centerY())) continue;
                     if (probe(frame.centerX(), frame.centerY(), *window))
                         return Widget{frame.centerX(), frame.centerY(), hasGrabInside(*window, frame)};

@@ -40,8 +40,8 @@ public:
         if (found == byCorner.end()) return false;
         const ImFontGlyph& glyph = *found->second.glyph;
         const ImDrawVert* v = first;
-        if (v[1].uv.x != glyph.U1 || v[1].uv.y != glyph.V0 || v[2].uv.x != glyph.U1 || v[2].uv.y != glyph.V1 ||
-            v[3].uv.x != glyph.U0 || v[3].uv.y != glyph.V1)
+        if (v[1].uv.x != glyph.U1 || v[1].uv.y != glyph.V0 || v[2].uv.x != glyph.U1 ||
+            v[2].uv.y != glyph.V1 || v[3].uv.x != glyph.U0 || v[3].uv.y != glyph.V1)
             return false;
         const float glyphHeight = glyph.Y1 - glyph.Y0;
         const float scale = glyphHeight > 0 ? (v[2].pos.y - v[0].pos.y) / glyphHeight : 1.0f;
@@ -77,10 +77,11 @@ struct StyleColors {
 };
 
 StyleColors styleColors() {
-    return StyleColors{ImGui::GetColorU32(ImGuiCol_Separator),
-                       {ImGui::GetColorU32(ImGuiCol_FrameBg), ImGui::GetColorU32(ImGuiCol_FrameBgHovered),
-                        ImGui::GetColorU32(ImGuiCol_FrameBgActive)},
-                       {ImGui::GetColorU32(ImGuiCol_SliderGrab), ImGui::GetColorU32(ImGuiCol_SliderGrabActive)}};
+    return StyleColors{
+        ImGui::GetColorU32(ImGuiCol_Separator),
+        {ImGui::GetColorU32(ImGuiCol_FrameBg), ImGui::GetColorU32(ImGuiCol_FrameBgHovered),
+         ImGui::GetColorU32(ImGuiCol_FrameBgActive)},
+        {ImGui::GetColorU32(ImGuiCol_SliderGrab), ImGui::GetColorU32(ImGuiCol_SliderGrabActive)}};
 }
 
 // A plain filled rectangle: four vertices on the white texel, one colour, corners in drawing order.
@@ -132,7 +133,8 @@ public:
     ShownWindow read(ImGuiWindow& window) {
         ShownWindow shown;
         shown.title = window.Name;
-        shown.box = Box{window.Pos.x, window.Pos.y, window.Pos.x + window.Size.x, window.Pos.y + window.Size.y};
+        shown.box =
+            Box{window.Pos.x, window.Pos.y, window.Pos.x + window.Size.x, window.Pos.y + window.Size.y};
         if (!(window.Flags & ImGuiWindowFlags_NoTitleBar)) {
             const ImRect bar = window.TitleBarRect();
             shown.titleBar = Box{bar.Min.x, bar.Min.y, bar.Max.x, bar.Max.y};
@@ -227,8 +229,8 @@ private:
                 blanks = std::lround(gap / previous.advance);
             }
             if (blanks < 0 || blanks > maximumBlanksInRun) {
-                row.runs.push_back(TextRun{"", Box{glyph.originX, glyph.originY, glyph.originX,
-                                                   glyph.originY + glyph.height}});
+                row.runs.push_back(TextRun{
+                    "", Box{glyph.originX, glyph.originY, glyph.originX, glyph.originY + glyph.height}});
             } else {
                 row.runs.back().text.append(static_cast<std::size_t>(blanks), ' ');
             }
@@ -263,8 +265,9 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context) {
     std::vector<ImGuiWindow*> order;
     for (ImGuiWindow* window : g.Windows)
         if (isShown(*window)) order.push_back(window);
-    std::stable_partition(order.begin(), order.end(),
-                          [](const ImGuiWindow* window) { return !(window->Flags & ImGuiWindowFlags_Tooltip); });
+    std::stable_partition(order.begin(), order.end(), [](const ImGuiWindow* window) {
+        return !(window->Flags & ImGuiWindowFlags_Tooltip);
+    });
     std::vector<ShownWindow> windows;
     for (ImGuiWindow* window : order)
         windows.push_back(reader.read(*window));

@@ -43,7 +43,7 @@ struct ShownRow {
 struct ShownWindow {
     std::string title; // the window's name as Dear ImGui knows it
     Box box;
-    Box titleBar;           // empty when the window has none
+    Box titleBar; // empty when the window has none
     bool collapsed = false;
     bool takesInput = true; // false for tooltips and other windows that let the pointer through
     unsigned int id = 0;    // Dear ImGui's id of the window, the seed of its widgets' ids

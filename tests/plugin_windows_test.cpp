@@ -36,7 +36,8 @@ std::vector<std::string> rowsOf(const HostInterface& ui, const std::string& titl
 
 bool shows(const HostInterface& ui, const std::string& title) {
     const auto windows = kadenzo::sim::shownWindows(ui.context());
-    return std::any_of(windows.begin(), windows.end(), [&](const ShownWindow& w) { return w.title == title; });
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](const ShownWindow& w) { return w.title == title; });
 }
 
 std::vector<std::string> linesStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {

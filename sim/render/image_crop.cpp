@@ -17,10 +17,12 @@ Image cropImage(const Image& image, int x, int y, int width, int height) {
     const std::size_t rowBytes = static_cast<std::size_t>(cropped.width) * 4;
     cropped.rgba.resize(rowBytes * static_cast<std::size_t>(cropped.height));
     for (long row = top; row < bottom; ++row) {
-        const auto source = image.rgba.begin() +
-                            static_cast<std::ptrdiff_t>((static_cast<std::size_t>(row) * image.width + left) * 4);
+        const auto source =
+            image.rgba.begin() +
+            static_cast<std::ptrdiff_t>((static_cast<std::size_t>(row) * image.width + left) * 4);
         std::copy(source, source + static_cast<std::ptrdiff_t>(rowBytes),
-                  cropped.rgba.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row - top) * rowBytes));
+                  cropped.rgba.begin() +
+                      static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row - top) * rowBytes));
     }
     return cropped;
 }
