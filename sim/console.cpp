@@ -1,11 +1,11 @@
 #include "console.h"
 
 #include "module_version_info.h"
+#include "render/offscreen_renderer.h"
 #include "usage.h"
 
 #include <fmt/format.h>
 
-#include <istream>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -81,13 +81,8 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
 
 namespace {
 
-int parseWholeNumber(const std::string& text, int least, const char* what) {
-    const std::optional<int> value = parseWholeNumberAtLeast(text, least);
-    if (!value)
-        throw ConsoleError(
-            fmt::format("{} must be a whole number of at least {}, not \"{}\"", what, least, text));
-    return *value;
-}
+// A million frames take a few seconds; more is a typing error.
+constexpr int largestFrameCount = 1'000'000;
 
 std::string describeRange(const halvex::host::VariableRange& range) {
     if (!range.hasMin && !range.hasMax) return "none";
@@ -106,7 +101,7 @@ Console::Console(Simulator& simulator, std::ostream& out)
 void Console::execute(const std::string& line) {
     const std::vector<std::string> words = splitWords(line);
     if (words.empty()) return;
-    run(words, line);
+    run(words);
     runPendingCommands();
 }
 
@@ -129,22 +124,26 @@ void Console::runPendingCommands() {
     }
 }
 
-void Console::run(const std::vector<std::string>& words, const std::string& line) {
+void Console::run(const std::vector<std::string>& words) {
     const std::string& command = words[0];
-    if (command == "help")
+    if (command == "help") {
+        expectArguments(words, 0, 0, "help");
         out << consoleHelp();
-    else if (command == "cvars")
+    } else if (command == "cvars") {
+        expectArguments(words, 0, 0, "cvars");
         listVariables();
-    else if (command == "plugin")
+    } else if (command == "plugin")
         pluginCommand(words);
-    else if (command == "inspect")
+    else if (command == "inspect") {
+        expectArguments(words, 0, 0, "inspect");
         inspect();
+    }
     else if (command == "trace")
         traceCommand(words);
     else if (command == "training")
         trainingCommand(words);
     else if (command == "event")
-        eventCommand(line);
+        eventCommand(words);
     else if (const char* functionName = gameFunctionOfShorthand(command)) {
         expectArguments(words, 0, 0, command.c_str());
         simulator.game.fire(functionName);
@@ -234,11 +233,14 @@ void Console::trainingCommand(const std::vector<std::string>& words) {
     simulator.game.setInCustomTraining(parseOnOff(words, "training on|off"));
 }
 
-void Console::eventCommand(const std::string& line) {
-    const std::string text = stripComment(line);
-    const std::size_t nameStart = text.find_first_not_of(" \t", 5);
-    if (nameStart == std::string::npos) throw ConsoleError("usage: event FUNCTION NAME");
-    simulator.game.fire(text.substr(nameStart));
+// The name may be written as it is or in quotes: "event Function A.B" and "event \"Function A.B\""
+// call the same function.
+void Console::eventCommand(const std::vector<std::string>& words) {
+    if (words.size() < 2) throw ConsoleError("usage: event FUNCTION NAME");
+    std::string name = words[1];
+    for (std::size_t index = 2; index < words.size(); ++index)
+        name += ' ' + words[index];
+    simulator.game.fire(name);
 }
 
 void Console::attemptsCommand(const std::vector<std::string>& words) {
@@ -254,14 +256,16 @@ void Console::attemptsCommand(const std::vector<std::string>& words) {
 
 void Console::canvasCommand(const std::vector<std::string>& words) {
     expectArguments(words, 2, 2, "canvas WIDTH HEIGHT");
-    const int width = parseWholeNumber(words[1], 1, "the canvas width");
-    const int height = parseWholeNumber(words[2], 1, "the canvas height");
+    // Every canvas can be pictured.
+    constexpr int largest = render::OffscreenRenderer::largestSize;
+    const int width = parseWholeNumberIn(words[1], 1, largest, "the canvas width");
+    const int height = parseWholeNumberIn(words[2], 1, largest, "the canvas height");
     simulator.game.setCanvasSize(Vector2{width, height});
 }
 
 void Console::frameCommand(const std::vector<std::string>& words) {
     expectArguments(words, 0, 1, "frame [COUNT]");
-    const int count = words.size() == 2 ? parseWholeNumber(words[1], 1, "the frame count") : 1;
+    const int count = words.size() == 2 ? parseWholeNumberIn(words[1], 1, largestFrameCount, "the frame count") : 1;
     for (int frame = 0; frame < count; ++frame)
         renderFrame();
 }
@@ -281,22 +285,25 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
 
 // ---- Running -----------------------------------------------------------------------------------
 
-int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
-               std::ostream& out, std::ostream& err) {
+int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
     std::string line;
-    int lineNumber = 0;
     if (interactive) out << "> " << std::flush;
-    while (std::getline(in, line)) {
-        ++lineNumber;
+    for (;;) {
         try {
+            if (!in.next(line)) break;
             console.execute(line);
+        } catch (const ScriptUnreadable& error) {
+            out << std::flush;
+            err << "kadenzo-sim: " << error.what() << std::endl;
+            return 2;
         } catch (const std::exception& error) {
             out << std::flush;
             if (!interactive) {
-                err << sourceName << ':' << lineNumber << ": " << error.what() << std::endl;
+                err << in.name() << ':' << in.lineNumber() << ": " << error.what() << std::endl;
                 return 2;
             }
             err << "error: " << error.what() << std::endl;
+            in.skipRestOfLine();
         }
         if (interactive) out << "> " << std::flush;
     }

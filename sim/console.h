@@ -2,8 +2,11 @@
 // blanks and optionally double-quoted. See usage.cpp for the full list of commands.
 #pragma once
 
+#include "script_reader.h"
 #include "simulator.h"
 #include "ui_driver.h"
+
+#include <fmt/format.h>
 
 #include <charconv>
 #include <iosfwd>
@@ -24,6 +27,24 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage);
 
 // TEXT as a whole number of at least LEAST; nothing when it is another number, has other characters, or
 // does not fit in Integer.
+// TEXT as a whole number from LEAST to MOST. Throws ConsoleError naming WHAT otherwise: "too large"
+// (with the limit) for a number above MOST, however many digits it has.
+template <typename Integer>
+Integer parseWholeNumberIn(const std::string& text, Integer least, Integer most, const char* what) {
+    Integer value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool whole = result.ptr == text.data() + text.size() && !text.empty() &&
+                       (result.ec == std::errc() || result.ec == std::errc::result_out_of_range);
+    if (!whole)
+        throw ConsoleError(fmt::format("{} must be a whole number from {} to {}, not \"{}\"", what, least, most, text));
+    const bool negative = text[0] == '-';
+    if ((result.ec == std::errc::result_out_of_range && !negative) || value > most)
+        throw ConsoleError(fmt::format("{} is too large: at most {}, not \"{}\"", what, most, text));
+    if (result.ec == std::errc::result_out_of_range || value < least)
+        throw ConsoleError(fmt::format("{} must be at least {}, not \"{}\"", what, least, text));
+    return value;
+}
+
 template <typename Integer>
 std::optional<Integer> parseWholeNumberAtLeast(const std::string& text, Integer least) {
     Integer value = 0;
@@ -42,7 +63,7 @@ public:
     void execute(const std::string& line);
 
 private:
-    void run(const std::vector<std::string>& words, const std::string& line);
+    void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
     void runPendingCommands();
@@ -53,7 +74,7 @@ private:
     void inspect();
     void traceCommand(const std::vector<std::string>& words);
     void trainingCommand(const std::vector<std::string>& words);
-    void eventCommand(const std::string& line);
+    void eventCommand(const std::vector<std::string>& words);
     void attemptsCommand(const std::vector<std::string>& words);
     void canvasCommand(const std::vector<std::string>& words);
     void frameCommand(const std::vector<std::string>& words);
@@ -71,9 +92,9 @@ private:
     UiDriver driver;
 };
 
-// Runs lines from a stream. Interactive input reports an error and goes on; otherwise the first error
-// is reported as "SOURCE:LINE: message" and ends the run with status 2.
-int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
-               std::ostream& out, std::ostream& err);
+// Runs lines from a script or standard input. Interactive input reports an error and goes on;
+// otherwise the first error is reported as "SOURCE:LINE: message" and ends the run with status 2. Input
+// that cannot be read ends the run with status 2 in either case.
+int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err);
 
 } // namespace kadenzo::sim

@@ -2,6 +2,8 @@
 // keyboard, and reading back what the last frame showed.
 #include "console.h"
 
+#include "render/offscreen_renderer.h"
+
 #include <fmt/format.h>
 
 #include <ostream>
@@ -10,11 +12,9 @@ namespace kadenzo::sim {
 
 namespace {
 
+// Pixels of the largest canvas there is.
 float pointerCoordinate(const std::string& text, const char* what) {
-    const std::optional<int> value = parseWholeNumberAtLeast(text, 0);
-    if (!value)
-        throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
-    return static_cast<float>(*value);
+    return static_cast<float>(parseWholeNumberIn(text, 0, render::OffscreenRenderer::largestSize, what));
 }
 
 // Rationale: only digits, one point and a leading minus. A slider's text field drops the other

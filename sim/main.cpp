@@ -4,8 +4,11 @@
 #include "play_session.h"
 #include "usage.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,12 +60,11 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         }
     }
 
-    std::ifstream script;
     const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
-    if (!fromStandardInput) {
-        script.open(options.scriptPath);
-        if (!script) return usageError("cannot open script " + options.scriptPath);
-    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> script(
+        fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
+    if (!fromStandardInput && !script)
+        return usageError("cannot open script " + options.scriptPath + ": " + std::strerror(errno));
 
     Simulator simulator;
     simulator.defaultPluginPath = defaultPluginPath;
@@ -75,18 +77,25 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         return 2;
     }
     Console console(simulator, std::cout);
-    const int status =
-        fromStandardInput
-            ? runConsole(console, std::cin, "<stdin>", standardInputIsTerminal(), std::cout, std::cerr)
-            : runConsole(console, script, options.scriptPath, false, std::cout, std::cerr);
-    std::cout << std::flush;
-    return status;
+    ScriptReader reader(fromStandardInput ? stdin : script.get(), fromStandardInput ? "<stdin>" : options.scriptPath);
+    return runConsole(console, reader, fromStandardInput && standardInputIsTerminal(), std::cout, std::cerr);
 }
 
-} // namespace
+// Output that could not be written is a failure like any other: a run whose standard output was lost
+// (a full disk, a closed stream) ends with a message and status 1 unless it failed already.
+int withOutputChecked(int status) {
+    std::cout.flush();
+    errno = 0;
+    const bool flushFailed = std::fflush(stdout) != 0;
+    const int cause = flushFailed ? errno : 0;
+    if (!flushFailed && std::cout && !std::ferror(stdout)) return status;
+    std::cerr << "kadenzo-sim: cannot write standard output" << (cause ? std::string(": ") + std::strerror(cause) : "")
+              << std::endl;
+    return status != 0 ? status : 1;
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+int run(const std::vector<std::string>& arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::cout << commandLineHelp();
@@ -101,4 +110,10 @@ int main(int argc, char** argv) {
             return 0;
         }
     return runConsoleCommand(arguments, defaultPluginPath);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return withOutputChecked(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

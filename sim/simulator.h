@@ -16,10 +16,12 @@
 
 namespace kadenzo::sim {
 
-// A command that cannot be carried out; the message says why.
+// A command that cannot be carried out; the message says why. Control bytes in it (from the words
+// of the command it quotes) are shown escaped as \xNN, so that none can cut it short or garble the
+// terminal.
 class ConsoleError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ConsoleError(const std::string& message);
 };
 
 // Declared in the order they are built; the plugin goes first when the simulator is taken down, while

@@ -31,8 +31,6 @@ constexpr int mostVerticesPerFrame = 65535;
 // A glyph is a quad, so longer texts could not fit in one frame; they are cut short.
 constexpr std::size_t longestText = 16000;
 
-constexpr int largestSupportedSize = 16384;
-
 ImU32 toImGuiColor(const Color& color) {
     return ImGui::ColorConvertFloat4ToU32(
         ImVec4(color.red / 255.0f, color.green / 255.0f, color.blue / 255.0f, color.alpha / 255.0f));
@@ -147,13 +145,9 @@ OffscreenRenderer::OffscreenRenderer(Key, std::unique_ptr<State> state) : state(
 
 OffscreenRenderer::~OffscreenRenderer() = default;
 
-int OffscreenRenderer::maximumSize() const {
-    return largestSupportedSize;
-}
-
 Image OffscreenRenderer::render(const Scene& scene) {
-    if (scene.width < 1 || scene.height < 1 || scene.width > largestSupportedSize ||
-        scene.height > largestSupportedSize)
+    if (scene.width < 1 || scene.height < 1 || scene.width > largestSize ||
+        scene.height > largestSize)
         return Image{};
     Image image;
     image.width = scene.width;

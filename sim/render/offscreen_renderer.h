@@ -32,7 +32,8 @@ public:
     Image render(const Scene& scene);
 
     // The largest width and height render() accepts.
-    int maximumSize() const;
+    static constexpr int largestSize = 16384;
+    int maximumSize() const { return largestSize; }
 
 private:
     std::unique_ptr<State> state;
