@@ -182,8 +182,15 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
         return;
     }
     if (words.size() > 2) throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
-    if (!variable->setText(words[1]))
+    switch (variable->setText(words[1])) {
+    case halvex::host::ConsoleVariable::TextOutcome::taken:
+        return;
+    case halvex::host::ConsoleVariable::TextOutcome::notANumber:
         throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", words[1], words[0]));
+    case halvex::host::ConsoleVariable::TextOutcome::unordered:
+        throw ConsoleError(fmt::format("\"{}\" cannot be clamped to the range {} of {}", words[1],
+                                       describeRange(variable->range()), words[0]));
+    }
 }
 
 void Console::listVariables() {

@@ -31,7 +31,7 @@ TEST(ConsoleVariable, KeepsTheTextAsTypedAndClampsToTheRange) {
     ConsoleVariable variable("limit", "150", "", VariableRange{true, 5.0f, true, 200.0f});
     EXPECT_EQ(variable.text(), "150");
     EXPECT_EQ(variable.intValue(), 150);
-    EXPECT_TRUE(variable.setText("0.25e3"));
+    EXPECT_EQ(variable.setText("0.25e3"), ConsoleVariable::TextOutcome::taken);
     EXPECT_EQ(variable.text(), "200");
     EXPECT_EQ(variable.floatValue(), 200.0f);
     variable.setInt(-4);
@@ -39,8 +39,33 @@ TEST(ConsoleVariable, KeepsTheTextAsTypedAndClampsToTheRange) {
     variable.setFloat(7.5f);
     EXPECT_EQ(variable.text(), "7.5");
     EXPECT_EQ(variable.intValue(), 7);
-    EXPECT_FALSE(variable.setText("fast"));
+    EXPECT_EQ(variable.setText("fast"), ConsoleVariable::TextOutcome::notANumber);
     EXPECT_EQ(variable.text(), "7.5");
+}
+
+TEST(ConsoleVariable, NaNIsRefusedByARangeAndKeptWithout) {
+    ConsoleVariable ranged("accuracy", "0.7", "", VariableRange{true, 0.0f, true, 1.0f});
+    const auto cell = std::make_shared<float>(0.0f);
+    ranged.bind(1, cell);
+    EXPECT_EQ(ranged.setText("nan"), ConsoleVariable::TextOutcome::unordered);
+    ranged.setFloat(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(ranged.text(), "0.7");
+    EXPECT_EQ(*cell, 0.7f);
+    ConsoleVariable free("speed", "1", "", VariableRange{});
+    EXPECT_EQ(free.setText("nan"), ConsoleVariable::TextOutcome::taken);
+    EXPECT_TRUE(std::isnan(free.floatValue()));
+}
+
+TEST(ConsoleVariable, ShowsTheValueHeldWhenTheTextIsBeyondAFloat) {
+    ConsoleVariable variable("speed", "1", "", VariableRange{});
+    variable.setText("1e39");
+    EXPECT_EQ(variable.text(), "inf");
+    variable.setText("-1e39");
+    EXPECT_EQ(variable.text(), "-inf");
+    variable.setText("1e-50");
+    EXPECT_EQ(variable.text(), "0");
+    variable.setText("0.1");
+    EXPECT_EQ(variable.text(), "0.1") << "an ordinary number keeps the text it was typed as";
 }
 
 TEST(ConsoleVariable, WholeNumberViewIsDefinedForEveryValue) {

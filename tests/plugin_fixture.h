@@ -40,7 +40,8 @@ protected:
 
     void set(const std::string& name, const std::string& value) {
         ASSERT_TRUE(host.variables().find(name)) << name;
-        ASSERT_TRUE(host.variables().find(name)->setText(value)) << value;
+        ASSERT_EQ(host.variables().find(name)->setText(value), halvex::host::ConsoleVariable::TextOutcome::taken)
+            << value;
     }
     float speed() { return host.variables().find("sv_soccar_gamespeed")->floatValue(); }
     void fire(const std::string& functionName) { host.fireEvent(functionName, ActorWrapper(0x1000)); }

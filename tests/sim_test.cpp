@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -32,6 +33,44 @@ TEST(ConsoleWords, BlanksSeparateQuotesGroupHashEndsTheLine) {
     EXPECT_TRUE(splitWords("   # only a comment").empty());
     EXPECT_EQ(splitWords("\"\""), (std::vector<std::string>{""}));
     EXPECT_THROW(splitWords("screenshot \"open"), ConsoleError);
+}
+
+// A script's lines, as the console reads them from a file.
+class ScriptLines : public ::testing::Test {
+protected:
+    std::vector<std::string> read(const std::string& content) {
+        file.reset(std::tmpfile());
+        std::fwrite(content.data(), 1, content.size(), file.get());
+        std::rewind(file.get());
+        ScriptReader reader(file.get(), "test.kz");
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.next(line))
+            lines.push_back(line);
+        return lines;
+    }
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, &std::fclose};
+};
+
+TEST_F(ScriptLines, AByteOrderMarkIsSkippedOnlyAtTheStart) {
+    const std::string mark = "\xEF\xBB\xBF";
+    EXPECT_EQ(read(mark + "cvars\n" + mark + "help"), (std::vector<std::string>{"cvars", mark + "help"}));
+    EXPECT_EQ(read("a\r\n\nb"), (std::vector<std::string>{"a\r", "", "b"}));
+}
+
+TEST_F(ScriptLines, ALineTooLongIsRefusedAndReadingCanGoOnAfterIt) {
+    const std::string longest(ScriptReader::longestLine, 'x');
+    EXPECT_EQ(read(longest + "\n").front().size(), ScriptReader::longestLine);
+    EXPECT_THROW(read(longest + "y\nnext\n"), ConsoleError);
+    ScriptReader reader(file.get(), "test.kz");
+    std::rewind(file.get());
+    std::string line;
+    EXPECT_THROW(reader.next(line), ConsoleError);
+    EXPECT_EQ(reader.lineNumber(), 1);
+    reader.skipRestOfLine();
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, "next");
+    EXPECT_EQ(reader.lineNumber(), 2);
 }
 
 TEST(AttemptCodes, NamesTheFirstBadCharacter) {

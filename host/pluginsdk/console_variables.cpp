@@ -11,15 +11,22 @@ namespace halvex::host {
 
 // ---- Numbers -----------------------------------------------------------------------------------
 
-std::optional<float> parseConsoleNumber(const std::string& text) {
+std::optional<ConsoleNumber> readConsoleNumber(const std::string& text) {
     if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const float parsed = std::strtof(text.c_str(), &end);
+    const bool beyondFloat = errno == ERANGE;
     if (end != text.c_str() + text.size()) return std::nullopt;
     // Hexadecimal floats are a C library extra, not console syntax.
     if (text.find_first_of("xX") != std::string::npos) return std::nullopt;
-    return parsed;
+    return ConsoleNumber{parsed, beyondFloat};
+}
+
+std::optional<float> parseConsoleNumber(const std::string& text) {
+    const auto number = readConsoleNumber(text);
+    if (!number) return std::nullopt;
+    return number->value;
 }
 
 std::string formatConsoleFloat(float value) {
@@ -59,7 +66,7 @@ ConsoleVariable::ConsoleVariable(std::string name, std::string defaultText, std:
                                  VariableRange range)
     : variableName(std::move(name)), variableDefault(std::move(defaultText)),
       variableDescription(std::move(description)), variableRange(range) {
-    if (!setText(variableDefault)) assign(0.0f, "0");
+    if (setText(variableDefault) != TextOutcome::taken) assign(0.0f, "0");
 }
 
 int ConsoleVariable::intValue() const {
@@ -71,11 +78,12 @@ int ConsoleVariable::intValue() const {
     return saturatingTruncate(value);
 }
 
-bool ConsoleVariable::setText(const std::string& text) {
-    const auto parsed = parseConsoleNumber(text);
-    if (!parsed) return false;
-    assign(*parsed, text);
-    return true;
+ConsoleVariable::TextOutcome ConsoleVariable::setText(const std::string& text) {
+    const auto number = readConsoleNumber(text);
+    if (!number) return TextOutcome::notANumber;
+    if (std::isnan(number->value) && hasRange()) return TextOutcome::unordered;
+    assign(number->value, number->beyondFloat ? formatConsoleFloat(number->value) : text);
+    return TextOutcome::taken;
 }
 
 void ConsoleVariable::setInt(int newValue) {
@@ -86,7 +94,10 @@ void ConsoleVariable::setFloat(float newValue) {
     assign(newValue, formatConsoleFloat(newValue));
 }
 
+// Rationale: NaN compares false with every bound, so it would pass any range unclamped; a variable
+// with a range keeps its value instead.
 void ConsoleVariable::assign(float newValue, std::string text) {
+    if (std::isnan(newValue) && hasRange()) return;
     const float clamped = clampToRange(newValue, variableRange);
     const bool changedByClamp = !(clamped == newValue) && !(std::isnan(clamped) && std::isnan(newValue));
     value = clamped;

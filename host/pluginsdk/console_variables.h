@@ -14,8 +14,18 @@
 
 namespace halvex::host {
 
-// Parses a console number: decimal or scientific notation, "nan" and "inf" included, nothing else
+// A console number as a float holds it.
+struct ConsoleNumber {
+    float value;
+    // The number written is beyond what a float holds exactly at its scale: too large (it became
+    // infinite) or too small (it became zero or lost precision).
+    bool beyondFloat;
+};
+
+// Reads a console number: decimal or scientific notation, "nan" and "inf" included, nothing else
 // around it. Returns no value for anything else.
+HALVEX_SDK_API std::optional<ConsoleNumber> readConsoleNumber(const std::string& text);
+// The same, for the value alone.
 HALVEX_SDK_API std::optional<float> parseConsoleNumber(const std::string& text);
 
 // Formats a float with 9 significant digits, enough to read back the same float.
@@ -38,6 +48,7 @@ public:
     const std::string& defaultText() const { return variableDefault; }
     const std::string& description() const { return variableDescription; }
     const VariableRange& range() const { return variableRange; }
+    bool hasRange() const { return variableRange.hasMin || variableRange.hasMax; }
     // The value as the console shows it: the text it was given, or the clamped number.
     const std::string& text() const { return valueText; }
 
@@ -47,9 +58,17 @@ public:
     int intValue() const;
     bool boolValue() const { return intValue() != 0; }
 
-    // Each setter clamps to the range and writes every bound cell. Text that is not a number is
-    // refused and changes nothing.
-    bool setText(const std::string& text);
+    // What became of a text given to setText.
+    enum class TextOutcome {
+        taken,      // the value (clamped to the range) is held and every bound cell has it
+        notANumber, // refused; nothing changed
+        unordered,  // NaN for a variable with a range, which NaN cannot be placed in: refused
+    };
+
+    // Each setter clamps to the range and writes every bound cell. NaN for a variable with a range is
+    // refused and changes nothing. A variable keeps the text it was given, unless clamping or the float
+    // changed the value it stands for; then it shows the value held.
+    TextOutcome setText(const std::string& text);
     void setInt(int newValue);
     void setFloat(float newValue);
 
