@@ -81,9 +81,6 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
 
 namespace {
 
-// A million frames take a few seconds; more is a typing error.
-constexpr int largestFrameCount = 1'000'000;
-
 std::string describeRange(const halvex::host::VariableRange& range) {
     if (!range.hasMin && !range.hasMax) return "none";
     const std::string min = range.hasMin ? fmt::format("{}", range.min) : "";

@@ -19,6 +19,9 @@ namespace kadenzo::sim {
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
 
+// The most frames one "frame" command renders: a million take a few seconds; more is a typing error.
+constexpr int largestFrameCount = 1'000'000;
+
 // Throws ConsoleError with the usage when the command's words have too few or too many arguments.
 void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
                      const char* usage);

@@ -1,9 +1,15 @@
 #include "usage.h"
 
+#include "console.h"
+#include "render/offscreen_renderer.h"
+#include "script_reader.h"
+
+#include <fmt/format.h>
+
 namespace kadenzo::sim {
 
 std::string commandLineHelp() {
-    return R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
+    return fmt::format(R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
 
 Usage:
   kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]
@@ -21,9 +27,13 @@ Options:
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
-Command output and trace lines go to standard output, errors to standard error.
+A script that cannot be read, or a line longer than {longestLine} bytes in a script, is an error too.
+Command output and trace lines go to standard output, errors to standard error. When standard
+output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
 
-)" + consoleHelp();
+)",
+                       fmt::arg("longestLine", ScriptReader::longestLine)) +
+           consoleHelp();
 }
 
 std::string playHelp() {
@@ -60,7 +70,7 @@ Prints one line per closed ten-attempt window and a summary at the end.
 }
 
 std::string consoleHelp() {
-    return R"(Console commands (one a line; '#' starts a comment; words may be double-quoted):
+    return fmt::format(R"(Console commands (one a line; '#' starts a comment; words may be double-quoted):
   NAME VALUE            set a console variable as the host console does (clamped to its range)
   NAME                  print NAME = VALUE
   cvars                 list every variable: name, value, default, range, description
@@ -76,9 +86,9 @@ std::string consoleHelp() {
                         call the game function these stand for
   attempts CODES        one attempt per character, each followed by a restart:
                         G goal, T touch then explosion, X explosion, N nothing, E explosion then goal
-  canvas W H            set the canvas size (1920 x 1080 at start)
-  frame [N]             render N frames (default 1): the canvas with every drawable, then the
-                        host's interface over it, then the commands the plugin issued
+  canvas W H            set the canvas size, 1 to {largestCanvas} pixels each way (1920 x 1080 at start)
+  frame [N]             render N frames (default 1, at most {largestFrameCount}): the canvas with every
+                        drawable, then the host's interface over it, then the commands the plugin issued
   screenshot FILE.png   write the last frame as a picture, the interface's windows included
 
 The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
@@ -97,7 +107,9 @@ The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
   ui                    list the windows the last frame showed, back to front, each with the
                         rows of text it drew and its separators (---)
   help                  show this list
-)";
+)",
+                       fmt::arg("largestCanvas", render::OffscreenRenderer::largestSize),
+                       fmt::arg("largestFrameCount", largestFrameCount));
 }
 
 } // namespace kadenzo::sim
