@@ -110,6 +110,10 @@ void Console::execute(const std::string& line) {
     runPendingCommands();
 }
 
+void Console::shutDown() {
+    unloadPlugin(simulator);
+}
+
 void Console::renderFrame() {
     kadenzo::sim::renderFrame(simulator);
     runPendingCommands();
@@ -281,8 +285,10 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
 
 // ---- Running -----------------------------------------------------------------------------------
 
-int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
-               std::ostream& out, std::ostream& err) {
+namespace {
+
+int runLines(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
+             std::ostream& out, std::ostream& err) {
     std::string line;
     int lineNumber = 0;
     if (interactive) out << "> " << std::flush;
@@ -301,6 +307,21 @@ int runConsole(Console& console, std::istream& in, const std::string& sourceName
         if (interactive) out << "> " << std::flush;
     }
     return 0;
+}
+
+} // namespace
+
+int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
+               std::ostream& out, std::ostream& err) {
+    const int status = runLines(console, in, sourceName, interactive, out, err);
+    try {
+        console.shutDown();
+    } catch (const std::exception& error) {
+        out << std::flush;
+        err << sourceName << ": at exit: " << error.what() << std::endl;
+        return 2;
+    }
+    return status;
 }
 
 } // namespace kadenzo::sim

@@ -40,6 +40,9 @@ public:
     // Runs one line, then the commands the plugin issued meanwhile. Throws ConsoleError for bad input;
     // blank and comment lines do nothing.
     void execute(const std::string& line);
+    // What the host does when its console closes: unloads the plugin. Throws ConsoleError, once the
+    // plugin is fully unloaded, when one of its entry points failed.
+    void shutDown();
 
 private:
     void run(const std::vector<std::string>& words, const std::string& line);
@@ -72,7 +75,8 @@ private:
 };
 
 // Runs lines from a stream. Interactive input reports an error and goes on; otherwise the first error
-// is reported as "SOURCE:LINE: message" and ends the run with status 2.
+// is reported as "SOURCE:LINE: message" and ends the run with status 2. Either way the console shuts
+// down at the end; a failure there is reported as "SOURCE: at exit: message" and makes the status 2.
 int runConsole(Console& console, std::istream& in, const std::string& sourceName, bool interactive,
                std::ostream& out, std::ostream& err);
 
