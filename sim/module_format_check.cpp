@@ -93,9 +93,13 @@ std::string notOfFormat(ModuleFormat format, const std::string& detail) {
     return fmt::format("not a {}: {}", factsOf(format).title, detail);
 }
 
+std::string byteCount(std::uint64_t count) {
+    return fmt::format("{} byte{}", count, count == 1 ? "" : "s");
+}
+
 std::string cutShort(const std::string& part, std::uint64_t end, std::uint64_t fileSize) {
-    return fmt::format("the file is cut short: {} ends at byte {} but the file has {} bytes", part, end,
-                       fileSize);
+    return fmt::format("the file is cut short: {} ends at byte {} but the file has {}", part, end,
+                       byteCount(fileSize));
 }
 
 std::string damaged(const char* header, const std::string& detail) {
@@ -120,7 +124,7 @@ std::optional<std::string> firstHeaderFault(const ByteSource& file, ModuleFormat
     if (!start) return std::string(unreadable);
     if (std::memcmp(start->data(), facts.magic, compared) != 0) return notOfFormat(format, facts.notOfKind);
     if (size < facts.headerSize)
-        return fmt::format("the file is cut short: it has {} bytes, fewer than the {} of its {}", size,
+        return fmt::format("the file is cut short: it has {}, fewer than the {} of its {}", byteCount(size),
                            facts.headerSize, facts.headerName);
     return std::nullopt;
 }
@@ -188,7 +192,7 @@ std::optional<std::string> programTableFault(const Header& header, std::uint64_t
                                                  header.programHeaderSize, programHeaderSize));
     const Extent programHeaders{header.programHeadersAt, header.programHeaderCount * programHeaderSize};
     if (!programHeaders.within(fileSize))
-        return cutShort("its program headers", programHeaders.end(), fileSize);
+        return cutShort("its program header table", programHeaders.end(), fileSize);
     return std::nullopt;
 }
 
