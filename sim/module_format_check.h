@@ -29,7 +29,7 @@ public:
     virtual bool read(std::uint64_t offset, void* out, std::size_t length) const = 0;
 };
 
-// A module image held in memory.
+// A module image held in memory; the bytes must outlive it.
 class MemoryBytes : public ByteSource {
 public:
     explicit MemoryBytes(const std::vector<unsigned char>& bytes) : bytes(bytes) {}
