@@ -102,6 +102,10 @@ void Console::execute(const std::string& line) {
     runPendingCommands();
 }
 
+void Console::shutDown() {
+    unloadPlugin(simulator);
+}
+
 void Console::renderFrame() {
     kadenzo::sim::renderFrame(simulator);
     runPendingCommands();
@@ -289,7 +293,9 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
 
 // ---- Running -----------------------------------------------------------------------------------
 
-int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
+namespace {
+
+int runLines(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
     std::string line;
     if (interactive) out << "> " << std::flush;
     for (;;) {
@@ -312,6 +318,20 @@ int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostrea
         if (interactive) out << "> " << std::flush;
     }
     return 0;
+}
+
+} // namespace
+
+int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
+    const int status = runLines(console, in, interactive, out, err);
+    try {
+        console.shutDown();
+    } catch (const std::exception& error) {
+        out << std::flush;
+        err << in.name() << ": at exit: " << error.what() << std::endl;
+        return 2;
+    }
+    return status;
 }
 
 } // namespace kadenzo::sim

@@ -64,6 +64,9 @@ public:
     // Runs one line, then the commands the plugin issued meanwhile. Throws ConsoleError for bad input;
     // blank and comment lines do nothing.
     void execute(const std::string& line);
+    // What the host does when its console closes: unloads the plugin. Throws ConsoleError, once the
+    // plugin is fully unloaded, when one of its entry points failed.
+    void shutDown();
 
 private:
     void run(const std::vector<std::string>& words);
@@ -97,7 +100,8 @@ private:
 
 // Runs lines from a script or standard input. Interactive input reports an error and goes on;
 // otherwise the first error is reported as "SOURCE:LINE: message" and ends the run with status 2. Input
-// that cannot be read ends the run with status 2 in either case.
+// that cannot be read ends the run with status 2 in either case. Either way the console shuts down at
+// the end; a failure there is reported as "SOURCE: at exit: message" and makes the status 2.
 int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err);
 
 } // namespace kadenzo::sim

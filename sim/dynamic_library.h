@@ -8,7 +8,9 @@ namespace kadenzo::sim {
 
 class DynamicLibrary {
 public:
-    // Throws std::runtime_error naming the path and the system's reason when the module can't be loaded.
+    // Checks the file first: it must be a regular file and a complete module of the platform's format.
+    // Throws std::runtime_error "cannot load module PATH: REASON" when the check or the system's loader
+    // refuses it.
     explicit DynamicLibrary(const std::string& path);
     ~DynamicLibrary();
     DynamicLibrary(const DynamicLibrary&) = delete;
@@ -22,6 +24,8 @@ private:
     std::string modulePath;
     void* handle = nullptr;
 };
+
+// The two below are facts of the platform, defined in platform/modules_*.cpp.
 
 // Folder of the running executable, where the plugin module is built beside it.
 std::string executableDirectory();

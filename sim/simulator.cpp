@@ -1,6 +1,7 @@
 #include "simulator.h"
 
 #include <fmt/format.h>
+#include <iostream>
 
 namespace kadenzo::sim {
 
@@ -27,7 +28,11 @@ Simulator::Simulator() {
 }
 
 Simulator::~Simulator() {
-    unloadPlugin(*this);
+    try {
+        unloadPlugin(*this);
+    } catch (const std::exception& failure) {
+        std::cerr << "kadenzo-sim: " << failure.what() << std::endl;
+    }
 }
 
 void loadPlugin(Simulator& simulator, const std::string& path) {
@@ -42,9 +47,11 @@ void loadPlugin(Simulator& simulator, const std::string& path) {
 void unloadPlugin(Simulator& simulator) {
     if (!simulator.plugin) return;
     simulator.ui.detach();
+    const std::optional<std::string> failure = simulator.plugin->unload();
     simulator.plugin.reset();
     // Whatever the plugin asked for is void once it is gone.
     simulator.pendingCommands.clear();
+    if (failure) throw ConsoleError(*failure);
 }
 
 void renderFrame(Simulator& simulator) {

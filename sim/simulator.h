@@ -30,6 +30,9 @@ struct Simulator {
     Simulator();
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
+    // Unloads the plugin if one is still loaded; a failure of its entry points there is reported on
+    // standard error as "kadenzo-sim: MESSAGE". Rationale: a destructor cannot change the exit status,
+    // so programs that can unload first (the console does) report it there instead.
     ~Simulator();
 
     halvex::host::HostState host;
@@ -46,6 +49,8 @@ struct Simulator {
 // Loads the plugin module and hands it the host's interface; throws ConsoleError when it cannot.
 void loadPlugin(Simulator& simulator, const std::string& path);
 // Takes the plugin's windows away from the interface, then unloads it. Nothing when none is loaded.
+// When one of the plugin's entry points fails, throws ConsoleError naming the module and the entry point
+// after the plugin is fully unloaded.
 void unloadPlugin(Simulator& simulator);
 
 // One frame: the canvas with every drawable, then the host's interface over it.

@@ -18,7 +18,9 @@ Usage:
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
 description record, hands it the host's console and game, calls onLoad, and then runs console
-commands from SCRIPT, or from standard input when no SCRIPT is given.
+commands from SCRIPT, or from standard input when no SCRIPT is given. Before loading, the module
+must be a regular file and a complete module of the platform's format (a 64-bit x86 ELF shared
+object, or a 64-bit x86 DLL on Windows). When the input ends the plugin is unloaded.
 
 Options:
   --plugin PATH   load this plugin module instead of the one built beside kadenzo-sim
@@ -28,6 +30,9 @@ Options:
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
 A script that cannot be read, or a line longer than {longestLine} bytes in a script, is an error too.
+A plugin entry point that fails (throws, or getPlugin returning nothing) is reported naming the
+module and the entry point, and the plugin is unloaded all the same; at the end of the input that
+prints FILE: at exit: message and makes the status 2.
 Command output and trace lines go to standard output, errors to standard error. When standard
 output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
 

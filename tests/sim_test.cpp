@@ -1,5 +1,6 @@
 // The simulator's own logic: console words, attempt codes, play options, the player model and a
 // whole session against the real plugin module.
+#include "built_modules.h"
 #include "console.h"
 #include "play_session.h"
 #include "player_model.h"
@@ -9,7 +10,6 @@
 #include <stb/stb_image.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -17,11 +17,7 @@
 namespace {
 
 using namespace kadenzo::sim;
-
-std::string builtPlugin() {
-    const char* path = std::getenv("KADENZO_PLUGIN");
-    return path ? path : "Kadenzo.so";
-}
+using test::builtPlugin;
 
 // ---- Console words -----------------------------------------------------------------------------
 

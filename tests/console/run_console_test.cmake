@@ -7,6 +7,8 @@
 #   # input: script    feed the script on standard input instead of naming it
 # {old_plugin} and {not_a_plugin} in a run line name copies of -DOLD_PLUGIN and -DNOT_A_PLUGIN made in
 # the work folder: a module for another interface version, and a module that is no plugin at all.
+# {NAME} names a copy of the module NAME.so (or .dll) of the list -DBROKEN_MODULES, the plugins that fail
+# on purpose (broken_module.cpp). In the expected files, {module_extension} stands for .so or .dll.
 
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(source_dir ${SCRIPT} DIRECTORY)
@@ -25,6 +27,15 @@ foreach(line IN LISTS lines)
         string(REPLACE "{script}" "${name}.kz" run "${CMAKE_MATCH_1}")
         string(REPLACE "{old_plugin}" "old-plugin${module_extension}" run "${run}")
         string(REPLACE "{not_a_plugin}" "not-a-plugin${module_extension}" run "${run}")
+        foreach(module IN LISTS BROKEN_MODULES)
+            get_filename_component(module_file ${module} NAME)
+            get_filename_component(module_name ${module} NAME_WE)
+            string(FIND "${run}" "{${module_name}}" named)
+            if(named GREATER_EQUAL 0)
+                file(COPY_FILE ${module} ${WORK_DIR}/${module_file})
+                string(REPLACE "{${module_name}}" "${module_file}" run "${run}")
+            endif()
+        endforeach()
         separate_arguments(arguments UNIX_COMMAND "${run}")
     elseif(line MATCHES "^# input: script$")
         set(input_file ${WORK_DIR}/${name}.kz)
@@ -58,6 +69,7 @@ function(expected kind default result)
     if(PLATFORM AND EXISTS ${source_dir}/${name}.${PLATFORM}.${kind})
         file(READ ${source_dir}/${name}.${PLATFORM}.${kind} value)
     endif()
+    string(REPLACE "{module_extension}" "${module_extension}" value "${value}")
     set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 

@@ -1,15 +1,12 @@
+// The version resource strings of a module on Windows, through the system's version API.
 #include "module_version_info.h"
 
-#if defined(_WIN32)
 #include <windows.h>
 
 #include <cstdio>
 #include <filesystem>
-#endif
 
 namespace kadenzo::sim {
-
-#if defined(_WIN32)
 
 namespace {
 
@@ -60,14 +57,5 @@ bool readVersionStrings(const std::string& modulePath, std::vector<VersionString
     }
     return true;
 }
-
-#else
-
-bool readVersionStrings(const std::string&, std::vector<VersionString>&, std::string& error) {
-    error = "version resources are read only on Windows";
-    return false;
-}
-
-#endif
 
 } // namespace kadenzo::sim

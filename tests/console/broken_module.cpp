@@ -1,0 +1,69 @@
+// A plugin module that fails on purpose in one entry point, chosen by the build (tests/CMakeLists.txt):
+// BROKEN_ENTRY_POINT names the entry point and BROKEN_FAILURE how it fails. Its onLoad registers a
+// drawable first, which the host must drop whatever fails afterwards.
+#include "halvex/export.h"
+#include "halvex/plugin.h"
+#include "halvex/plugin_record.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+enum class EntryPoint { getPlugin, onLoad, onUnload, deleteMe };
+
+enum class Failure {
+    nullHandle, // getPlugin returns a null address
+    standard,   // throws a std::exception
+    foreign,    // throws something that is not a std::exception
+};
+
+constexpr EntryPoint brokenEntryPoint = EntryPoint::BROKEN_ENTRY_POINT;
+constexpr Failure failure = Failure::BROKEN_FAILURE;
+static_assert(failure != Failure::nullHandle || brokenEntryPoint == EntryPoint::getPlugin,
+              "only getPlugin returns a handle");
+
+void failIn(EntryPoint entryPoint) {
+    if (entryPoint != brokenEntryPoint) return;
+    if (failure == Failure::standard) throw std::runtime_error("it fails on purpose");
+    if (failure == Failure::foreign) throw 42;
+}
+
+class BrokenPlugin : public Halvex::Plugin::HalvexPlugin {
+public:
+    void onLoad() override {
+        gameWrapper->RegisterDrawable([](CanvasWrapper) {});
+        failIn(EntryPoint::onLoad);
+    }
+    void onUnload() override { failIn(EntryPoint::onUnload); }
+};
+
+std::shared_ptr<Halvex::Plugin::HalvexPlugin> plugin;
+
+std::uintptr_t getPlugin() {
+    failIn(EntryPoint::getPlugin);
+    if (failure == Failure::nullHandle) return 0;
+    plugin = std::make_shared<BrokenPlugin>();
+    return reinterpret_cast<std::uintptr_t>(&plugin);
+}
+
+void deleteMe() {
+    plugin.reset();
+    failIn(EntryPoint::deleteMe);
+}
+
+} // namespace
+
+extern "C" {
+HALVEX_PLUGIN_API extern const halvex::PluginRecord exports;
+const halvex::PluginRecord exports = {halvex::pluginApiVersion,
+                                      0,
+                                      __FILE__,
+                                      "BrokenPlugin",
+                                      "A plugin that fails on purpose",
+                                      "1.0",
+                                      0,
+                                      0,
+                                      getPlugin,
+                                      deleteMe};
+}
