@@ -1,6 +1,7 @@
 // kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session.
 #include "console.h"
 #include "dynamic_library.h"
+#include "platform/terminal.h"
 #include "play_session.h"
 #include "usage.h"
 
@@ -9,23 +10,9 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace {
 
 using namespace kadenzo::sim;
-
-bool standardInputIsTerminal() {
-#if defined(_WIN32)
-    return _isatty(0) != 0;
-#else
-    return isatty(0) != 0;
-#endif
-}
 
 struct ConsoleOptions {
     std::string pluginPath;
@@ -75,10 +62,10 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         return 2;
     }
     Console console(simulator, std::cout);
-    const int status =
-        fromStandardInput
-            ? runConsole(console, std::cin, "<stdin>", standardInputIsTerminal(), std::cout, std::cerr)
-            : runConsole(console, script, options.scriptPath, false, std::cout, std::cerr);
+    const int status = fromStandardInput
+                           ? runConsole(console, std::cin, "<stdin>",
+                                        kadenzo::platform::standardInputIsTerminal(), std::cout, std::cerr)
+                           : runConsole(console, script, options.scriptPath, false, std::cout, std::cerr);
     std::cout << std::flush;
     return status;
 }
