@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include <istream>
+#include <limits>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -64,6 +65,14 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
+void refuseWholeNumber(const std::string& what, const std::string& text, const std::string& expected) {
+    throw ConsoleError(fmt::format("{} must be {}, not \"{}\"", what, expected, text));
+}
+
+void refuseTooLarge(const std::string& what, const std::string& text, const std::string& most) {
+    throw ConsoleError(fmt::format("{} is too large (at most {}), not \"{}\"", what, most, text));
+}
+
 void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
                      const char* usage) {
     const std::size_t arguments = words.size() - 1;
@@ -82,11 +91,7 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
 namespace {
 
 int parseWholeNumber(const std::string& text, int least, const char* what) {
-    const std::optional<int> value = parseWholeNumberAtLeast(text, least);
-    if (!value)
-        throw ConsoleError(
-            fmt::format("{} must be a whole number of at least {}, not \"{}\"", what, least, text));
-    return *value;
+    return requireWholeNumber(text, least, std::numeric_limits<int>::max(), what);
 }
 
 std::string describeRange(const halvex::host::VariableRange& range) {

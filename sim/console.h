@@ -22,14 +22,26 @@ void expectArguments(const std::vector<std::string>& words, std::size_t least, s
 // The command's one argument, "on" or "off"; throws ConsoleError for anything else.
 bool parseOnOff(const std::vector<std::string>& words, const char* usage);
 
-// TEXT as a whole number of at least LEAST; nothing when it is another number, has other characters, or
-// does not fit in Integer.
+// The errors of requireWholeNumber.
+[[noreturn]] void refuseWholeNumber(const std::string& what, const std::string& text,
+                                    const std::string& expected);
+[[noreturn]] void refuseTooLarge(const std::string& what, const std::string& text, const std::string& most);
+
+// TEXT as a whole number from LEAST to MOST. Throws ConsoleError naming WHAT: "WHAT is too large (at most
+// MOST), not "TEXT"" for a whole number above MOST, however many digits it has, and otherwise "WHAT must
+// be EXPECTED, not "TEXT"", EXPECTED being "a whole number of at least LEAST" unless given.
 template <typename Integer>
-std::optional<Integer> parseWholeNumberAtLeast(const std::string& text, Integer least) {
+Integer requireWholeNumber(const std::string& text, Integer least, Integer most, const std::string& what,
+                           const std::string& expected = {}) {
     Integer value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < least)
-        return std::nullopt;
+    const bool allDigits = !text.empty() && result.ptr == text.data() + text.size();
+    const bool aboveAnyInteger = result.ec == std::errc::result_out_of_range && text.front() != '-';
+    if (allDigits && (aboveAnyInteger || (result.ec == std::errc() && value > most)))
+        refuseTooLarge(what, text, std::to_string(most));
+    if (!allDigits || result.ec != std::errc() || value < least)
+        refuseWholeNumber(
+            what, text, expected.empty() ? "a whole number of at least " + std::to_string(least) : expected);
     return value;
 }
 

@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include <limits>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -11,10 +12,8 @@ namespace kadenzo::sim {
 namespace {
 
 float pointerCoordinate(const std::string& text, const char* what) {
-    const std::optional<int> value = parseWholeNumberAtLeast(text, 0);
-    if (!value)
-        throw ConsoleError(fmt::format("{} must be a whole number of pixels, not \"{}\"", what, text));
-    return static_cast<float>(*value);
+    return static_cast<float>(
+        requireWholeNumber(text, 0, std::numeric_limits<int>::max(), what, "a whole number of pixels"));
 }
 
 // Rationale: only digits, one point and a leading minus. A slider's text field drops the other

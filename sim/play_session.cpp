@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -19,13 +20,6 @@ namespace kadenzo::sim {
 // ---- Options -----------------------------------------------------------------------------------
 
 namespace {
-
-template <typename Integer>
-Integer parseInteger(const std::string& option, const std::string& text, Integer least, const char* what) {
-    const std::optional<Integer> value = parseWholeNumberAtLeast(text, least);
-    if (!value) throw ConsoleError(fmt::format("{} needs {}, not \"{}\"", option, what, text));
-    return *value;
-}
 
 double parseReal(const std::string& option, const std::string& text, double above, double atMost) {
     const auto parsed = halvex::host::parseConsoleNumber(text);
@@ -71,9 +65,10 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
                                    : fmt::format("unexpected argument \"{}\"", option));
         const std::string& value = arguments[++index];
         if (option == "--attempts")
-            options.attempts = parseInteger<long long>(option, value, 1, "a positive whole number");
+            options.attempts = requireWholeNumber<long long>(value, 1, mostAttempts, option);
         else if (option == "--seed")
-            options.seed = parseInteger<std::uint64_t>(option, value, 0, "a whole number");
+            options.seed = requireWholeNumber<std::uint64_t>(
+                value, 0, std::numeric_limits<std::uint64_t>::max(), option, "a whole number");
         else if (option == "--comfort-speed")
             options.player.comfortSpeed = parseReal(option, value, 0.0, unbounded);
         else if (option == "--spread")

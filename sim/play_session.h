@@ -8,11 +8,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace kadenzo::sim {
+
+// Rationale: the plugin counts attempts and successes in 32-bit integers; a longer session would
+// overflow its counters.
+constexpr long long mostAttempts = std::numeric_limits<std::int32_t>::max();
 
 struct PlayOptions {
     std::string pluginPath;
