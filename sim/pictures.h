@@ -3,6 +3,7 @@
 
 #include "canvas.h"
 #include "render/scene.h"
+#include "window_samples.h"
 
 #include <memory>
 #include <optional>
@@ -40,14 +41,8 @@ struct Picture {
     std::optional<PictureRegion> region;
 };
 
-struct WindowResult {
-    int successes = 0;        // of ten
-    float speedDuring = 1.0f; // game speed while the window's attempts were taken
-    float speedAfter = 1.0f;  // game speed once the window had closed
-};
-
 // Game speed and window accuracy over a session, with the target accuracy marked.
-render::Scene speedChartScene(const std::vector<WindowResult>& windows, float targetAccuracy);
+render::Scene speedChartScene(const WindowSamples& windows, float targetAccuracy);
 
 // Renders scenes to PNG files. The renderer is set up on first use.
 class PictureWriter {

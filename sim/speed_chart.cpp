@@ -43,12 +43,13 @@ std::pair<float, float> speedBounds(const std::vector<WindowResult>& windows) {
 
 } // namespace
 
-render::Scene speedChartScene(const std::vector<WindowResult>& windows, float targetAccuracy) {
+render::Scene speedChartScene(const WindowSamples& samples, float targetAccuracy) {
     render::Scene scene;
     scene.width = chartWidth;
     scene.height = chartHeight;
     scene.background = background;
     auto& items = scene.items;
+    const std::vector<WindowResult>& windows = samples.kept();
 
     const std::size_t count = std::max<std::size_t>(windows.size(), 1);
     const float slot = (right - left) / static_cast<float>(count);
@@ -91,7 +92,7 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
     items.push_back(label(fmt::format("target {:.0f}%", targetAccuracy * 100.0f), left + 290.0f,
                           bottom + 12.0f, targetColor));
     items.push_back(
-        label(fmt::format("{} windows", windows.size()), right - 100.0f, bottom + 12.0f, labelColor));
+        label(fmt::format("{} windows", samples.total()), right - 100.0f, bottom + 12.0f, labelColor));
     return scene;
 }
 
