@@ -41,7 +41,9 @@ struct Picture {
     std::optional<PictureRegion> region;
 };
 
-// Game speed and window accuracy over a session, with the target accuracy marked.
+// Game speed and window accuracy over a session, with the target accuracy marked. Speeds that are no
+// finite number (as after --set sv_soccar_gamespeed=nan) are left out of the line; the chart is drawn
+// whatever the speeds were.
 render::Scene speedChartScene(const WindowSamples& windows, float targetAccuracy);
 
 // Renders scenes to PNG files. The renderer is set up on first use.

@@ -79,6 +79,13 @@ std::string windowLine(std::size_t windowIndex, const WindowResult& window) {
 
 namespace {
 
+// The speed as a percentage, or what the speed holds when that is no number a percentage can show.
+std::string speedPercent(float speed) {
+    const double percent = static_cast<double>(speed) * 100.0;
+    if (!std::isfinite(percent) || std::fabs(percent) > 1e15) return fmt::format("{}", percent);
+    return fmt::format("{}", std::lround(percent));
+}
+
 double percentOf(long long part, long long whole) {
     return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
 }
@@ -96,8 +103,8 @@ std::string sessionSummary(const SessionResult& result) {
                        tally.attempts(), percentOf(tally.successes(), tally.attempts()), tally.successes(),
                        tally.attempts(), percentOf(tally.recentSuccesses(), tally.recentAttempts()),
                        tally.recentSuccesses(), tally.recentAttempts(), result.finalSpeed,
-                       static_cast<long long>(std::lround(result.finalSpeed * 100.0)),
-                       tally.windowsNear(targetPercent, 10.0), tally.windows(), targetPercent);
+                       speedPercent(result.finalSpeed), tally.windowsNear(targetPercent, 10.0),
+                       tally.windows(), targetPercent);
 }
 
 // ---- The command -------------------------------------------------------------------------------

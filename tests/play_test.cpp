@@ -1,11 +1,13 @@
-// What a play session leaves behind: its summary and chart, the counts and windows it keeps in bounded
-// memory, and the CSV it writes.
+// What a play session leaves behind: its summary and chart whatever the game speed held, the counts
+// and windows it keeps in bounded memory, and the CSV it writes.
 #include "built_plugin.h"
 #include "output_test_support.h"
 #include "play_session.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -23,6 +25,21 @@ std::string summaryLine(const SessionResult& result, const std::string& start) {
     return begin == std::string::npos ? "" : summary.substr(begin, summary.find('\n', begin) - begin);
 }
 
+TEST(SessionSummary, TheFinalSpeedIsShownAsHeldEvenWhenNoNumberCanShowIt) {
+    SessionResult result;
+    const std::vector<std::pair<float, std::string>> speeds = {
+        {1.05f, "final speed          1.05 (105%)"},
+        {std::numeric_limits<float>::quiet_NaN(), "final speed          nan (nan%)"},
+        {std::numeric_limits<float>::infinity(), "final speed          inf (inf%)"},
+        {-std::numeric_limits<float>::infinity(), "final speed          -inf (-inf%)"},
+        {1e30f, "final speed          1000000015047466219876688855040.00 (1.0000000150474662e+32%)"},
+    };
+    for (const auto& [speed, line] : speeds) {
+        result.finalSpeed = speed;
+        EXPECT_EQ(summaryLine(result, "final speed"), line);
+    }
+}
+
 TEST(SessionSummary, CountsTheLastHundredAttemptsAndWindowsNearTheTarget) {
     SessionResult result;
     result.targetAccuracy = 0.7f;
@@ -36,6 +53,35 @@ TEST(SessionSummary, CountsTheLastHundredAttemptsAndWindowsNearTheTarget) {
 }
 
 // ---- Chart -------------------------------------------------------------------------------------
+
+bool allFinite(std::initializer_list<float> values) {
+    for (const float value : values)
+        if (!std::isfinite(value)) return false;
+    return true;
+}
+
+bool drawable(const kadenzo::render::Item& item) {
+    if (const auto* line = std::get_if<kadenzo::render::Line>(&item))
+        return allFinite({line->x0, line->y0, line->x1, line->y1});
+    if (const auto* box = std::get_if<kadenzo::render::Rectangle>(&item))
+        return allFinite({box->x0, box->y0, box->x1, box->y1});
+    const auto& text = std::get<kadenzo::render::Text>(item);
+    return allFinite({text.x, text.y}) && text.x >= 0.0f;
+}
+
+TEST(SpeedChart, NonFiniteAndHugeSpeedsLeaveTheChartDrawable) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
+    for (const float odd : {nan, infinity, -infinity, 3e38f, -3e38f}) {
+        WindowSamples windows;
+        windows.add(WindowResult{5, 1.0f, odd});
+        windows.add(WindowResult{7, odd, odd});
+        windows.add(WindowResult{6, odd, 1.0f});
+        const kadenzo::render::Scene scene = speedChartScene(windows, 0.7f);
+        for (const kadenzo::render::Item& item : scene.items)
+            EXPECT_TRUE(drawable(item)) << "speed " << odd;
+    }
+}
 
 TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
     WindowSamples windows;
