@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include <iterator>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -15,9 +16,12 @@ AttemptsCsv::AttemptsCsv(const std::string& path, std::ostream& standardOutput)
     write("attempt,outcome,speed\n");
 }
 
+// Formatted into one buffer kept for every row, since a session may have billions of them.
 void AttemptsCsv::add(long long number, const AttemptRecord& attempt) {
-    write(fmt::format("{},{},{}\n", number, attempt.success ? "success" : "miss",
-                      halvex::host::formatConsoleFloat(attempt.speed)));
+    row.clear();
+    fmt::format_to(std::back_inserter(row), "{},{},{}\n", number, attempt.success ? "success" : "miss",
+                   halvex::host::formatConsoleFloat(attempt.speed));
+    write(std::string_view(row.data(), row.size()));
 }
 
 void AttemptsCsv::finish() {
@@ -27,7 +31,7 @@ void AttemptsCsv::finish() {
         standardOutput.flush();
 }
 
-void AttemptsCsv::write(const std::string& text) {
+void AttemptsCsv::write(std::string_view text) {
     if (file)
         file->write(text);
     else

@@ -3,9 +3,12 @@
 
 #include "output/output_file.h"
 
+#include <fmt/format.h>
+
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kadenzo::sim {
 
@@ -26,10 +29,11 @@ public:
     void finish();
 
 private:
-    void write(const std::string& text);
+    void write(std::string_view text);
 
     std::optional<output::OutputFile> file;
     std::ostream& standardOutput;
+    fmt::memory_buffer row;
 };
 
 } // namespace kadenzo::sim
