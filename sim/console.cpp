@@ -64,6 +64,14 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
+void refuseWholeNumber(const std::string& what, const std::string& text, const std::string& expected) {
+    throw ConsoleError(fmt::format("{} must be {}, not \"{}\"", what, expected, text));
+}
+
+void refuseTooLarge(const std::string& what, const std::string& text, const std::string& most) {
+    throw ConsoleError(fmt::format("{} is too large (at most {}), not \"{}\"", what, most, text));
+}
+
 void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
                      const char* usage) {
     const std::size_t arguments = words.size() - 1;
@@ -89,6 +97,18 @@ std::string describeRange(const halvex::host::VariableRange& range) {
 }
 
 } // namespace
+
+void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
+    switch (variable.setText(text)) {
+    case halvex::host::ConsoleVariable::TextOutcome::taken:
+        return;
+    case halvex::host::ConsoleVariable::TextOutcome::notANumber:
+        throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, variable.name()));
+    case halvex::host::ConsoleVariable::TextOutcome::unordered:
+        throw ConsoleError(fmt::format("\"{}\" cannot be clamped to the range {} of {}", text,
+                                       describeRange(variable.range()), variable.name()));
+    }
+}
 
 // ---- Commands ----------------------------------------------------------------------------------
 
@@ -183,15 +203,7 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
         return;
     }
     if (words.size() > 2) throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
-    switch (variable->setText(words[1])) {
-    case halvex::host::ConsoleVariable::TextOutcome::taken:
-        return;
-    case halvex::host::ConsoleVariable::TextOutcome::notANumber:
-        throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", words[1], words[0]));
-    case halvex::host::ConsoleVariable::TextOutcome::unordered:
-        throw ConsoleError(fmt::format("\"{}\" cannot be clamped to the range {} of {}", words[1],
-                                       describeRange(variable->range()), words[0]));
-    }
+    setVariableText(*variable, words[1]);
 }
 
 void Console::listVariables() {
@@ -266,14 +278,14 @@ void Console::canvasCommand(const std::vector<std::string>& words) {
     expectArguments(words, 2, 2, "canvas WIDTH HEIGHT");
     // Every canvas can be pictured.
     constexpr int largest = render::OffscreenRenderer::largestSize;
-    const int width = parseWholeNumberIn(words[1], 1, largest, "the canvas width");
-    const int height = parseWholeNumberIn(words[2], 1, largest, "the canvas height");
+    const int width = requireWholeNumber(words[1], 1, largest, "the canvas width");
+    const int height = requireWholeNumber(words[2], 1, largest, "the canvas height");
     simulator.game.setCanvasSize(Vector2{width, height});
 }
 
 void Console::frameCommand(const std::vector<std::string>& words) {
     expectArguments(words, 0, 1, "frame [COUNT]");
-    const int count = words.size() == 2 ? parseWholeNumberIn(words[1], 1, largestFrameCount, "the frame count") : 1;
+    const int count = words.size() == 2 ? requireWholeNumber(words[1], 1, largestFrameCount, "the frame count") : 1;
     for (int frame = 0; frame < count; ++frame)
         renderFrame();
 }

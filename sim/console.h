@@ -19,6 +19,9 @@ namespace kadenzo::sim {
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
 
+// Sets the variable as the console does; throws ConsoleError saying why a text is refused.
+void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
+
 // The most frames one "frame" command renders: a million take a few seconds; more is a typing error.
 constexpr int largestFrameCount = 1'000'000;
 
@@ -28,32 +31,26 @@ void expectArguments(const std::vector<std::string>& words, std::size_t least, s
 // The command's one argument, "on" or "off"; throws ConsoleError for anything else.
 bool parseOnOff(const std::vector<std::string>& words, const char* usage);
 
-// TEXT as a whole number of at least LEAST; nothing when it is another number, has other characters, or
-// does not fit in Integer.
-// TEXT as a whole number from LEAST to MOST. Throws ConsoleError naming WHAT otherwise: "too large"
-// (with the limit) for a number above MOST, however many digits it has.
-template <typename Integer>
-Integer parseWholeNumberIn(const std::string& text, Integer least, Integer most, const char* what) {
-    Integer value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool whole = result.ptr == text.data() + text.size() && !text.empty() &&
-                       (result.ec == std::errc() || result.ec == std::errc::result_out_of_range);
-    if (!whole)
-        throw ConsoleError(fmt::format("{} must be a whole number from {} to {}, not \"{}\"", what, least, most, text));
-    const bool negative = text[0] == '-';
-    if ((result.ec == std::errc::result_out_of_range && !negative) || value > most)
-        throw ConsoleError(fmt::format("{} is too large: at most {}, not \"{}\"", what, most, text));
-    if (result.ec == std::errc::result_out_of_range || value < least)
-        throw ConsoleError(fmt::format("{} must be at least {}, not \"{}\"", what, least, text));
-    return value;
-}
+// The errors of requireWholeNumber.
+[[noreturn]] void refuseWholeNumber(const std::string& what, const std::string& text,
+                                    const std::string& expected);
+[[noreturn]] void refuseTooLarge(const std::string& what, const std::string& text, const std::string& most);
 
+// TEXT as a whole number from LEAST to MOST. Throws ConsoleError naming WHAT: "WHAT is too large (at most
+// MOST), not "TEXT"" for a whole number above MOST, however many digits it has, and otherwise "WHAT must
+// be EXPECTED, not "TEXT"", EXPECTED being "a whole number of at least LEAST" unless given.
 template <typename Integer>
-std::optional<Integer> parseWholeNumberAtLeast(const std::string& text, Integer least) {
+Integer requireWholeNumber(const std::string& text, Integer least, Integer most, const std::string& what,
+                           const std::string& expected = {}) {
     Integer value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < least)
-        return std::nullopt;
+    const bool allDigits = !text.empty() && result.ptr == text.data() + text.size();
+    const bool aboveAnyInteger = result.ec == std::errc::result_out_of_range && text.front() != '-';
+    if (allDigits && (aboveAnyInteger || (result.ec == std::errc() && value > most)))
+        refuseTooLarge(what, text, std::to_string(most));
+    if (!allDigits || result.ec != std::errc() || value < least)
+        refuseWholeNumber(
+            what, text, expected.empty() ? "a whole number of at least " + std::to_string(least) : expected);
     return value;
 }
 

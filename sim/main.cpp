@@ -1,6 +1,7 @@
 // kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session.
 #include "console.h"
 #include "dynamic_library.h"
+#include "platform/terminal.h"
 #include "play_session.h"
 #include "usage.h"
 
@@ -12,23 +13,9 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace {
 
 using namespace kadenzo::sim;
-
-bool standardInputIsTerminal() {
-#if defined(_WIN32)
-    return _isatty(0) != 0;
-#else
-    return isatty(0) != 0;
-#endif
-}
 
 struct ConsoleOptions {
     std::string pluginPath;
@@ -78,7 +65,8 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     }
     Console console(simulator, std::cout);
     ScriptReader reader(fromStandardInput ? stdin : script.get(), fromStandardInput ? "<stdin>" : options.scriptPath);
-    return runConsole(console, reader, fromStandardInput && standardInputIsTerminal(), std::cout, std::cerr);
+    return runConsole(console, reader, fromStandardInput && kadenzo::platform::standardInputIsTerminal(),
+                      std::cout, std::cerr);
 }
 
 // Output that could not be written is a failure like any other: a run whose standard output was lost
@@ -93,7 +81,6 @@ int withOutputChecked(int status) {
               << std::endl;
     return status != 0 ? status : 1;
 }
-
 
 int run(const std::vector<std::string>& arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();

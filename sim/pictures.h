@@ -3,6 +3,7 @@
 
 #include "canvas.h"
 #include "render/scene.h"
+#include "window_samples.h"
 
 #include <memory>
 #include <optional>
@@ -40,14 +41,10 @@ struct Picture {
     std::optional<PictureRegion> region;
 };
 
-struct WindowResult {
-    int successes = 0;        // of ten
-    float speedDuring = 1.0f; // game speed while the window's attempts were taken
-    float speedAfter = 1.0f;  // game speed once the window had closed
-};
-
-// Game speed and window accuracy over a session, with the target accuracy marked.
-render::Scene speedChartScene(const std::vector<WindowResult>& windows, float targetAccuracy);
+// Game speed and window accuracy over a session, with the target accuracy marked. Speeds that are no
+// finite number (as after --set sv_soccar_gamespeed=nan) are left out of the line; the chart is drawn
+// whatever the speeds were.
+render::Scene speedChartScene(const WindowSamples& windows, float targetAccuracy);
 
 // Renders scenes to PNG files. The renderer is set up on first use.
 class PictureWriter {

@@ -1,3 +1,7 @@
+// `kadenzo-sim play`.
+//   The session   settings, then the attempts, counted as they go
+//   Reports       the line of each window and the summary
+//   The command   options, the session, then its files: the CSV and the pictures
 #include "play_session.h"
 
 #include "ui_readback.h"
@@ -5,98 +9,11 @@
 
 #include <fmt/format.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <optional>
 #include <ostream>
 
 namespace kadenzo::sim {
-
-// ---- Options -----------------------------------------------------------------------------------
-
-namespace {
-
-template <typename Integer>
-Integer parseInteger(const std::string& option, const std::string& text, Integer least, const char* what) {
-    const std::optional<Integer> value = parseWholeNumberAtLeast(text, least);
-    if (!value) throw ConsoleError(fmt::format("{} needs {}, not \"{}\"", option, what, text));
-    return *value;
-}
-
-double parseReal(const std::string& option, const std::string& text, double above, double atMost) {
-    const auto parsed = halvex::host::parseConsoleNumber(text);
-    if (!parsed || !std::isfinite(*parsed) || !(*parsed > above) || !(*parsed <= atMost))
-        throw ConsoleError(std::isinf(atMost)
-                               ? fmt::format("{} needs a number above {}, not \"{}\"", option, above, text)
-                               : fmt::format("{} needs a number above {} and at most {}, not \"{}\"", option,
-                                             above, atMost, text));
-    return static_cast<double>(*parsed);
-}
-
-std::pair<std::string, std::string> parseSetting(const std::string& text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string::npos || equals == 0)
-        throw ConsoleError(fmt::format("--set needs NAME=VALUE, not \"{}\"", text));
-    std::pair<std::string, std::string> setting{text.substr(0, equals), text.substr(equals + 1)};
-    if (!halvex::host::parseConsoleNumber(setting.second))
-        throw ConsoleError(fmt::format("--set {}: \"{}\" is not a number", setting.first, setting.second));
-    return setting;
-}
-
-// Fails now rather than after a long session when the file could not be written at the end.
-void checkWritable(const std::string& path) {
-    const std::string probe = path + ".tmp";
-    std::ofstream file(probe);
-    if (!file) throw ConsoleError(fmt::format("--csv: cannot write {}: {}", path, std::strerror(errno)));
-    file.close();
-    std::remove(probe.c_str());
-}
-
-} // namespace
-
-PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
-                             const std::string& defaultPluginPath) {
-    PlayOptions options;
-    options.pluginPath = defaultPluginPath;
-    constexpr double unbounded = HUGE_VAL;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& option = arguments[index];
-        if (index + 1 >= arguments.size())
-            throw ConsoleError(option.rfind("--", 0) == 0
-                                   ? fmt::format("{} needs a value", option)
-                                   : fmt::format("unexpected argument \"{}\"", option));
-        const std::string& value = arguments[++index];
-        if (option == "--attempts")
-            options.attempts = parseInteger<long long>(option, value, 1, "a positive whole number");
-        else if (option == "--seed")
-            options.seed = parseInteger<std::uint64_t>(option, value, 0, "a whole number");
-        else if (option == "--comfort-speed")
-            options.player.comfortSpeed = parseReal(option, value, 0.0, unbounded);
-        else if (option == "--spread")
-            options.player.spread = parseReal(option, value, 0.0, unbounded);
-        else if (option == "--peak")
-            options.player.peak = parseReal(option, value, 0.0, 1.0);
-        else if (option == "--set")
-            options.settings.push_back(parseSetting(value));
-        else if (option == "--csv") {
-            checkWritable(value);
-            options.csvPath = value;
-        } else if (option == "--out") {
-            std::error_code error;
-            std::filesystem::create_directories(value, error);
-            if (error) throw ConsoleError(fmt::format("--out: cannot create {}: {}", value, error.message()));
-            options.outDirectory = value;
-        } else if (option == "--plugin")
-            options.pluginPath = value;
-        else
-            throw ConsoleError(fmt::format("unknown option \"{}\" (see kadenzo-sim play --help)", option));
-    }
-    return options;
-}
 
 // ---- The session -------------------------------------------------------------------------------
 
@@ -113,12 +30,12 @@ halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::
 
 SessionResult playSession(Simulator& simulator, const PlayOptions& options,
                           const std::function<void(std::size_t, const WindowResult&)>& onWindow,
-                          const std::function<void(long long)>& onAttempt) {
+                          const std::function<void(long long, const AttemptRecord&)>& onAttempt) {
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set");
     requireVariable(simulator, "slowMoEnabled", "the plugin").setText("1");
     for (const auto& setting : options.settings)
-        requireVariable(simulator, setting.first, "--set").setText(setting.second);
+        setVariableText(requireVariable(simulator, setting.first, "--set"), setting.second);
 
     halvex::host::ConsoleVariable& speed =
         requireVariable(simulator, halvex::host::gameSpeedVariable, "the game");
@@ -130,21 +47,21 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
 
     PlayerModel player(options.player, options.seed);
     SessionResult result;
-    result.attempts.reserve(static_cast<std::size_t>(std::min<long long>(options.attempts, 10'000'000)));
     WindowResult window;
     for (long long attempt = 0; attempt < options.attempts; ++attempt) {
         const float speedNow = speed.floatValue();
         if (attempt % 10 == 0) window = WindowResult{0, speedNow, speedNow};
         const bool success = player.attempt(speedNow);
         game.playAttempt(success ? 'G' : 'X');
-        result.attempts.push_back(AttemptRecord{success, speedNow});
+        result.tally.addAttempt(success);
         window.successes += success ? 1 : 0;
         if (attempt % 10 == 9) {
             window.speedAfter = speed.floatValue();
-            result.windows.push_back(window);
-            if (onWindow) onWindow(result.windows.size(), window);
+            result.tally.addWindow(window.successes);
+            result.windows.add(window);
+            if (onWindow) onWindow(result.windows.total(), window);
         }
-        if (onAttempt) onAttempt(attempt + 1);
+        if (onAttempt) onAttempt(attempt + 1, AttemptRecord{success, speedNow});
     }
     const halvex::host::ConsoleVariable* target = simulator.host.variables().find("idealAccuracy");
     result.targetAccuracy = target ? target->floatValue() : 0.0f;
@@ -160,54 +77,34 @@ std::string windowLine(std::size_t windowIndex, const WindowResult& window) {
                        window.speedAfter);
 }
 
+namespace {
+
+// The speed as a percentage, or what the speed holds when that is no number a percentage can show.
+std::string speedPercent(float speed) {
+    const double percent = static_cast<double>(speed) * 100.0;
+    if (!std::isfinite(percent) || std::fabs(percent) > 1e15) return fmt::format("{}", percent);
+    return fmt::format("{}", std::lround(percent));
+}
+
+double percentOf(long long part, long long whole) {
+    return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+} // namespace
+
 std::string sessionSummary(const SessionResult& result) {
-    const std::size_t total = result.attempts.size();
-    std::size_t successes = 0;
-    for (const AttemptRecord& attempt : result.attempts)
-        successes += attempt.success ? 1 : 0;
-    const std::size_t recentCount = std::min<std::size_t>(total, 100);
-    std::size_t recentSuccesses = 0;
-    for (std::size_t index = total - recentCount; index < total; ++index)
-        recentSuccesses += result.attempts[index].success ? 1 : 0;
+    const SessionTally& tally = result.tally;
     const double targetPercent = static_cast<double>(result.targetAccuracy) * 100.0;
-    std::size_t nearTarget = 0;
-    for (const WindowResult& window : result.windows)
-        if (std::fabs(window.successes * 10.0 - targetPercent) <= 10.0 + 1e-3) ++nearTarget;
-    const auto percent = [](std::size_t part, std::size_t whole) {
-        return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
-    };
     return fmt::format("attempts             {}\n"
                        "total accuracy       {:.1f}% ({} of {})\n"
                        "last 100 accuracy    {:.1f}% ({} of {})\n"
                        "final speed          {:.2f} ({}%)\n"
                        "windows near target  {} of {} within 10 points of {:.0f}%\n",
-                       total, percent(successes, total), successes, total,
-                       percent(recentSuccesses, recentCount), recentSuccesses, recentCount, result.finalSpeed,
-                       static_cast<long long>(std::lround(result.finalSpeed * 100.0)), nearTarget,
-                       result.windows.size(), targetPercent);
-}
-
-void writeAttemptsCsv(const SessionResult& result, const std::string& path) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary);
-        if (!file) throw std::runtime_error(fmt::format("cannot write {}: {}", path, std::strerror(errno)));
-        file << "attempt,outcome,speed\n";
-        for (std::size_t index = 0; index < result.attempts.size(); ++index)
-            file << index + 1 << ',' << (result.attempts[index].success ? "success" : "miss") << ','
-                 << halvex::host::formatConsoleFloat(result.attempts[index].speed) << '\n';
-        file.flush();
-        if (!file) {
-            std::remove(temporary.c_str());
-            throw std::runtime_error(fmt::format("cannot write {}: {}", path, std::strerror(errno)));
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw std::runtime_error(fmt::format("cannot write {}: {}", path, error.message()));
-    }
+                       tally.attempts(), percentOf(tally.successes(), tally.attempts()), tally.successes(),
+                       tally.attempts(), percentOf(tally.recentSuccesses(), tally.recentAttempts()),
+                       tally.recentSuccesses(), tally.recentAttempts(), result.finalSpeed,
+                       speedPercent(result.finalSpeed), tally.windowsNear(targetPercent, 10.0),
+                       tally.windows(), targetPercent);
 }
 
 // ---- The command -------------------------------------------------------------------------------
@@ -251,90 +148,136 @@ Picture interfacePicture(Simulator& simulator, const std::string& title) {
 
 class PictureFiles {
 public:
-    PictureFiles(Simulator& simulator, const std::string& directory, std::ostream& out)
-        : simulator(simulator), directory(directory), out(out) {}
+    PictureFiles(Simulator& simulator, const PlayOptions& options, std::ostream& report)
+        : simulator(simulator), options(options), report(report) {}
 
     void write(const Picture& picture, const char* name) {
-        // Forward slashes on every platform, so that the report reads the same everywhere.
-        const std::string path = (std::filesystem::path(directory) / name).generic_string();
+        const std::string path = outPicturePath(options, name);
         std::string message;
-        if (!simulator.pictures.write(picture, path, message)) throw std::runtime_error(message);
-        out << "wrote " << path << '\n';
+        if (!simulator.pictures.write(picture, path, message)) throw output::OutputError(message);
+        report << "wrote " << path << '\n';
     }
 
 private:
     Simulator& simulator;
-    const std::string& directory;
-    std::ostream& out;
+    const PlayOptions& options;
+    std::ostream& report;
 };
 
 void writePictures(Simulator& simulator, const SessionResult& result, const CanvasSnapshot& overlay,
-                   const std::string& directory, std::ostream& out) {
-    PictureFiles files(simulator, directory, out);
+                   const PlayOptions& options, std::ostream& report) {
+    PictureFiles files(simulator, options, report);
     files.write(Picture{canvasScene(overlay.size, overlay.texts), nullptr, nullptr,
                         canvasTextRegion(overlay.size, overlay.texts, pictureMargin)},
-                "overlay.png");
+                out_pictures::overlay);
     files.write(
         Picture{speedChartScene(result.windows, result.targetAccuracy), nullptr, nullptr, std::nullopt},
-        "speed.png");
+        out_pictures::speed);
 
     simulator.ui.setSettingsShown(true);
-    files.write(interfacePicture(simulator, HostInterface::settingsTitle), "settings.png");
+    files.write(interfacePicture(simulator, HostInterface::settingsTitle), out_pictures::settings);
     simulator.ui.setSettingsShown(false);
 
     Halvex::Plugin::PluginWindow* window = simulator.plugin->pluginWindow();
     if (!window || !simulator.ui.toggleMenu(window->GetMenuName()))
         throw std::runtime_error("the plugin has no window to picture");
-    files.write(interfacePicture(simulator, window->GetMenuTitle()), "window.png");
+    files.write(interfacePicture(simulator, window->GetMenuTitle()), out_pictures::window);
     simulator.ui.toggleMenu(window->GetMenuName());
 }
+
+bool asksForHelp(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments)
+        if (argument == "--help" || argument == "-h") return true;
+    return false;
+}
+
+constexpr int writeFailed = 1;
+constexpr int cannotPlay = 2;
+
+int fail(std::ostream& out, std::ostream& err, const std::exception& error, int status) {
+    out << std::flush;
+    err << "kadenzo-sim play: " << error.what() << std::endl;
+    return status;
+}
+
+// A session in progress: the simulator, the CSV written as it goes, and the overlay pictured in it.
+class PlayRun {
+public:
+    PlayRun(const PlayOptions& options, const std::string& defaultPluginPath, std::ostream& out,
+            std::ostream& report)
+        : options(options), out(out), report(report) {
+        simulator.defaultPluginPath = defaultPluginPath;
+    }
+
+    // Everything up to the summary; files are created only once the plugin has loaded.
+    SessionResult play() {
+        loadPlugin(simulator, options.pluginPath);
+        createOutFolder(options);
+        if (!options.csvPath.empty()) csv.emplace(options.csvPath, out);
+        return playSession(
+            simulator, options,
+            [this](std::size_t index, const WindowResult& window) {
+                report << windowLine(index, window) << '\n';
+            },
+            [this](long long played, const AttemptRecord& attempt) { afterAttempt(played, attempt); });
+    }
+
+    // The CSV put in place, then the pictures.
+    void writeFiles(const SessionResult& result) {
+        if (csv) {
+            csv->finish();
+            if (!csvToStandardOutput(options)) report << "wrote " << options.csvPath << '\n';
+        }
+        if (!options.outDirectory.empty()) writePictures(simulator, result, overlay, options, report);
+    }
+
+private:
+    void afterAttempt(long long played, const AttemptRecord& attempt) {
+        if (csv) csv->add(played, attempt);
+        if (options.outDirectory.empty() || played != overlayAttempt(options.attempts)) return;
+        simulator.game.setCanvasSize(Vector2{1920, 1080});
+        renderFrame(simulator);
+        overlay = CanvasSnapshot{simulator.game.canvasSize(), simulator.game.lastFrame()->texts()};
+    }
+
+    const PlayOptions& options;
+    std::ostream& out;
+    std::ostream& report;
+    Simulator simulator;
+    std::optional<AttemptsCsv> csv;
+    CanvasSnapshot overlay;
+};
 
 } // namespace
 
 int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
             std::ostream& out, std::ostream& err) {
-    for (const std::string& argument : arguments)
-        if (argument == "--help" || argument == "-h") {
-            out << playHelp();
-            return 0;
-        }
-    Simulator simulator;
-    simulator.defaultPluginPath = defaultPluginPath;
+    if (asksForHelp(arguments)) {
+        out << playHelp();
+        return 0;
+    }
     PlayOptions options;
-    SessionResult result;
-    CanvasSnapshot overlay;
     try {
         options = parsePlayOptions(arguments, defaultPluginPath);
-        loadPlugin(simulator, options.pluginPath);
-        const long long pictured = overlayAttempt(options.attempts);
-        result = playSession(
-            simulator, options,
-            [&out](std::size_t index, const WindowResult& window) {
-                out << windowLine(index, window) << '\n';
-            },
-            [&](long long played) {
-                if (options.outDirectory.empty() || played != pictured) return;
-                simulator.game.setCanvasSize(Vector2{1920, 1080});
-                renderFrame(simulator);
-                overlay = CanvasSnapshot{simulator.game.canvasSize(), simulator.game.lastFrame()->texts()};
-            });
     } catch (const std::exception& error) {
-        out << std::flush;
-        err << "kadenzo-sim play: " << error.what() << std::endl;
-        return 2;
+        return fail(out, err, error, cannotPlay);
     }
-    out << sessionSummary(result);
+    // With the CSV on standard output, the report goes to standard error, so that the two stay apart.
+    std::ostream& report = csvToStandardOutput(options) ? err : out;
+    PlayRun run(options, defaultPluginPath, out, report);
+    SessionResult result;
     try {
-        if (!options.csvPath.empty()) {
-            writeAttemptsCsv(result, options.csvPath);
-            out << "wrote " << options.csvPath << '\n';
-        }
-        if (!options.outDirectory.empty())
-            writePictures(simulator, result, overlay, options.outDirectory, out);
+        result = run.play();
+    } catch (const output::OutputError& error) {
+        return fail(out, err, error, writeFailed);
     } catch (const std::exception& error) {
-        out << std::flush;
-        err << "kadenzo-sim play: " << error.what() << std::endl;
-        return 1;
+        return fail(out, err, error, cannotPlay);
+    }
+    report << sessionSummary(result);
+    try {
+        run.writeFiles(result);
+    } catch (const std::exception& error) {
+        return fail(out, err, error, writeFailed);
     }
     return 0;
 }

@@ -2,58 +2,43 @@
 // host interface (console variables and game events), as the game would drive it.
 #pragma once
 
+#include "attempts_csv.h"
 #include "console.h"
 #include "pictures.h"
-#include "player_model.h"
+#include "play_options.h"
+#include "session_tally.h"
+#include "window_samples.h"
 
-#include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace kadenzo::sim {
 
-struct PlayOptions {
-    std::string pluginPath;
-    long long attempts = 300;
-    std::uint64_t seed = 1;
-    PlayerParameters player;
-    std::vector<std::pair<std::string, std::string>> settings; // --set NAME=VALUE, in order
-    std::string csvPath;
-    std::string outDirectory;
-};
-
-struct AttemptRecord {
-    bool success = false;
-    float speed = 1.0f; // game speed when the attempt was taken
-};
-
+// What a session leaves for its summary and chart; its size does not depend on the number of attempts.
 struct SessionResult {
-    std::vector<AttemptRecord> attempts;
-    std::vector<WindowResult> windows;
+    SessionTally tally;
+    WindowSamples windows;
     float targetAccuracy = 0.0f;
     float finalSpeed = 1.0f;
 };
 
-// Parses the play command's arguments (after "play"). Throws ConsoleError naming the bad argument.
-PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const std::string& defaultPluginPath);
-
 // Sets the --set variables (each must exist and take the value), enables the plugin, enters custom
 // training, loads a round and plays. Calls onWindow after every closed window, and onAttempt after
-// every attempt with the number played so far.
-SessionResult playSession(Simulator& simulator, const PlayOptions& options,
-                          const std::function<void(std::size_t windowIndex, const WindowResult&)>& onWindow,
-                          const std::function<void(long long attemptsPlayed)>& onAttempt = {});
+// every attempt with the number played so far and how it went.
+SessionResult
+playSession(Simulator& simulator, const PlayOptions& options,
+            const std::function<void(std::size_t windowIndex, const WindowResult&)>& onWindow,
+            const std::function<void(long long attemptsPlayed, const AttemptRecord&)>& onAttempt = {});
 
 // The report lines: one per window, and the summary.
 std::string windowLine(std::size_t windowIndex, const WindowResult& window);
 std::string sessionSummary(const SessionResult& result);
 
-// Writes the per-attempt CSV through a temporary file, so a failure leaves nothing half-written.
-void writeAttemptsCsv(const SessionResult& result, const std::string& path);
-
-// The command as a whole: returns the process's exit status.
+// The command as a whole: returns the process's exit status, 2 for bad options (a file that could not
+// be written among them) or a session that could not be played, 1 when writing a file failed once the
+// session had started, else 0.
 int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
             std::ostream& out, std::ostream& err);
 

@@ -28,34 +28,50 @@ render::Text label(const std::string& text, float x, float y, render::Color colo
     return render::Text{text, x, y, 1.0f, 1.0f, color};
 }
 
-// Speed axis bounds: the speeds seen, widened to whole tenths with some room.
-std::pair<float, float> speedBounds(const std::vector<WindowResult>& windows) {
-    float low = 1.0f;
-    float high = 1.0f;
-    for (const WindowResult& window : windows) {
-        low = std::min({low, window.speedDuring, window.speedAfter});
-        high = std::max({high, window.speedDuring, window.speedAfter});
-    }
-    low = std::floor(low * 10.0f - 1.0f) / 10.0f;
-    high = std::ceil(high * 10.0f + 1.0f) / 10.0f;
-    return {std::max(0.0f, low), high};
+// Speed axis bounds: the finite speeds seen, widened to whole tenths with some room. In double, so that
+// the largest float speeds cannot overflow; the slack keeps a float speed such as 0.9, a hair below its
+// decimal, in its own tenth.
+std::pair<double, double> speedBounds(const std::vector<WindowResult>& windows) {
+    double low = 1.0;
+    double high = 1.0;
+    for (const WindowResult& window : windows)
+        for (const float speed : {window.speedDuring, window.speedAfter})
+            if (std::isfinite(speed)) {
+                low = std::min(low, static_cast<double>(speed));
+                high = std::max(high, static_cast<double>(speed));
+            }
+    constexpr double slack = 1e-6;
+    const double floor = std::floor(low * 10.0 - 1.0 + slack) / 10.0;
+    return {low >= 0.0 ? std::max(0.0, floor) : floor, std::ceil(high * 10.0 + 1.0 - slack) / 10.0};
+}
+
+// Two decimals for the speeds a game has; huge ones in exponent form, so that the label stays short.
+std::string speedLabel(double speed) {
+    return std::fabs(speed) < 1e4 ? fmt::format("{:.2f}", speed) : fmt::format("{:.1e}", speed);
+}
+
+// Left of the frame: where the usual four-character labels start, further left for longer ones so that
+// they end before the frame (a character is about 8.5 pixels wide).
+float speedLabelX(const std::string& text) {
+    return std::min(left - 52.0f, left - 6.0f - 8.5f * static_cast<float>(text.size()));
 }
 
 } // namespace
 
-render::Scene speedChartScene(const std::vector<WindowResult>& windows, float targetAccuracy) {
+render::Scene speedChartScene(const WindowSamples& samples, float targetAccuracy) {
     render::Scene scene;
     scene.width = chartWidth;
     scene.height = chartHeight;
     scene.background = background;
     auto& items = scene.items;
+    const std::vector<WindowResult>& windows = samples.kept();
 
     const std::size_t count = std::max<std::size_t>(windows.size(), 1);
     const float slot = (right - left) / static_cast<float>(count);
     const auto accuracyY = [](float fraction) { return bottom - fraction * (bottom - top); };
     const auto [lowSpeed, highSpeed] = speedBounds(windows);
-    const auto speedY = [&, lowSpeed = lowSpeed, highSpeed = highSpeed](float speed) {
-        return bottom - (speed - lowSpeed) / (highSpeed - lowSpeed) * (bottom - top);
+    const auto speedY = [&, lowSpeed = lowSpeed, highSpeed = highSpeed](double speed) {
+        return static_cast<float>(bottom - (speed - lowSpeed) / (highSpeed - lowSpeed) * (bottom - top));
     };
 
     for (std::size_t index = 0; index < windows.size(); ++index) {
@@ -64,17 +80,18 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
         items.push_back(render::Rectangle{x0 + slot * 0.15f, accuracyY(fraction), x0 + slot * 0.85f, bottom,
                                           accuracyColor, true});
     }
-    items.push_back(
-        render::Line{left, accuracyY(targetAccuracy), right, accuracyY(targetAccuracy), 2.0f, targetColor});
+    if (std::isfinite(targetAccuracy))
+        items.push_back(render::Line{left, accuracyY(targetAccuracy), right, accuracyY(targetAccuracy), 2.0f,
+                                     targetColor});
     for (std::size_t index = 0; index < windows.size(); ++index) {
         const float x0 = left + slot * static_cast<float>(index);
         const float x1 = x0 + slot;
-        const WindowResult& window = windows[index];
-        items.push_back(
-            render::Line{x0, speedY(window.speedDuring), x1, speedY(window.speedDuring), 3.0f, speedColor});
-        if (index + 1 < windows.size())
-            items.push_back(render::Line{x1, speedY(window.speedDuring), x1,
-                                         speedY(windows[index + 1].speedDuring), 3.0f, speedColor});
+        const float speed = windows[index].speedDuring;
+        if (!std::isfinite(speed)) continue;
+        items.push_back(render::Line{x0, speedY(speed), x1, speedY(speed), 3.0f, speedColor});
+        if (index + 1 < windows.size() && std::isfinite(windows[index + 1].speedDuring))
+            items.push_back(render::Line{x1, speedY(speed), x1, speedY(windows[index + 1].speedDuring), 3.0f,
+                                         speedColor});
     }
     items.push_back(render::Rectangle{left, top, right, bottom, frameColor, false});
 
@@ -82,8 +99,9 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
         const float fraction = static_cast<float>(tick) / 4.0f;
         items.push_back(label(fmt::format("{:.0f}%", fraction * 100.0f), right + 8.0f,
                               accuracyY(fraction) - 8.0f, accuracyColor));
-        const float speed = lowSpeed + (highSpeed - lowSpeed) * fraction;
-        items.push_back(label(fmt::format("{:.2f}", speed), left - 52.0f, speedY(speed) - 8.0f, speedColor));
+        const double speed = lowSpeed + (highSpeed - lowSpeed) * fraction;
+        const std::string text = speedLabel(speed);
+        items.push_back(label(text, speedLabelX(text), speedY(speed) - 8.0f, speedColor));
     }
     items.push_back(label("Game speed and accuracy per ten-attempt window", left, 20.0f, labelColor));
     items.push_back(label("game speed", left, bottom + 12.0f, speedColor));
@@ -91,7 +109,7 @@ render::Scene speedChartScene(const std::vector<WindowResult>& windows, float ta
     items.push_back(label(fmt::format("target {:.0f}%", targetAccuracy * 100.0f), left + 290.0f,
                           bottom + 12.0f, targetColor));
     items.push_back(
-        label(fmt::format("{} windows", windows.size()), right - 100.0f, bottom + 12.0f, labelColor));
+        label(fmt::format("{} windows", samples.total()), right - 100.0f, bottom + 12.0f, labelColor));
     return scene;
 }
 

@@ -3,6 +3,7 @@
 #include "console.h"
 #include "render/offscreen_renderer.h"
 #include "script_reader.h"
+#include "play_options.h"
 
 #include <fmt/format.h>
 
@@ -42,7 +43,7 @@ output cannot be written (a full disk, a closed stream), the run ends with statu
 }
 
 std::string playHelp() {
-    return R"(kadenzo-sim play: a whole training session with a simulated player.
+    return fmt::format(R"(kadenzo-sim play: a whole training session with a simulated player.
 
 Usage:
   kadenzo-sim play [--plugin PATH] [--attempts N] [--seed S] [--comfort-speed C] [--spread W]
@@ -55,23 +56,35 @@ so P is the best accuracy at low speed, C the speed at which it has halved, and 
 falls around C. Each attempt ends in a goal or a ball explosion, then the controller restarts.
 
 Options:
-  --attempts N       attempts to play, a positive whole number (default 300)
+  --attempts N       attempts to play, a whole number from 1 to {attempts} (the plugin counts
+                     in 32 bits; default 300)
   --seed S           seed of the player's random numbers, a whole number (default 1)
-  --comfort-speed C  above 0 (default 1.2)
-  --spread W         above 0 (default 0.2)
+  --comfort-speed C  from {comfortLeast} to {comfortMost} (default 1.2)
+  --spread W         from {spreadLeast} to {spreadMost} (default 0.2)
   --peak P           above 0 and at most 1 (default 0.95)
   --set NAME=VALUE   set a console variable before the session starts; repeatable,
                      e.g. --set idealAccuracy=0.8
-  --csv FILE         write one row per attempt: attempt, outcome, game speed when taken
-  --out DIR          write four pictures into DIR: overlay.png (the overlay in the middle of
-                     the session's last window), speed.png (game speed and window accuracy over
-                     the session), settings.png (the host's settings window with the plugin's
-                     page) and window.png (the plugin's own window)
+  --csv FILE         write one row per attempt: attempt, outcome, game speed when taken;
+                     with --csv - the rows go to standard output and the report to standard
+                     error
+  --out DIR          write four pictures into DIR, creating it if needed: overlay.png (the
+                     overlay in the middle of the session's last window), speed.png (game
+                     speed and window accuracy over the session), settings.png (the host's
+                     settings window with the plugin's page) and window.png (the plugin's own
+                     window)
   --plugin PATH      the plugin module to load
   --help             show this text
 
 Prints one line per closed ten-attempt window and a summary at the end.
-)";
+
+Every option is checked before anything is created or played. Files are written whole or not
+at all: never through a symbolic link, never over a folder, a device, a FIFO or a read-only
+file. Exit status: 2 for bad options (a file that could not be written among them) or a session
+that could not be played, 1 when writing a file failed once the session had started, else 0.
+)",
+                       fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
+                       fmt::arg("comfortMost", comfortSpeedRange.most),
+                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
 }
 
 std::string consoleHelp() {

@@ -364,6 +364,21 @@ TEST_F(PngWriterTest, TargetThatIsADirectoryFailsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(filesInDirectory(), 1u);
 }
 
+TEST_F(PngWriterTest, ReadOnlyPictureIsRefusedAndKept) {
+    const std::filesystem::path target = directory / "kept.png";
+    std::ofstream(target) << "old contents";
+    const auto writeBits = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                           std::filesystem::perms::others_write;
+    std::filesystem::permissions(target, writeBits, std::filesystem::perm_options::remove);
+    std::string error;
+    EXPECT_FALSE(writePng(target.string(), gradientImage(2, 2), error));
+    EXPECT_EQ(error, "cannot write " + target.string() + ": it is read-only");
+    EXPECT_EQ(std::filesystem::file_size(target), 12u);
+    EXPECT_EQ(filesInDirectory(), 1u);
+    std::filesystem::permissions(target, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+}
+
 TEST_F(PngWriterTest, ImageWithoutPixelsIsRefused) {
     std::string path = (directory / "empty.png").string();
     std::string error;

@@ -2,6 +2,8 @@
 // whole session against the real plugin module.
 #include "built_modules.h"
 #include "console.h"
+#include "error_message.h"
+#include "output_test_support.h"
 #include "play_session.h"
 #include "player_model.h"
 
@@ -92,6 +94,10 @@ TEST(PlayOptions, DefaultsAndValues) {
     EXPECT_EQ(options.settings[1].second, "0");
 }
 
+std::string optionErrorOf(const std::vector<std::string>& arguments) {
+    return messageOf<ConsoleError>([&] { parsePlayOptions(arguments, "plugin.so"); });
+}
+
 TEST(PlayOptions, BadValuesAreRefusedWithTheirOption) {
     const std::vector<std::vector<std::string>> bad = {
         {"--attempts", "0"},   {"--attempts", "-5"},
@@ -101,15 +107,63 @@ TEST(PlayOptions, BadValuesAreRefusedWithTheirOption) {
         {"--peak", "1.5"},     {"--set", "idealAccuracy"},
         {"--set", "=1"},       {"--set", "idealAccuracy=high"},
         {"--frobnicate", "1"}, {"stray"},
+        {"--csv", ""},         {"--out", ""},
     };
-    for (const auto& arguments : bad) {
-        try {
-            parsePlayOptions(arguments, "plugin.so");
-            ADD_FAILURE() << arguments[0] << " accepted";
-        } catch (const ConsoleError& error) {
-            EXPECT_NE(std::string(error.what()).find(arguments[0]), std::string::npos) << error.what();
-        }
-    }
+    for (const auto& arguments : bad)
+        EXPECT_NE(optionErrorOf(arguments).find(arguments[0]), std::string::npos)
+            << arguments[0] << " accepted";
+}
+
+TEST(PlayOptions, NumbersBeyondTheirLimitsNameTheLimit) {
+    EXPECT_EQ(optionErrorOf({"--attempts", "2147483648"}),
+              "--attempts is too large (at most 2147483647), not \"2147483648\"");
+    EXPECT_EQ(optionErrorOf({"--attempts", "99999999999999999999999"}),
+              "--attempts is too large (at most 2147483647), not \"99999999999999999999999\"");
+    EXPECT_EQ(optionErrorOf({"--seed", "18446744073709551616"}),
+              "--seed is too large (at most 18446744073709551615), not \"18446744073709551616\"");
+    EXPECT_EQ(optionErrorOf({"--attempts", "-99999999999999999999999"}),
+              "--attempts must be a whole number of at least 1, not \"-99999999999999999999999\"");
+    EXPECT_EQ(optionErrorOf({"--spread", "1e-50"}),
+              "--spread needs a number from 0.001 to 100, not \"1e-50\"");
+    EXPECT_EQ(optionErrorOf({"--comfort-speed", "1e39"}),
+              "--comfort-speed needs a number from 0.01 to 100, not \"1e39\"");
+    const PlayOptions limits = parsePlayOptions({"--attempts", "2147483647", "--spread", "0.001",
+                                                 "--comfort-speed", "0.01", "--seed", "18446744073709551615"},
+                                                "plugin.so");
+    EXPECT_EQ(limits.attempts, 2147483647);
+    EXPECT_EQ(limits.seed, 18446744073709551615u);
+}
+
+TEST(PlayOptions, AnUnknownOptionIsReportedAsSuchWithOrWithoutAValue) {
+    EXPECT_EQ(optionErrorOf({"--trace"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
+    EXPECT_EQ(optionErrorOf({"--trace", "1"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
+    EXPECT_EQ(optionErrorOf({"--seed"}), "--seed needs a value");
+}
+
+class PlayOptionFiles : public output_test::FolderTest {};
+
+TEST_F(PlayOptionFiles, NothingIsCreatedBeforeEveryOptionIsChecked) {
+    EXPECT_NE(optionErrorOf({"--out", path("pictures"), "--attempts", "0"}), "");
+    EXPECT_NE(optionErrorOf({"--out", path("pictures"), "--csv", path("absent/session.csv")}), "");
+    EXPECT_EQ(entries(), std::vector<std::string>{});
+    const PlayOptions options =
+        parsePlayOptions({"--out", path("pictures"), "--csv", path("session.csv")}, "x");
+    EXPECT_EQ(entries(), std::vector<std::string>{}) << "parsing alone creates nothing";
+    createOutFolder(options);
+    EXPECT_EQ(entries(), std::vector<std::string>{"pictures"});
+}
+
+TEST_F(PlayOptionFiles, TargetsThatCannotBeWrittenAreRefusedBeforeTheSession) {
+    writeFile("file", "");
+    std::filesystem::create_directories(folder / "pictures" / "speed.png");
+    EXPECT_EQ(optionErrorOf({"--out", path("file")}), "--out: " + path("file") + " is not a folder");
+    PlayOptions pictures;
+    pictures.outDirectory = path("pictures");
+    EXPECT_EQ(optionErrorOf({"--out", path("pictures")}),
+              "--out: cannot write " + outPicturePath(pictures, "speed.png") + ": it is a folder");
+    EXPECT_EQ(optionErrorOf({"--csv", path("pictures")}),
+              "--csv: cannot write " + path("pictures") + ": it is a folder");
+    EXPECT_EQ(optionErrorOf({"--csv", "-"}), "") << "standard output";
 }
 
 // ---- Player model ------------------------------------------------------------------------------
@@ -137,7 +191,7 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     std::size_t reported = 0;
     const SessionResult result = playSession(
         simulator, options, [&reported](std::size_t index, const WindowResult&) { reported = index; });
-    EXPECT_EQ(result.attempts.size(), 400u);
+    EXPECT_EQ(result.tally.attempts(), 400);
     EXPECT_EQ(reported, 40u);
     EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
     // Player at 70 % near speed 1.0 with the defaults: the speed must come down from too fast, not run away.

@@ -7,8 +7,9 @@
 
 namespace kadenzo::render {
 
-// The file appears complete or not at all: the image is written beside it under a temporary name and renamed
-// into place. False, with a message naming the path and the cause, when it cannot be written.
+// Writes through output::OutputFile: the file appears complete or not at all, and targets that are not
+// regular files, or are read-only, are refused. False, with a message naming the path and the cause,
+// when it cannot be written.
 bool writePng(const std::string& path, const Image& image, std::string& error);
 
 } // namespace kadenzo::render

@@ -1,0 +1,157 @@
+// The file system calls of files.h on POSIX systems.
+#include "platform/files.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kadenzo::platform {
+
+namespace {
+
+[[noreturn]] void failWithErrno(int errorNumber) {
+    throw FileSystemError(std::strerror(errorNumber));
+}
+
+FileKind kindOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileKind::regular;
+    if (S_ISDIR(mode)) return FileKind::folder;
+    if (S_ISLNK(mode)) return FileKind::link;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::device;
+    if (S_ISFIFO(mode)) return FileKind::fifo;
+    if (S_ISSOCK(mode)) return FileKind::socket;
+    return FileKind::other;
+}
+
+bool mayWrite(const std::filesystem::path& path, const struct stat& info, FileKind kind) {
+    // Creating a file in a folder needs the right to search it as well as to write it.
+    if (kind == FileKind::folder) return ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    if (kind != FileKind::regular) return false;
+    // Rationale: root may write any file, yet a file with no write permission at all is one its owner
+    // meant to keep, so for root it counts as read-only.
+    if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+FileStatus fileStatus(const std::filesystem::path& path, Links links) {
+    struct stat info {};
+    const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result != 0) {
+        if (errno == ENOENT) return FileStatus{};
+        failWithErrno(errno);
+    }
+    const FileKind kind = kindOf(info.st_mode);
+    return FileStatus{kind, mayWrite(path, info, kind)};
+}
+
+// ---- New files ---------------------------------------------------------------------------------
+
+std::optional<NewFile> NewFile::create(const std::filesystem::path& path) {
+    for (;;) {
+        // O_EXCL with O_CREAT fails on any existing name, a dangling link included.
+        const int descriptor =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor >= 0) return NewFile(descriptor);
+        if (errno == EEXIST) return std::nullopt;
+        if (errno != EINTR) failWithErrno(errno);
+    }
+}
+
+NewFile::NewFile(NewFile&& other) noexcept : handle(other.handle) {
+    other.handle = noHandle;
+}
+
+NewFile::~NewFile() {
+    if (handle != noHandle) ::close(static_cast<int>(handle));
+}
+
+void NewFile::write(const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(static_cast<int>(handle), bytes, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            failWithErrno(errno);
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+void NewFile::copyPermissionsOf(const std::filesystem::path& existing) {
+    struct stat info {};
+    if (::lstat(existing.c_str(), &info) != 0) failWithErrno(errno);
+    if (::fchmod(static_cast<int>(handle), info.st_mode & 0777) != 0) failWithErrno(errno);
+}
+
+void NewFile::close() {
+    const int descriptor = static_cast<int>(handle);
+    handle = noHandle;
+    // File systems that cannot sync say so with EINVAL; there is nothing more to make durable there.
+    if (::fsync(descriptor) != 0 && errno != EINVAL) {
+        const int errorNumber = errno;
+        ::close(descriptor);
+        failWithErrno(errorNumber);
+    }
+    // Rationale: no retry on EINTR, since Linux has released the descriptor whatever close returns.
+    if (::close(descriptor) != 0 && errno != EINTR) failWithErrno(errno);
+}
+
+// ---- Names -------------------------------------------------------------------------------------
+
+void replaceFile(const std::filesystem::path& source, const std::filesystem::path& target) {
+    if (::rename(source.c_str(), target.c_str()) != 0) failWithErrno(errno);
+}
+
+void removeFile(const std::filesystem::path& path) noexcept {
+    ::unlink(path.c_str());
+}
+
+void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexcept {
+    ::unlink(path);
+}
+
+// ---- Ending --------------------------------------------------------------------------------------
+
+namespace {
+
+std::atomic<void (*)() noexcept> cleanupBeforeEnding{nullptr};
+
+// SA_RESETHAND has restored the default action by now, so raising the signal again ends the process
+// as the signal would have, with the status a parent expects.
+void cleanUpAndEnd(int signalNumber) {
+    if (const auto cleanup = cleanupBeforeEnding.load()) cleanup();
+    ::raise(signalNumber);
+}
+
+bool hasDefaultAction(int signalNumber) {
+    struct sigaction current {};
+    return ::sigaction(signalNumber, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
+           current.sa_handler == SIG_DFL;
+}
+
+} // namespace
+
+void onRequestToEnd(void (*cleanup)() noexcept) {
+    cleanupBeforeEnding.store(cleanup);
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        // Rationale: a signal that is ignored (as under nohup) or handled by someone else stays so.
+        if (!hasDefaultAction(signalNumber)) continue;
+        struct sigaction action {};
+        action.sa_handler = cleanUpAndEnd;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+}
+
+std::uint64_t processNumber() {
+    return static_cast<std::uint64_t>(::getpid());
+}
+
+} // namespace kadenzo::platform
