@@ -158,8 +158,7 @@ void Console::run(const std::vector<std::string>& words) {
     else if (command == "inspect") {
         expectArguments(words, 0, 0, "inspect");
         inspect();
-    }
-    else if (command == "trace")
+    } else if (command == "trace")
         traceCommand(words);
     else if (command == "training")
         trainingCommand(words);
@@ -285,7 +284,8 @@ void Console::canvasCommand(const std::vector<std::string>& words) {
 
 void Console::frameCommand(const std::vector<std::string>& words) {
     expectArguments(words, 0, 1, "frame [COUNT]");
-    const int count = words.size() == 2 ? requireWholeNumber(words[1], 1, largestFrameCount, "the frame count") : 1;
+    const int count =
+        words.size() == 2 ? requireWholeNumber(words[1], 1, largestFrameCount, "the frame count") : 1;
     for (int frame = 0; frame < count; ++frame)
         renderFrame();
 }

@@ -14,8 +14,8 @@ namespace {
 
 // Pixels of the largest canvas there is.
 float pointerCoordinate(const std::string& text, const char* what) {
-    return static_cast<float>(
-        requireWholeNumber(text, 0, render::OffscreenRenderer::largestSize, what, "a whole number of pixels"));
+    return static_cast<float>(requireWholeNumber(text, 0, render::OffscreenRenderer::largestSize, what,
+                                                 "a whole number of pixels"));
 }
 
 // Rationale: only digits, one point and a leading minus. A slider's text field drops the other

@@ -64,7 +64,8 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         return 2;
     }
     Console console(simulator, std::cout);
-    ScriptReader reader(fromStandardInput ? stdin : script.get(), fromStandardInput ? "<stdin>" : options.scriptPath);
+    ScriptReader reader(fromStandardInput ? stdin : script.get(),
+                        fromStandardInput ? "<stdin>" : options.scriptPath);
     return runConsole(console, reader, fromStandardInput && kadenzo::platform::standardInputIsTerminal(),
                       std::cout, std::cerr);
 }
@@ -77,8 +78,8 @@ int withOutputChecked(int status) {
     const bool flushFailed = std::fflush(stdout) != 0;
     const int cause = flushFailed ? errno : 0;
     if (!flushFailed && std::cout && !std::ferror(stdout)) return status;
-    std::cerr << "kadenzo-sim: cannot write standard output" << (cause ? std::string(": ") + std::strerror(cause) : "")
-              << std::endl;
+    std::cerr << "kadenzo-sim: cannot write standard output"
+              << (cause ? std::string(": ") + std::strerror(cause) : "") << std::endl;
     return status != 0 ? status : 1;
 }
 

@@ -7,24 +7,24 @@ namespace kadenzo::sim {
 
 namespace {
 
-// Indexed by ModuleFileKind.
+// Indexed by platform::FileKind.
 constexpr const char* reasons[] = {
-    nullptr,
     "no such file",
+    nullptr,
     "it is a folder",
+    "it is a symbolic link",
+    "it is a device",
     // Rationale: reading a FIFO waits for a writer, so the loader would wait for ever.
     "it is a FIFO",
-    "it is a device",
     "it is a socket",
-    "too many levels of symbolic links",
     "it is not a regular file",
 };
-static_assert(std::size(reasons) == static_cast<std::size_t>(ModuleFileKind::other) + 1,
-              "one reason per kind of path");
+static_assert(std::size(reasons) == static_cast<std::size_t>(platform::FileKind::other) + 1,
+              "one reason per kind of file");
 
 } // namespace
 
-const char* refusalReason(ModuleFileKind kind) {
+const char* refusalReason(platform::FileKind kind) {
     return reasons[static_cast<std::size_t>(kind)];
 }
 

@@ -2,6 +2,8 @@
 // reason, and the reasons for paths that name something other than a regular file.
 #pragma once
 
+#include "platform/files.h"
+
 #include <stdexcept>
 
 namespace kadenzo::sim {
@@ -12,11 +14,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// What a module path names once symbolic links are followed.
-enum class ModuleFileKind { regularFile, missing, folder, fifo, device, socket, linkLoop, other };
+// Why a module path naming this kind of file (links followed) cannot be loaded ("it is a folder"); null
+// for a regular file, the only kind that can.
+const char* refusalReason(platform::FileKind kind);
 
-// Why a module of this kind cannot be loaded ("it is a folder"); null for a regular file, the only
-// kind that can.
-const char* refusalReason(ModuleFileKind kind);
+// Why a path whose links lead round in a circle cannot be loaded.
+inline constexpr const char* linkLoopReason = "too many levels of symbolic links";
 
 } // namespace kadenzo::sim

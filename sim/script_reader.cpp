@@ -21,7 +21,8 @@ bool ScriptReader::next(std::string& line) {
     int character = std::getc(file);
     if (character == EOF) {
         if (std::ferror(file))
-            throw ScriptUnreadable(fmt::format("cannot read script {}: {}", sourceName, std::strerror(errno)));
+            throw ScriptUnreadable(
+                fmt::format("cannot read script {}: {}", sourceName, std::strerror(errno)));
         return false;
     }
     ++lines;

@@ -1,9 +1,9 @@
 #include "usage.h"
 
 #include "console.h"
+#include "play_options.h"
 #include "render/offscreen_renderer.h"
 #include "script_reader.h"
-#include "play_options.h"
 
 #include <fmt/format.h>
 

@@ -178,7 +178,8 @@ void expectEachDamageNamed(const Bytes& module, const FormatCase& format) {
 }
 
 const FormatCase& nativeFormat() {
-    return formatCases[platform::nativeModuleFormat() == ModuleFormat::elfSharedObjectX86_64 ? 0 : 1];
+    return formatCases[kadenzo::platform::nativeModuleFormat() == ModuleFormat::elfSharedObjectX86_64 ? 0
+                                                                                                      : 1];
 }
 
 // ---- Tests -------------------------------------------------------------------------------------
@@ -194,7 +195,7 @@ TEST(ModuleFormatCheck, SmallModulesPassAndEachDamageIsNamed) {
 TEST(ModuleFormatCheck, TheBuiltModulePassesAndEachDamageOfItIsNamed) {
     const Bytes module = readFile(builtPlugin());
     ASSERT_FALSE(module.empty()) << builtPlugin();
-    EXPECT_EQ(faultOf(module, platform::nativeModuleFormat()), "");
+    EXPECT_EQ(faultOf(module, kadenzo::platform::nativeModuleFormat()), "");
     expectEachDamageNamed(module, nativeFormat());
 }
 

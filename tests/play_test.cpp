@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <variant>

@@ -1,4 +1,5 @@
 // The file system calls of files.h on POSIX systems.
+#include "platform/file_kind_posix.h"
 #include "platform/files.h"
 
 #include <atomic>
@@ -17,16 +18,6 @@ namespace {
     throw FileSystemError(std::strerror(errorNumber));
 }
 
-FileKind kindOf(mode_t mode) {
-    if (S_ISREG(mode)) return FileKind::regular;
-    if (S_ISDIR(mode)) return FileKind::folder;
-    if (S_ISLNK(mode)) return FileKind::link;
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::device;
-    if (S_ISFIFO(mode)) return FileKind::fifo;
-    if (S_ISSOCK(mode)) return FileKind::socket;
-    return FileKind::other;
-}
-
 bool mayWrite(const std::filesystem::path& path, const struct stat& info, FileKind kind) {
     // Creating a file in a folder needs the right to search it as well as to write it.
     if (kind == FileKind::folder) return ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
@@ -39,6 +30,16 @@ bool mayWrite(const std::filesystem::path& path, const struct stat& info, FileKi
 
 } // namespace
 
+FileKind fileKindOfMode(mode_t mode) {
+    if (S_ISREG(mode)) return FileKind::regular;
+    if (S_ISDIR(mode)) return FileKind::folder;
+    if (S_ISLNK(mode)) return FileKind::link;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::device;
+    if (S_ISFIFO(mode)) return FileKind::fifo;
+    if (S_ISSOCK(mode)) return FileKind::socket;
+    return FileKind::other;
+}
+
 FileStatus fileStatus(const std::filesystem::path& path, Links links) {
     struct stat info {};
     const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
@@ -46,7 +47,7 @@ FileStatus fileStatus(const std::filesystem::path& path, Links links) {
         if (errno == ENOENT) return FileStatus{};
         failWithErrno(errno);
     }
-    const FileKind kind = kindOf(info.st_mode);
+    const FileKind kind = fileKindOfMode(info.st_mode);
     return FileStatus{kind, mayWrite(path, info, kind)};
 }
 

@@ -1,6 +1,7 @@
 // The file system calls of files.h on Windows, through the wide-character Win32 calls so that any
 // file name works. Causes that have a C library equivalent read as they do on POSIX systems.
 #include "platform/files.h"
+#include "platform/windows_error.h"
 
 #include <windows.h>
 
@@ -13,18 +14,6 @@
 namespace kadenzo::platform {
 
 namespace {
-
-std::string systemMessage(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "Windows error " + std::to_string(code);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
 
 int errnoEquivalent(DWORD code) {
     switch (code) {
@@ -48,7 +37,7 @@ int errnoEquivalent(DWORD code) {
 [[noreturn]] void failWithLastError() {
     const DWORD code = GetLastError();
     const int errorNumber = errnoEquivalent(code);
-    throw FileSystemError(errorNumber != 0 ? std::strerror(errorNumber) : systemMessage(code));
+    throw FileSystemError(errorNumber != 0 ? std::strerror(errorNumber) : windowsErrorText(code));
 }
 
 class HandleCloser {

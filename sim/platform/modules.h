@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-namespace kadenzo::sim::platform {
+namespace kadenzo::platform {
 
 // The format of the modules this platform's loader takes.
-ModuleFormat nativeModuleFormat();
+sim::ModuleFormat nativeModuleFormat();
 
 // Opens the file at PATH to read its bytes. Refuses anything that is not a regular file once symbolic
 // links are followed, without ever waiting: throws ModuleRefusal with the reason.
-std::unique_ptr<ByteSource> openModuleFile(const std::string& path);
+std::unique_ptr<sim::ByteSource> openModuleFile(const std::string& path);
 
 // Hands the module at PATH to the system's loader and returns its handle; throws ModuleRefusal with
 // the loader's reason.
@@ -23,4 +23,4 @@ void unloadModule(void* handle);
 // The address of an exported symbol, or null.
 void* moduleSymbol(void* handle, const char* name);
 
-} // namespace kadenzo::sim::platform
+} // namespace kadenzo::platform

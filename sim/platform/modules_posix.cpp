@@ -4,6 +4,7 @@
 
 #include "dynamic_library.h"
 #include "module_refusal.h"
+#include "platform/file_kind_posix.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -19,24 +20,15 @@ namespace kadenzo::sim {
 
 namespace {
 
-ModuleFileKind kindOfMode(mode_t mode) {
-    if (S_ISREG(mode)) return ModuleFileKind::regularFile;
-    if (S_ISDIR(mode)) return ModuleFileKind::folder;
-    if (S_ISFIFO(mode)) return ModuleFileKind::fifo;
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return ModuleFileKind::device;
-    if (S_ISSOCK(mode)) return ModuleFileKind::socket;
-    return ModuleFileKind::other;
-}
-
 void requireRegularFile(mode_t mode) {
-    const ModuleFileKind kind = kindOfMode(mode);
-    if (kind != ModuleFileKind::regularFile) throw ModuleRefusal(refusalReason(kind));
+    const platform::FileKind kind = platform::fileKindOfMode(mode);
+    if (kind != platform::FileKind::regular) throw ModuleRefusal(refusalReason(kind));
 }
 
 // Why stat or open failed on the module's path, with our words for the reasons a user meets most.
 ModuleRefusal refusalOfError(int error) {
-    if (error == ENOENT || error == ENOTDIR) return ModuleRefusal(refusalReason(ModuleFileKind::missing));
-    if (error == ELOOP) return ModuleRefusal(refusalReason(ModuleFileKind::linkLoop));
+    if (error == ENOENT || error == ENOTDIR) return ModuleRefusal(refusalReason(platform::FileKind::absent));
+    if (error == ELOOP) return ModuleRefusal(linkLoopReason);
     return ModuleRefusal(std::generic_category().message(error));
 }
 
@@ -87,7 +79,11 @@ private:
 
 } // namespace
 
-namespace platform {
+} // namespace kadenzo::sim
+
+namespace kadenzo::platform {
+
+using namespace sim;
 
 ModuleFormat nativeModuleFormat() {
     return ModuleFormat::elfSharedObjectX86_64;
@@ -126,7 +122,9 @@ void* moduleSymbol(void* handle, const char* name) {
     return ::dlsym(handle, name);
 }
 
-} // namespace platform
+} // namespace kadenzo::platform
+
+namespace kadenzo::sim {
 
 std::string executableDirectory() {
     std::vector<char> buffer(4096);

@@ -4,6 +4,8 @@
 
 #include "dynamic_library.h"
 #include "module_refusal.h"
+#include "platform/files.h"
+#include "platform/windows_error.h"
 
 #include <windows.h>
 
@@ -16,36 +18,14 @@ namespace kadenzo::sim {
 
 namespace {
 
-ModuleFileKind kindOfType(std::filesystem::file_type type) {
-    switch (type) {
-    case std::filesystem::file_type::regular:
-        return ModuleFileKind::regularFile;
-    case std::filesystem::file_type::not_found:
-        return ModuleFileKind::missing;
-    case std::filesystem::file_type::directory:
-        return ModuleFileKind::folder;
-    case std::filesystem::file_type::fifo:
-        return ModuleFileKind::fifo;
-    case std::filesystem::file_type::block:
-    case std::filesystem::file_type::character:
-        return ModuleFileKind::device;
-    case std::filesystem::file_type::socket:
-        return ModuleFileKind::socket;
-    default:
-        return ModuleFileKind::other;
-    }
-}
-
 void requireRegularFile(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error == std::errc::too_many_symbolic_link_levels)
-        throw ModuleRefusal(refusalReason(ModuleFileKind::linkLoop));
-    const ModuleFileKind kind = kindOfType(status.type());
-    if (kind != ModuleFileKind::regularFile) {
-        if (error && kind != ModuleFileKind::missing) throw ModuleRefusal(error.message());
-        throw ModuleRefusal(refusalReason(kind));
+    platform::FileKind kind = platform::FileKind::absent;
+    try {
+        kind = platform::fileStatus(path, platform::Links::followed).kind;
+    } catch (const platform::FileSystemError& error) {
+        throw ModuleRefusal(error.what());
     }
+    if (kind != platform::FileKind::regular) throw ModuleRefusal(refusalReason(kind));
 }
 
 // The bytes of an open module file, read where they lie.
@@ -71,21 +51,13 @@ private:
     std::uint64_t fileSize;
 };
 
-std::string systemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "error " + std::to_string(code);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
-
 } // namespace
 
-namespace platform {
+} // namespace kadenzo::sim
+
+namespace kadenzo::platform {
+
+using namespace sim;
 
 ModuleFormat nativeModuleFormat() {
     return ModuleFormat::peDllX86_64;
@@ -107,7 +79,7 @@ void* loadModule(const std::string& path) {
     std::error_code ignored;
     const std::wstring openPath = std::filesystem::absolute(std::filesystem::u8path(path), ignored).wstring();
     void* handle = LoadLibraryExW(openPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!handle) throw ModuleRefusal(systemErrorText(GetLastError()));
+    if (!handle) throw ModuleRefusal(windowsErrorText(GetLastError()));
     return handle;
 }
 
@@ -119,7 +91,9 @@ void* moduleSymbol(void* handle, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 
-} // namespace platform
+} // namespace kadenzo::platform
+
+namespace kadenzo::sim {
 
 std::string executableDirectory() {
     std::vector<wchar_t> buffer(32768);
