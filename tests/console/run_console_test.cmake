@@ -1,7 +1,9 @@
 # Runs one console script through kadenzo-sim and compares what it prints with the expected files.
-#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  [-DEMULATOR=launcher;args] [-DPLATFORM=windows]
+#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  -DVERSION=N.N.N.N  [-DEMULATOR=launcher;args]
+#   [-DPLATFORM=windows]
 # Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
 # NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
+# {version} in the expected files stands for the project's version.
 # Directives in the script's first lines:
 #   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
 #   # input: script    feed the script on standard input instead of naming it
@@ -58,6 +60,7 @@ function(expected kind default result)
     if(PLATFORM AND EXISTS ${source_dir}/${name}.${PLATFORM}.${kind})
         file(READ ${source_dir}/${name}.${PLATFORM}.${kind} value)
     endif()
+    string(REPLACE "{version}" "${VERSION}" value "${value}")
     set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 
