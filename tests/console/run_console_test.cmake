@@ -3,7 +3,9 @@
 #   [-DPLATFORM=windows]
 # Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
 # NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
-# {version} in the expected files stands for the project's version.
+# {version} in the expected files stands for the project's version. NAME.files, if there, lists files
+# the run must write (relative to the work folder) with their SHA-256, one "HASH  PATH" a line: the
+# same on every platform, so that pictures and tables are the same to the byte everywhere.
 # Directives in the script's first lines:
 #   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
 #   # input: script    feed the script on standard input instead of naming it
@@ -19,6 +21,15 @@ file(STRINGS ${SCRIPT} lines)
 get_filename_component(module_extension ${OLD_PLUGIN} LAST_EXT)
 file(COPY_FILE ${OLD_PLUGIN} ${WORK_DIR}/old-plugin${module_extension})
 file(COPY_FILE ${NOT_A_PLUGIN} ${WORK_DIR}/not-a-plugin${module_extension})
+
+set(expected_files "")
+if(EXISTS ${source_dir}/${name}.files)
+    file(STRINGS ${source_dir}/${name}.files expected_files)
+    foreach(entry IN LISTS expected_files)
+        string(REGEX REPLACE "^[0-9a-f]+  " "" path "${entry}")
+        file(REMOVE ${WORK_DIR}/${path})
+    endforeach()
+endif()
 
 set(arguments ${name}.kz)
 set(input_file "")
@@ -87,6 +98,23 @@ if(NOT actual_err STREQUAL expected_err)
     message("standard error differs from ${name}.err; got:\n${actual_err}")
     set(failed TRUE)
 endif()
+foreach(entry IN LISTS expected_files)
+    if(NOT entry MATCHES "^([0-9a-f]+)  (.+)$")
+        message(FATAL_ERROR "${name}.files: not \"HASH  PATH\": ${entry}")
+    endif()
+    set(expected_hash ${CMAKE_MATCH_1})
+    set(path ${CMAKE_MATCH_2})
+    if(NOT EXISTS ${WORK_DIR}/${path})
+        message("${path} was not written")
+        set(failed TRUE)
+        continue()
+    endif()
+    file(SHA256 ${WORK_DIR}/${path} actual_hash)
+    if(NOT actual_hash STREQUAL expected_hash)
+        message("${path} differs from the expected one: SHA-256 ${actual_hash} (in ${WORK_DIR})")
+        set(failed TRUE)
+    endif()
+endforeach()
 if(failed)
     file(WRITE ${WORK_DIR}/${name}.actual.status "${actual_status}\n")
     message(FATAL_ERROR "console script ${name}.kz failed")
