@@ -3,6 +3,9 @@ if(KADENZO_SANITIZE)
     message(FATAL_ERROR "KADENZO_SANITIZE is for GCC-style builds")
 endif()
 add_compile_options(/W4 /WX /permissive- /utf-8 /Zc:__cplusplus)
+# The host's SDK exports classes that hold library types (std::string, std::function): both sides use
+# the same DLL runtime, which is what these warnings (class needs a DLL interface) are about.
+add_compile_options(/wd4251 /wd4275)
 # The host's release runtime, in every configuration: a debug runtime has other library layouts.
 set(CMAKE_MSVC_RUNTIME_LIBRARY MultiThreadedDLL)
 add_compile_definitions(_ITERATOR_DEBUG_LEVEL=0)

@@ -2,6 +2,7 @@
 # Checks what the host sees of Kadenzo.dll without running it, with LLVM's llvm-readobj: the export
 # table, the DLLs it imports from, the version resource and the manifest.
 #   check-windows-module.sh PATH/Kadenzo.dll VERSION        (the project's version, N.N.N.N)
+# LLVM_READOBJ names another llvm-readobj than Debian's llvm-readobj-16.
 set -euo pipefail
 
 if [ $# -ne 2 ] || [ "$1" = "--help" ]; then
@@ -12,15 +13,15 @@ module=$1
 version=$2
 [ -f "$module" ] || { echo "$module: no such file" >&2; exit 2; }
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "version '$version' is not N.N.N.N" >&2; exit 2; }
-readobj=llvm-readobj-16
-command -v $readobj >/dev/null || { echo "$readobj not found; run scripts/setup.sh" >&2; exit 2; }
+readobj=${LLVM_READOBJ:-llvm-readobj-16}
+command -v "$readobj" >/dev/null || { echo "$readobj not found; run scripts/setup.sh" >&2; exit 2; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # ---- Exports: the entry points undecorated, the host base class's members under Visual C++'s names,
 # nothing else.
-exports=$($readobj --coff-exports "$module" | sed -n 's/^ *Name: //p' | sort)
+exports=$("$readobj" --coff-exports "$module" | sed -n 's/^ *Name: //p' | sort)
 class='HalvexPlugin@Plugin@Halvex@@'
 required=(
   getPlugin deleteMe exports
@@ -42,7 +43,7 @@ unexpected=$(grep -vxF -f <(printf '%s\n' "${required[@]}") <<<"$exports" || tru
 
 # ---- Imports: Windows' own DLLs, the Visual C++ runtime and the host's SDK only (no MinGW runtime,
 # no Dear ImGui DLL).
-imports=$($readobj --coff-imports "$module")
+imports=$("$readobj" --coff-imports "$module")
 dlls=$(sed -n 's/^ *Name: \(.*\.dll\)$/\1/Ip' <<<"$imports" | tr '[:upper:]' '[:lower:]' | sort -u)
 allowed='^(ucrtbase|api-ms-win-crt-[a-z0-9-]+|vcruntime140(_1)?|msvcp140(_[0-9a-z_]+)?|pluginsdk|kernel32|user32|gdi32|imm32|version|advapi32|shell32|ole32|oleaut32|ntdll)\.dll$'
 for dll in $dlls; do
@@ -56,7 +57,7 @@ from_ucrt=$(awk '/^ *Name: /{dll=tolower($2)} /^ *Symbol: /{if (dll == "ucrtbase
 [ -z "$from_ucrt" ] || fail "takes from ucrtbase.dll what Windows has in vcruntime140.dll: $(tr '\n' ' ' <<<"$from_ucrt")"
 
 # ---- Resources: llvm-readobj dumps each one's bytes; this turns a dump into "XX XX ..." lines.
-resources=$($readobj --coff-resources "$module")
+resources=$("$readobj" --coff-resources "$module")
 resource_bytes() { # TYPE_ID NAME_ID
   awk -v type="(ID $1)" -v name="(ID $2)" '
     /^ *Type: / { in_type = index($0, type) > 0 }
