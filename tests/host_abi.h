@@ -37,12 +37,13 @@ static_assert(sizeof(Halvex::Plugin::PluginWindow) == sizeof(void*), "PluginWind
 
 // The record: 64 bytes, the offsets of its fields (also asserted where it is declared).
 static_assert(sizeof(halvex::PluginRecord) == 64, "the record is 64 bytes");
-static_assert(offsetof(halvex::PluginRecord, apiVersion) == 0 && offsetof(halvex::PluginRecord, padding0) == 4 &&
-                  offsetof(halvex::PluginRecord, fileName) == 8 && offsetof(halvex::PluginRecord, className) == 16 &&
-                  offsetof(halvex::PluginRecord, pluginName) == 24 &&
-                  offsetof(halvex::PluginRecord, pluginVersion) == 32 &&
-                  offsetof(halvex::PluginRecord, pluginType) == 40 && offsetof(halvex::PluginRecord, padding1) == 44 &&
-                  offsetof(halvex::PluginRecord, getPlugin) == 48 && offsetof(halvex::PluginRecord, deleteMe) == 56,
-              "the record's field offsets");
+static_assert(
+    offsetof(halvex::PluginRecord, apiVersion) == 0 && offsetof(halvex::PluginRecord, padding0) == 4 &&
+        offsetof(halvex::PluginRecord, fileName) == 8 && offsetof(halvex::PluginRecord, className) == 16 &&
+        offsetof(halvex::PluginRecord, pluginName) == 24 &&
+        offsetof(halvex::PluginRecord, pluginVersion) == 32 &&
+        offsetof(halvex::PluginRecord, pluginType) == 40 && offsetof(halvex::PluginRecord, padding1) == 44 &&
+        offsetof(halvex::PluginRecord, getPlugin) == 48 && offsetof(halvex::PluginRecord, deleteMe) == 56,
+    "the record's field offsets");
 
 } // namespace host_abi

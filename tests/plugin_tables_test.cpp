@@ -48,11 +48,12 @@ std::string callReturningString(void* object, std::size_t index) {
 }
 
 namespace settings_slot {
-constexpr std::size_t scalarDeletingDestructor = 0, renderSettingsPanel = 1, getPluginName = 2, setImGuiContext = 3;
+constexpr std::size_t scalarDeletingDestructor = 0, renderSettingsPanel = 1, getPluginName = 2,
+                      setImGuiContext = 3;
 }
 namespace window_slot {
-constexpr std::size_t renderWindow = 0, getMenuName = 1, getMenuTitle = 2, setImGuiContext = 3, shouldBlockInput = 4,
-                      isActiveOverlay = 5, onOpen = 6, onClose = 7;
+constexpr std::size_t renderWindow = 0, getMenuName = 1, getMenuTitle = 2, setImGuiContext = 3,
+                      shouldBlockInput = 4, isActiveOverlay = 5, onOpen = 6, onClose = 7;
 }
 
 // ---- The host's declarations have exactly these slots -------------------------------------------
@@ -217,7 +218,8 @@ TEST_F(LoadedModule, TheScalarDeletingDestructorDestroysTheWholeObject) {
     plugin = nullptr;
     EXPECT_FALSE(game.expired());
     using ScalarDeletingDestructor = void* (*)(void* self, unsigned int flags);
-    reinterpret_cast<ScalarDeletingDestructor>(slot(settings, settings_slot::scalarDeletingDestructor))(settings, 1);
+    reinterpret_cast<ScalarDeletingDestructor>(slot(settings, settings_slot::scalarDeletingDestructor))(
+        settings, 1);
     EXPECT_TRUE(game.expired()) << "the base part, at another address, was destroyed too";
 }
 

@@ -14,15 +14,21 @@ namespace {
 // As stl/src/thread0.cpp: the STL's threads support reports errors by index.
 [[noreturn]] void __cdecl throw_cpp_error(int code) {
     static constexpr const char* messages[] = {
-        "device or resource busy",  "invalid argument",
-        "no such process",          "not enough memory",
-        "operation not permitted",  "resource deadlock would occur",
+        "device or resource busy",
+        "invalid argument",
+        "no such process",
+        "not enough memory",
+        "operation not permitted",
+        "resource deadlock would occur",
         "resource unavailable try again",
     };
     static constexpr std::errc codes[] = {
-        std::errc::device_or_resource_busy, std::errc::invalid_argument,
-        std::errc::no_such_process,         std::errc::not_enough_memory,
-        std::errc::operation_not_permitted, std::errc::resource_deadlock_would_occur,
+        std::errc::device_or_resource_busy,
+        std::errc::invalid_argument,
+        std::errc::no_such_process,
+        std::errc::not_enough_memory,
+        std::errc::operation_not_permitted,
+        std::errc::resource_deadlock_would_occur,
         std::errc::resource_unavailable_try_again,
     };
     throw std::system_error(static_cast<int>(codes[code]), std::generic_category(), messages[code]);

@@ -11,9 +11,9 @@
 struct __crt_free_deleter {
     void operator()(void* block) const noexcept { free(block); }
 };
-template <typename T>
-using __crt_unique_heap_ptr = std::unique_ptr<T, __crt_free_deleter>;
-#define _malloc_crt_t(type, count) __crt_unique_heap_ptr<type>(static_cast<type*>(malloc(sizeof(type) * (count))))
+template <typename T> using __crt_unique_heap_ptr = std::unique_ptr<T, __crt_free_deleter>;
+#define _malloc_crt_t(type, count)                                                                           \
+    __crt_unique_heap_ptr<type>(static_cast<type*>(malloc(sizeof(type) * (count))))
 
 extern "C" _ACRTIMP unsigned int __cdecl ___lc_codepage_func(void);
 
