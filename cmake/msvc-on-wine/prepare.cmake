@@ -24,8 +24,14 @@ set(stl_sources filesystem.cpp syserror_import_lib.cpp)
 
 # ---- Up to date?
 file(GLOB_RECURSE inputs ${msvc_on_wine_source_dir}/*)
+list(APPEND inputs ${stl_archive})
 list(SORT inputs)
 set(fingerprint "${stl_archive};${import_libraries};${stl_sources};${msvc_on_wine_compile_flags}")
+# A new Wine brings other headers and DLLs.
+foreach(wine_file ${wine_include_dir}/msvcrt/corecrt.h ${wine_dll_dir}/ucrtbase.dll ${wine_dll_dir}/msvcp140.dll)
+    file(TIMESTAMP ${wine_file} changed)
+    string(APPEND fingerprint ";${wine_file}@${changed}")
+endforeach()
 foreach(input IN LISTS inputs)
     file(MD5 ${input} hash)
     string(APPEND fingerprint ";${input}=${hash}")
