@@ -1,4 +1,6 @@
-# Third-party libraries, all from Debian packages: {fmt} header-only, Dear ImGui static.
+# Third-party libraries: {fmt} header-only, Dear ImGui static. On Linux from Debian's packages; on
+# Windows from source folders given by cache variables (defaults: Debian's packages on the build
+# machine).
 #   kadenzo::fmt    {fmt} used header-only, so no module needs libfmt at run time
 #   kadenzo::imgui  Dear ImGui core (and on Linux its backends), linked statically into each module
 #   kadenzo::stb    stb's image writer (pictures) and reader (tests)
@@ -8,23 +10,35 @@ add_library(kadenzo::fmt ALIAS kadenzo_fmt)
 target_compile_definitions(kadenzo_fmt INTERFACE FMT_HEADER_ONLY)
 
 if(WIN32)
-    # The cross compiler must not search the host's /usr/include, so expose just the fmt and stb headers.
+    set(KADENZO_FMT_INCLUDE_DIR /usr/include CACHE PATH "Folder holding {fmt}'s headers in fmt/")
+    set(KADENZO_STB_INCLUDE_DIR /usr/include CACHE PATH "Folder holding stb's headers in stb/")
+    # A cross compiler must not search the build machine's /usr/include, so only the fmt and stb
+    # folders are exposed, in a folder of their own.
     set(third_party_include_dir ${CMAKE_BINARY_DIR}/third-party-include)
     file(MAKE_DIRECTORY ${third_party_include_dir})
-    file(CREATE_LINK /usr/include/fmt ${third_party_include_dir}/fmt SYMBOLIC)
-    file(CREATE_LINK /usr/include/stb ${third_party_include_dir}/stb SYMBOLIC)
+    foreach(library fmt stb)
+        string(TOUPPER ${library} variable)
+        set(source ${KADENZO_${variable}_INCLUDE_DIR}/${library})
+        if(NOT IS_DIRECTORY ${source})
+            message(FATAL_ERROR "${source} not found; set KADENZO_${variable}_INCLUDE_DIR")
+        endif()
+        file(REMOVE_RECURSE ${third_party_include_dir}/${library})
+        file(CREATE_LINK ${source} ${third_party_include_dir}/${library} SYMBOLIC RESULT linked)
+        if(NOT linked EQUAL 0) # Windows without the right to make symbolic links
+            file(COPY ${source} DESTINATION ${third_party_include_dir})
+        endif()
+    endforeach()
     target_include_directories(kadenzo_fmt SYSTEM INTERFACE ${third_party_include_dir})
 
     # Debian ships stb as headers plus a Linux library; here the writer and reader are compiled from
     # their headers.
     add_library(kadenzo_stb STATIC ${CMAKE_CURRENT_LIST_DIR}/stb_implementation.cpp)
     target_compile_definitions(kadenzo_stb PRIVATE STB_IMAGE_IMPLEMENTATION STB_IMAGE_WRITE_IMPLEMENTATION)
-    target_compile_options(kadenzo_stb PRIVATE -w)
+    target_compile_options(kadenzo_stb PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})
     target_include_directories(kadenzo_stb SYSTEM PUBLIC ${third_party_include_dir})
 
     include(imgui_from_source)
     add_library(kadenzo::imgui ALIAS imgui_static)
-    include(mingw_runtime)
 else()
     find_path(IMGUI_INCLUDE_DIR imgui.h PATH_SUFFIXES imgui REQUIRED)
     find_library(IMGUI_LIBRARY NAMES libimgui.a imgui REQUIRED)

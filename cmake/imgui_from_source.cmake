@@ -17,4 +17,4 @@ add_library(imgui_static STATIC
 )
 target_include_directories(imgui_static SYSTEM PUBLIC ${KADENZO_IMGUI_SOURCE_DIR})
 # Third-party code: built without our warning policy.
-target_compile_options(imgui_static PRIVATE -w)
+target_compile_options(imgui_static PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})

@@ -3,6 +3,7 @@
 #include "Kadenzo.h"
 
 #include "halvex/plugin_record.h"
+#include "module_info.h"
 
 #include <cstring>
 #include <new>
@@ -16,10 +17,10 @@ HALVEX_PLUGIN_API extern const halvex::PluginRecord exports;
 const halvex::PluginRecord exports = {
     halvex::pluginApiVersion,
     0,
-    __FILE__,
+    KADENZO_MAIN_SOURCE,
     pluginClassName,
     "Adapt game speed while training",
-    "1.0.0.131",
+    KADENZO_VERSION,
     2,
     0,
     getPlugin,

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libfmt-dev libimgui-dev libstb-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
+  clang-16 lld-16 llvm-16 libwine-dev wine64 patch
   dpkg-dev
 )
 

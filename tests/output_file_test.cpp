@@ -134,8 +134,10 @@ TEST_F(OutputTargets, RefusalsNameTheFileAndTheCause) {
         {path("plain.txt/result.csv"), path("plain.txt") + " is not a folder"},
         {path("folder") + "/", "a file name cannot end in a separator"},
     };
-    for (const auto& [target, cause] : refused)
-        EXPECT_EQ(outputErrorOf([&] { checkTarget(target); }), "cannot write " + target + ": " + cause);
+    for (const auto& [target, cause] : refused) {
+        const std::string& name = target;
+        EXPECT_EQ(outputErrorOf([&name] { checkTarget(name); }), "cannot write " + name + ": " + cause);
+    }
     EXPECT_EQ(outputErrorOf([] { checkTarget(""); }), "cannot write a file without a name");
 }
 

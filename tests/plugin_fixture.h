@@ -9,14 +9,17 @@
 #include <string>
 #include <vector>
 
+// Not inline: an inline variable's initialization is ordered only within one module's definition
+// order under the Itanium ABI; with Visual C++'s, globals of a test built from these (armingTrace in
+// coach_test.cpp) could see them still empty. Each test file gets its own copies, initialized first.
 namespace game {
-inline const std::string loadRound = "Function TAGame.GameEvent_TrainingEditor_TA.LoadRound";
-inline const std::string destroyed = "Function TAGame.GameEvent_TrainingEditor_TA.Destroyed";
-inline const std::string roundChanged = "Function TAGame.GameEvent_TrainingEditor_TA.EventRoundChanged";
-inline const std::string touch = "Function TAGame.Ball_TA.RecordCarHit";
-inline const std::string explode = "Function TAGame.Ball_TA.Explode";
-inline const std::string goal = "Function TAGame.Ball_TA.OnHitGoal";
-inline const std::string restart = "Function Engine.Controller.Restart";
+const std::string loadRound = "Function TAGame.GameEvent_TrainingEditor_TA.LoadRound";
+const std::string destroyed = "Function TAGame.GameEvent_TrainingEditor_TA.Destroyed";
+const std::string roundChanged = "Function TAGame.GameEvent_TrainingEditor_TA.EventRoundChanged";
+const std::string touch = "Function TAGame.Ball_TA.RecordCarHit";
+const std::string explode = "Function TAGame.Ball_TA.Explode";
+const std::string goal = "Function TAGame.Ball_TA.OnHitGoal";
+const std::string restart = "Function Engine.Controller.Restart";
 } // namespace game
 
 class PluginFixture : public ::testing::Test {

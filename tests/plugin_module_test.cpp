@@ -3,6 +3,7 @@
 #include "plugin_fixture.h"
 
 #include "halvex/plugin_record.h"
+#include "module_info.h"
 
 #include <cstring>
 #include <memory>
@@ -31,7 +32,7 @@ TEST(PluginRecord, HoldsTheDescriptionWithZeroPadding) {
         EXPECT_EQ(bytes[offset], 0) << "padding byte " << offset;
     EXPECT_STREQ(exports.className, "Kadenzo");
     EXPECT_STREQ(exports.pluginName, "Adapt game speed while training");
-    EXPECT_STREQ(exports.pluginVersion, "1.0.0.131");
+    EXPECT_STREQ(exports.pluginVersion, KADENZO_VERSION);
     EXPECT_STREQ(exports.fileName, "plugin/Kadenzo.cpp");
     EXPECT_EQ(exports.getPlugin, &getPlugin);
     EXPECT_EQ(exports.deleteMe, &deleteMe);

@@ -97,6 +97,12 @@ private:
 
 class HALVEX_SDK_API ConsoleVariables {
 public:
+    // Not copyable (the variables are owned); said explicitly, since a DLL exports every member of an
+    // exported class, the implicit ones included.
+    ConsoleVariables() = default;
+    ConsoleVariables(const ConsoleVariables&) = delete;
+    ConsoleVariables& operator=(const ConsoleVariables&) = delete;
+
     // Makes the variable, or returns the one of that name unchanged.
     ConsoleVariable& add(const std::string& name, const std::string& defaultText,
                          const std::string& description, VariableRange range);

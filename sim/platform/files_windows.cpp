@@ -57,7 +57,10 @@ bool redirects(HANDLE handle, DWORD attributes) {
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
     FILE_ATTRIBUTE_TAG_INFO tag{};
     if (!GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag)) return true;
-    return IsReparseTagNameSurrogate(tag.ReparseTag);
+    // The name-surrogate bit of a reparse tag, which IsReparseTagNameSurrogate tests in the SDK's
+    // headers; spelled out, since not every set of Windows headers has that macro.
+    constexpr DWORD nameSurrogate = 0x20000000;
+    return (tag.ReparseTag & nameSurrogate) != 0;
 }
 
 FileKind kindOf(HANDLE handle) {

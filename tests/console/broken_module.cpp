@@ -29,7 +29,7 @@ void failIn(EntryPoint entryPoint) {
     if (failure == Failure::foreign) throw 42;
 }
 
-class BrokenPlugin : public Halvex::Plugin::HalvexPlugin {
+class BrokenPlugin final : public Halvex::Plugin::HalvexPlugin {
 public:
     void onLoad() override {
         gameWrapper->RegisterDrawable([](CanvasWrapper) {});

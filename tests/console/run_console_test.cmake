@@ -1,7 +1,11 @@
 # Runs one console script through kadenzo-sim and compares what it prints with the expected files.
-#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  [-DEMULATOR=launcher;args] [-DPLATFORM=windows]
+#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  -DVERSION=N.N.N.N  [-DEMULATOR=launcher;args]
+#   [-DPLATFORM=windows]
 # Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
 # NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
+# {version} in the expected files stands for the project's version. NAME.files, if there, lists files
+# the run must write (relative to the work folder) with their SHA-256, one "HASH  PATH" a line: the
+# same on every platform, so that pictures and tables are the same to the byte everywhere.
 # Directives in the script's first lines:
 #   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
 #   # input: script    feed the script on standard input instead of naming it
@@ -19,6 +23,15 @@ file(STRINGS ${SCRIPT} lines)
 get_filename_component(module_extension ${OLD_PLUGIN} LAST_EXT)
 file(COPY_FILE ${OLD_PLUGIN} ${WORK_DIR}/old-plugin${module_extension})
 file(COPY_FILE ${NOT_A_PLUGIN} ${WORK_DIR}/not-a-plugin${module_extension})
+
+set(expected_files "")
+if(EXISTS ${source_dir}/${name}.files)
+    file(STRINGS ${source_dir}/${name}.files expected_files)
+    foreach(entry IN LISTS expected_files)
+        string(REGEX REPLACE "^[0-9a-f]+  " "" path "${entry}")
+        file(REMOVE ${WORK_DIR}/${path})
+    endforeach()
+endif()
 
 set(arguments ${name}.kz)
 set(input_file "")
@@ -70,6 +83,7 @@ function(expected kind default result)
         file(READ ${source_dir}/${name}.${PLATFORM}.${kind} value)
     endif()
     string(REPLACE "{module_extension}" "${module_extension}" value "${value}")
+    string(REPLACE "{version}" "${VERSION}" value "${value}")
     set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 
@@ -96,6 +110,23 @@ if(NOT actual_err STREQUAL expected_err)
     message("standard error differs from ${name}.err; got:\n${actual_err}")
     set(failed TRUE)
 endif()
+foreach(entry IN LISTS expected_files)
+    if(NOT entry MATCHES "^([0-9a-f]+)  (.+)$")
+        message(FATAL_ERROR "${name}.files: not \"HASH  PATH\": ${entry}")
+    endif()
+    set(expected_hash ${CMAKE_MATCH_1})
+    set(path ${CMAKE_MATCH_2})
+    if(NOT EXISTS ${WORK_DIR}/${path})
+        message("${path} was not written")
+        set(failed TRUE)
+        continue()
+    endif()
+    file(SHA256 ${WORK_DIR}/${path} actual_hash)
+    if(NOT actual_hash STREQUAL expected_hash)
+        message("${path} differs from the expected one: SHA-256 ${actual_hash} (in ${WORK_DIR})")
+        set(failed TRUE)
+    endif()
+endforeach()
 if(failed)
     file(WRITE ${WORK_DIR}/${name}.actual.status "${actual_status}\n")
     message(FATAL_ERROR "console script ${name}.kz failed")

@@ -1,0 +1,6 @@
+# Kadenzo.so, like a DLL: its own copies of Dear ImGui and stb, and only the host interface exported.
+target_link_options(Kadenzo PRIVATE
+    -Wl,--exclude-libs,ALL
+    -Wl,--no-undefined
+    -Wl,--version-script=${CMAKE_CURRENT_SOURCE_DIR}/Kadenzo.exports)
+set_property(TARGET Kadenzo APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Kadenzo.exports)
