@@ -68,11 +68,9 @@ void GameSimulation::playAttempt(char code) {
     fire(game_function::controllerRestart);
 }
 
-void GameSimulation::renderFrames(int count) {
-    for (int index = 0; index < count; ++index) {
-        frame = std::make_unique<halvex::host::Canvas>(host, size);
-        host.renderFrame(*frame);
-    }
+void GameSimulation::renderCanvas() {
+    frame = std::make_unique<halvex::host::Canvas>(host, size);
+    host.renderFrame(*frame);
 }
 
 } // namespace kadenzo::sim

@@ -36,8 +36,8 @@ public:
 
     Vector2 canvasSize() const { return size; }
     void setCanvasSize(Vector2 newSize) { size = newSize; }
-    // Each frame calls every drawable with a fresh canvas; the last one is kept for pictures.
-    void renderFrames(int count);
+    // Calls every drawable with a fresh canvas, which is kept for pictures until the next frame.
+    void renderCanvas();
     const halvex::host::Canvas* lastFrame() const { return frame.get(); }
 
 private:

@@ -55,7 +55,7 @@ void unloadPlugin(Simulator& simulator) {
 }
 
 void renderFrame(Simulator& simulator) {
-    simulator.game.renderFrames(1);
+    simulator.game.renderCanvas();
     simulator.ui.frame(simulator.game.canvasSize());
 }
 
