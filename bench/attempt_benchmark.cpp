@@ -3,39 +3,30 @@
 #include "Kadenzo.h"
 #include "host_state.h"
 
+#include "attempt_codes.h"
 #include "console.h"
 #include "dynamic_library.h"
 #include "play_session.h"
+#include "plugin_attachment.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const std::string goal = "Function TAGame.Ball_TA.OnHitGoal";
-const std::string explode = "Function TAGame.Ball_TA.Explode";
-const std::string restart = "Function Engine.Controller.Restart";
-
 // The plugin linked in, armed in custom training, with tracing off.
 struct ArmedPlugin {
     halvex::host::HostState host;
-    halvex::host::PluginId id = host.addPlugin();
-    Kadenzo* plugin = nullptr;
+    kadenzo::sim::PluginAttachment attachment{host, {&getPlugin, &deleteMe}, "Kadenzo"};
+    Kadenzo* plugin = static_cast<Kadenzo*>(&attachment.plugin());
 
     ArmedPlugin() {
-        getPlugin();
-        plugin = pluginInstance.get();
-        plugin->cvarManager = host.makeCvarManager(id);
-        plugin->gameWrapper = host.makeGameWrapper(id);
-        static_cast<Halvex::Plugin::HalvexPlugin*>(plugin)->onLoad();
         host.variables().find("slowMoEnabled")->setText("1");
         host.setInCustomTraining(true);
-        host.fireEvent("Function TAGame.GameEvent_TrainingEditor_TA.LoadRound", ActorWrapper(0x1000));
-        host.fireEvent(restart);
+        host.fireEvent(game_function::loadRound, ActorWrapper(0x1000));
+        host.fireEvent(game_function::controllerRestart);
     }
     ~ArmedPlugin() {
-        plugin->onUnload();
-        host.dropPlugin(id);
-        deleteMe();
+        attachment.detach();
         moduleCvarManager.reset();
     }
 };
@@ -46,8 +37,8 @@ void oneAttempt(benchmark::State& state) {
     bool scored = false;
     for (auto _ : state) {
         scored = !scored;
-        armed.host.fireEvent(scored ? goal : explode);
-        armed.host.fireEvent(restart);
+        kadenzo::sim::playAttempts(
+            scored ? "G" : "X", [&armed](const char* functionName) { armed.host.fireEvent(functionName); });
     }
     benchmark::DoNotOptimize(armed.plugin->totalShots);
     state.SetItemsProcessed(state.iterations());

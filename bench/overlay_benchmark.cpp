@@ -1,6 +1,7 @@
 // One frame of the status overlay through the host's canvas, with tracing off.
 #include "Kadenzo.h"
 #include "host_state.h"
+#include "plugin_attachment.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,15 +9,11 @@ namespace {
 
 void overlayFrame(benchmark::State& state) {
     halvex::host::HostState host;
-    const halvex::host::PluginId id = host.addPlugin();
-    getPlugin();
-    Kadenzo& plugin = *pluginInstance;
-    plugin.cvarManager = host.makeCvarManager(id);
-    plugin.gameWrapper = host.makeGameWrapper(id);
-    static_cast<Halvex::Plugin::HalvexPlugin&>(plugin).onLoad();
+    kadenzo::sim::PluginAttachment attachment(host, {&getPlugin, &deleteMe}, "Kadenzo");
+    Kadenzo& plugin = static_cast<Kadenzo&>(attachment.plugin());
     host.variables().find("slowMoEnabled")->setText("1");
     host.setInCustomTraining(true);
-    host.fireEvent("Function TAGame.GameEvent_TrainingEditor_TA.LoadRound", ActorWrapper(0x1000));
+    host.fireEvent(game_function::loadRound, ActorWrapper(0x1000));
     // A session well under way: every line has several digits to format.
     plugin.totalShots = 1234;
     plugin.totalSuccesses = 901;
@@ -30,9 +27,7 @@ void overlayFrame(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 
-    plugin.onUnload();
-    host.dropPlugin(id);
-    deleteMe();
+    attachment.detach();
     moduleCvarManager.reset();
 }
 BENCHMARK(overlayFrame);

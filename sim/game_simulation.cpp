@@ -31,12 +31,6 @@ const char* gameFunctionOfShorthand(const std::string& word) {
     return nullptr;
 }
 
-std::optional<std::size_t> firstInvalidAttemptCode(const std::string& codes) {
-    const std::size_t position = codes.find_first_not_of("GTXNE");
-    if (position == std::string::npos) return std::nullopt;
-    return position;
-}
-
 GameSimulation::GameSimulation(halvex::host::HostState& host) : host(host) {}
 
 void GameSimulation::fire(const std::string& functionName) {
@@ -47,25 +41,7 @@ void GameSimulation::fire(const std::string& functionName) {
 }
 
 void GameSimulation::playAttempt(char code) {
-    switch (code) {
-    case 'G':
-        fire(game_function::goalScored);
-        break;
-    case 'T':
-        fire(game_function::carHitBall);
-        fire(game_function::ballExploded);
-        break;
-    case 'X':
-        fire(game_function::ballExploded);
-        break;
-    case 'E':
-        fire(game_function::ballExploded);
-        fire(game_function::goalScored);
-        break;
-    default:
-        break;
-    }
-    fire(game_function::controllerRestart);
+    playAttempts(std::string(1, code), [this](const char* functionName) { fire(functionName); });
 }
 
 void GameSimulation::renderCanvas() {

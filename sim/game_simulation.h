@@ -2,6 +2,7 @@
 // it calls, the attempts a player makes, and the frames it renders with a canvas.
 #pragma once
 
+#include "attempt_codes.h"
 #include "canvas.h"
 #include "host_state.h"
 
@@ -16,9 +17,6 @@ namespace kadenzo::sim {
 // The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
 const char* gameFunctionOfShorthand(const std::string& word);
 
-// The first character of an attempt code string that is not one of G, T, X, N, E.
-std::optional<std::size_t> firstInvalidAttemptCode(const std::string& codes);
-
 class GameSimulation {
 public:
     explicit GameSimulation(halvex::host::HostState& host);
@@ -30,8 +28,7 @@ public:
     // on no object otherwise.
     void fire(const std::string& functionName);
 
-    // One attempt, then the restart that ends it: G goal, T touch then explosion, X explosion only,
-    // N no ball event, E explosion then goal. Codes must have been checked.
+    // One attempt (attempt_codes.h), then the restart that ends it. The code must have been checked.
     void playAttempt(char code);
 
     Vector2 canvasSize() const { return size; }

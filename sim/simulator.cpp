@@ -25,6 +25,9 @@ ConsoleError::ConsoleError(const std::string& message) : std::runtime_error(esca
 
 Simulator::Simulator() {
     host.setCommandHandler([this](const std::string& command) { pendingCommands.push_back(command); });
+    host.contract().setViolationSink([](const std::string& message) {
+        std::cerr << "kadenzo-sim: the plugin broke the host's rules: " << message << std::endl;
+    });
 }
 
 Simulator::~Simulator() {

@@ -5,7 +5,7 @@
 #include "game_simulation.h"
 #include "host_interface.h"
 #include "pictures.h"
-#include "plugin_host.h"
+#include "loaded_plugin.h"
 
 #include "host_state.h"
 

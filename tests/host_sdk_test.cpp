@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -110,7 +111,9 @@ TEST(HostState, GameSpeedExistsAndRegistrationKeepsHeldValues) {
     HostState host;
     ASSERT_TRUE(host.variables().find("sv_soccar_gamespeed"));
     EXPECT_EQ(host.variables().find("sv_soccar_gamespeed")->floatValue(), 1.0f);
-    auto console = host.makeCvarManager(host.addPlugin());
+    const halvex::host::PluginId plugin = host.addPlugin();
+    host.startPlugin(plugin);
+    auto console = host.makeCvarManager(plugin);
     EXPECT_FALSE(console->getCvar("nothing"));
     console->registerCvar("speedStep", "0.05", "", true, true, 0.001f, true, 0.999f, true);
     host.variables().find("speedStep")->setText("0.2");
@@ -125,6 +128,11 @@ TEST(HostState, GameSpeedExistsAndRegistrationKeepsHeldValues) {
 
 class HostHooks : public ::testing::Test {
 protected:
+    HostHooks() {
+        host.startPlugin(first);
+        host.startPlugin(second);
+    }
+
     HostState host;
     halvex::host::PluginId first = host.addPlugin();
     halvex::host::PluginId second = host.addPlugin();
@@ -229,6 +237,53 @@ TEST_F(HostHooks, TraceNamesEveryPluginCall) {
     ASSERT_EQ(canvas.texts().size(), 1u);
     EXPECT_EQ(canvas.texts()[0].position.Y, 12);
     EXPECT_EQ(canvas.texts()[0].color.B, 0.5f);
+}
+
+// ---- The calling contract ----------------------------------------------------------------------
+
+TEST_F(HostHooks, CallsFromAnotherThreadAreRefusedAndReported) {
+    std::vector<std::string> violations;
+    host.contract().setViolationSink([&violations](const std::string& line) { violations.push_back(line); });
+    auto console = host.makeCvarManager(first);
+    std::thread([&] {
+        firstGame->HookEvent("f", record("from another thread"));
+        EXPECT_FALSE(console->getCvar("sv_soccar_gamespeed"));
+        halvex::host::Canvas canvas(host, Vector2{10, 10});
+        CanvasWrapper(&canvas).DrawString("x", 1, 1, true, false);
+        EXPECT_TRUE(canvas.texts().empty());
+    }).join();
+    host.fireEvent("f");
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(host.contract().violationCount(), 3u);
+    ASSERT_EQ(violations.size(), 3u);
+    EXPECT_EQ(violations[0], "HookEvent was called on a thread the host did not call the plugin on; the host "
+                             "ignored the call");
+}
+
+TEST_F(HostHooks, CallsBeforeStartOrAfterDropAreRefused) {
+    const halvex::host::PluginId unstarted = host.addPlugin();
+    host.makeGameWrapper(unstarted)->RegisterDrawable([this](CanvasWrapper) { calls.push_back("early"); });
+    auto cell = std::make_shared<float>(0.0f);
+    const CVarWrapper speed = host.makeCvarManager(first)->getCvar("sv_soccar_gamespeed");
+    host.dropPlugin(first);
+    speed.bindTo(cell);
+    speed.setValue(0.5f);
+    firstGame->HookEventPost("f", record("late"));
+    host.fireEvent("f");
+    halvex::host::Canvas canvas(host, Vector2{10, 10});
+    host.renderFrame(canvas);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(cell.use_count(), 1) << "no binding was made";
+    EXPECT_EQ(host.variables().find("sv_soccar_gamespeed")->floatValue(), 1.0f);
+    EXPECT_EQ(host.contract().violationCount(), 4u);
+}
+
+TEST(HostState, AnEmptyVariableHandleDoesNothing) {
+    const CVarWrapper none;
+    none.bindTo(std::make_shared<bool>(true));
+    none.setValue(3);
+    EXPECT_EQ(none.getIntValue(), 0);
+    EXPECT_EQ(none.getStringValue(), "");
 }
 
 } // namespace

@@ -2,24 +2,29 @@
 #pragma once
 
 #include "Kadenzo.h"
+#include "attempt_codes.h"
 #include "host_state.h"
+#include "plugin_attachment.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-// Not inline: an inline variable's initialization is ordered only within one module's definition
-// order under the Itanium ABI; with Visual C++'s, globals of a test built from these (armingTrace in
-// coach_test.cpp) could see them still empty. Each test file gets its own copies, initialized first.
+// The game functions by the names the tests use. Not inline: an inline variable's initialization is
+// ordered only within one module's definition order under the Itanium ABI; with Visual C++'s, globals
+// of a test built from these (armingTrace in coach_test.cpp) could see them still empty. Each test file
+// gets its own copies, initialized first.
 namespace game {
-const std::string loadRound = "Function TAGame.GameEvent_TrainingEditor_TA.LoadRound";
-const std::string destroyed = "Function TAGame.GameEvent_TrainingEditor_TA.Destroyed";
-const std::string roundChanged = "Function TAGame.GameEvent_TrainingEditor_TA.EventRoundChanged";
-const std::string touch = "Function TAGame.Ball_TA.RecordCarHit";
-const std::string explode = "Function TAGame.Ball_TA.Explode";
-const std::string goal = "Function TAGame.Ball_TA.OnHitGoal";
-const std::string restart = "Function Engine.Controller.Restart";
+const std::string loadRound = game_function::loadRound;
+const std::string destroyed = game_function::editorDestroyed;
+const std::string roundChanged = game_function::roundChanged;
+const std::string touch = game_function::carHitBall;
+const std::string explode = game_function::ballExploded;
+const std::string goal = game_function::goalScored;
+const std::string restart = game_function::controllerRestart;
 } // namespace game
 
 class PluginFixture : public ::testing::Test {
@@ -27,23 +32,22 @@ protected:
     void SetUp() override {
         host.setTraceSink([this](const std::string& line) { trace.push_back(line); });
         host.setTracing(true);
-        getPlugin();
-        plugin = pluginInstance.get();
-        plugin->cvarManager = host.makeCvarManager(id);
-        plugin->gameWrapper = host.makeGameWrapper(id);
-        static_cast<Halvex::Plugin::HalvexPlugin*>(plugin)->onLoad();
+        attachment = std::make_unique<kadenzo::sim::PluginAttachment>(
+            host, kadenzo::sim::PluginEntryPoints{&getPlugin, &deleteMe}, "Kadenzo");
+        plugin = static_cast<Kadenzo*>(&attachment->plugin());
+        id = attachment->id();
     }
 
     void TearDown() override {
-        plugin->onUnload();
-        host.dropPlugin(id);
-        deleteMe();
+        EXPECT_EQ(attachment->detach(), std::nullopt);
+        // What unloading the module would release.
         moduleCvarManager.reset();
     }
 
     void set(const std::string& name, const std::string& value) {
         ASSERT_TRUE(host.variables().find(name)) << name;
-        ASSERT_EQ(host.variables().find(name)->setText(value), halvex::host::ConsoleVariable::TextOutcome::taken)
+        ASSERT_EQ(host.variables().find(name)->setText(value),
+                  halvex::host::ConsoleVariable::TextOutcome::taken)
             << value;
     }
     float speed() { return host.variables().find("sv_soccar_gamespeed")->floatValue(); }
@@ -57,22 +61,9 @@ protected:
         fire(game::restart);
     }
 
-    // One attempt per character, each ended by a restart: G goal, X explosion, N nothing,
-    // T touch then explosion, E explosion then goal.
+    // One attempt per character, each ended by a restart (attempt_codes.h).
     void play(const std::string& codes) {
-        for (const char code : codes) {
-            if (code == 'G') fire(game::goal);
-            if (code == 'X') fire(game::explode);
-            if (code == 'T') {
-                fire(game::touch);
-                fire(game::explode);
-            }
-            if (code == 'E') {
-                fire(game::explode);
-                fire(game::goal);
-            }
-            fire(game::restart);
-        }
+        kadenzo::sim::playAttempts(codes, [this](const char* functionName) { fire(functionName); });
     }
 
     std::vector<std::string> takeTrace() {
@@ -82,7 +73,8 @@ protected:
     }
 
     halvex::host::HostState host;
-    halvex::host::PluginId id = host.addPlugin();
+    std::unique_ptr<kadenzo::sim::PluginAttachment> attachment;
+    halvex::host::PluginId id = 0;
     Kadenzo* plugin = nullptr;
     std::vector<std::string> trace;
 };

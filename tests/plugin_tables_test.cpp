@@ -100,6 +100,7 @@ public:
         ASSERT_TRUE(plugin);
         plugin->cvarManager = host.makeCvarManager(id);
         plugin->gameWrapper = host.makeGameWrapper(id);
+        host.startPlugin(id);
         plugin->onLoad();
         settings = dynamic_cast<PluginSettingsWindow*>(plugin);
         window = dynamic_cast<PluginWindow*>(plugin);

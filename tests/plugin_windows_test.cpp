@@ -89,6 +89,7 @@ protected:
         plugin = pluginInstance.get();
         plugin->cvarManager = host.makeCvarManager(id);
         plugin->gameWrapper = host.makeGameWrapper(id);
+        host.startPlugin(id);
         ui.attach(plugin, plugin);
         ui.setSettingsShown(true);
     }

@@ -24,6 +24,7 @@ class HALVEX_SDK_API Canvas {
 public:
     Canvas(HostState& host, Vector2 size);
 
+    HostState& owningHost() const { return host; }
     Vector2 size() const { return canvasSize; }
     const std::vector<CanvasText>& texts() const { return drawnTexts; }
 

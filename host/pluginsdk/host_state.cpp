@@ -11,6 +11,7 @@ PluginId HostState::addPlugin() {
 }
 
 void HostState::dropPlugin(PluginId plugin) {
+    callContract.dismiss(plugin);
     eventHooks.removeAllOf(plugin);
     removeDrawablesOf(plugin);
     consoleVariables.dropBindingsOf(plugin);

@@ -3,6 +3,7 @@
 // each loaded plugin wrappers that point into it.
 #pragma once
 
+#include "call_contract.h"
 #include "canvas.h"
 #include "console_variables.h"
 #include "event_hooks.h"
@@ -35,8 +36,13 @@ public:
 
     // ---- Plugins and their registrations
     PluginId addPlugin();
-    // Drops every hook, drawable and variable binding the plugin made. Values stay.
+    // The host is about to call the plugin's onLoad; from now on its calls into the host are carried out.
+    void startPlugin(PluginId plugin) { callContract.admit(plugin); }
+    // Drops every hook, drawable and variable binding the plugin made, and refuses its calls from now
+    // on. Values stay.
     void dropPlugin(PluginId plugin);
+    // Checks every call a plugin makes into the host (call_contract.h).
+    CallContract& contract() { return callContract; }
     std::shared_ptr<CVarManagerWrapper> makeCvarManager(PluginId plugin);
     std::shared_ptr<GameWrapper> makeGameWrapper(PluginId plugin);
 
@@ -63,6 +69,7 @@ public:
     void trace(const std::string& line) const;
 
 private:
+    CallContract callContract;
     ConsoleVariables consoleVariables;
     EventHooks eventHooks;
     RegistrationList<GameWrapper::DrawableCallback> drawables;
