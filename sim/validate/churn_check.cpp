@@ -1,0 +1,10 @@
+// WORK IN PROGRESS: replaced by the real checks before this lands.
+#include "checks.h"
+
+namespace kadenzo::validate {
+
+void checkChurn(CheckContext&) {
+    throw CheckFailure("not written yet");
+}
+
+} // namespace kadenzo::validate
