@@ -34,9 +34,11 @@ cmake --build --preset fuzz
 fuzzer=$root/build/fuzz/bin/console_fuzzer
 work=$root/build/fuzz/console-fuzz
 committed=$root/tests/fuzz/corpus
-rm -rf "$work/seeds" "$work/artifacts" "$work/merged"
-mkdir -p "$work/corpus" "$work/seeds" "$work/artifacts"
+rm -rf "$work/seeds" "$work/artifacts" "$work/merged" "$work/tmp"
+mkdir -p "$work/corpus" "$work/seeds" "$work/artifacts" "$work/tmp"
 cp tests/console/*.kz "$work/seeds/"
+# The fuzzer's scratch folders and libFuzzer's merge files, which a crash leaves behind.
+export TMPDIR=$work/tmp
 
 # Rationale: -timeout is well above the slowest input the harness lets through (about two seconds,
 # see the bounds in tests/fuzz/console_input.cpp), so that a busy machine does not make a hang of it.
