@@ -9,3 +9,21 @@ if(KADENZO_SANITIZE)
 endif()
 # Third-party code is built without our warning policy.
 set(KADENZO_THIRD_PARTY_COMPILE_OPTIONS -w)
+# The console fuzzer (clang only): every library and module gets libFuzzer's coverage instrumentation and
+# the sanitizers; the fuzzer program links libFuzzer's main through KADENZO_FUZZER_LINK_OPTIONS.
+if(KADENZO_BUILD_FUZZERS)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "KADENZO_BUILD_FUZZERS needs clang, which has libFuzzer")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+    set(KADENZO_FUZZER_LINK_OPTIONS -fsanitize=fuzzer,address,undefined)
+endif()
+# Modules are linked with every symbol resolved, except where clang's sanitizers are on: clang links
+# their run-time library into the program only, and modules refer to it unresolved.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND (KADENZO_SANITIZE OR KADENZO_BUILD_FUZZERS))
+    set(KADENZO_MODULE_LINK_OPTIONS "")
+else()
+    set(KADENZO_MODULE_LINK_OPTIONS -Wl,--no-undefined)
+endif()

@@ -1,6 +1,7 @@
 # Kadenzo.so, like a DLL: its own copies of Dear ImGui and stb, and only the host interface exported.
+# KADENZO_MODULE_LINK_OPTIONS (compiler_flags_gnu.cmake) asks that every symbol be resolved.
 target_link_options(Kadenzo PRIVATE
     -Wl,--exclude-libs,ALL
-    -Wl,--no-undefined
+    ${KADENZO_MODULE_LINK_OPTIONS}
     -Wl,--version-script=${CMAKE_CURRENT_SOURCE_DIR}/Kadenzo.exports)
 set_property(TARGET Kadenzo APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Kadenzo.exports)

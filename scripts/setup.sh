@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-16 lld-16 llvm-16 libwine-dev wine64 patch
   dpkg-dev
+  clang-14 libclang-rt-14-dev valgrind
 )
 
 missing=()

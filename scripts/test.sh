@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: the Linux build, the same tests with sanitizers, and the Windows cross build
-# with its console scripts under Wine and its DLL checks. Stops at the first failing stage.
+# with its console scripts under Wine and its DLL checks, then a minute of fuzzing the console with the
+# sanitizers (scripts/fuzz.sh). Stops at the first failing stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,7 @@ for preset in default asan windows; do
   echo "==== $preset: test"
   ctest --preset "$preset"
 done
+
+# The console with the plugin loaded, fuzzed for about a minute under AddressSanitizer and
+# UndefinedBehaviorSanitizer: any crash, hang, leak or sanitizer report fails the run.
+bash scripts/fuzz.sh
