@@ -220,6 +220,7 @@ void reportReplay(CheckContext& context, int sequence, const std::vector<Step>& 
     context.report(fmt::format("# sequence {} of seed {}; replay: kadenzo-sim --plugin \"{}\" SCRIPT, "
                                "SCRIPT holding these lines",
                                sequence, context.seed(), context.modulePath()));
+    context.report("trace on");
     context.report("training on");
     for (std::size_t index = 0; index <= last && index < steps.size(); ++index)
         for (const std::string& line : steps[index].lines)

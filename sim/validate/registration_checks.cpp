@@ -50,16 +50,16 @@ void requireRegistrationOrder(const std::vector<std::string>& calls) {
             fmt::format("onLoad registered {} variables, expected {}", names.size(), settingsCount));
 }
 
-const char* cellTypeName(ConsoleVariable::CellType type) {
+const char* cellTypeWithArticle(ConsoleVariable::CellType type) {
     switch (type) {
     case ConsoleVariable::CellType::boolean:
-        return "bool";
+        return "a bool";
     case ConsoleVariable::CellType::integer:
-        return "int";
+        return "an int";
     case ConsoleVariable::CellType::real:
-        return "float";
+        return "a float";
     }
-    return "unknown";
+    return "an unknown";
 }
 
 // SettingCell follows the host's cell types in order.
@@ -88,8 +88,8 @@ void requireVariableAsRegistered(halvex::host::HostState& host, const Setting& s
     require(cells.size() == 1,
             fmt::format("{} has {}, expected 1", setting.name, countOf(cells.size(), "bound cell")));
     require(cells.front() == hostCellType(setting.cell),
-            fmt::format("{} is bound to a {} cell, expected a {} cell", setting.name,
-                        cellTypeName(cells.front()), cellTypeName(hostCellType(setting.cell))));
+            fmt::format("{} is bound to {} cell, expected {} cell", setting.name,
+                        cellTypeWithArticle(cells.front()), cellTypeWithArticle(hostCellType(setting.cell))));
 }
 
 } // namespace

@@ -114,20 +114,26 @@ void requireAnswerFollowsFrames(sim::HostInterface& ui, PluginWindow& window, co
 
 // ---- windows.settings-before-onload ------------------------------------------------------------
 
-// What the page drew: the rows of the settings window after the plugin's tab.
-std::vector<std::string> pageRows(sim::HostInterface& ui, const std::string& tabName) {
+// What the page drew: the rows of the settings window after the plugin's tab, and its widgets.
+struct PageShown {
+    std::vector<std::string> rows;
+    std::size_t widgets = 0;
+};
+
+PageShown pageShown(sim::HostInterface& ui, const std::string& tabName) {
     const auto windows = sim::shownWindows(ui.context());
     const sim::ShownWindow* settings = findWindow(windows, sim::HostInterface::settingsTitle);
     require(settings != nullptr, "the host's settings window did not show");
-    std::vector<std::string> rows;
+    PageShown page;
     bool inPage = false;
     for (const sim::ShownRow& row : settings->rows) {
         const std::string text = sim::rowText(row);
-        if (inPage) rows.push_back(text);
+        if (inPage) page.rows.push_back(text);
         inPage = inPage || text == tabName;
     }
     require(inPage, fmt::format("the settings window shows no tab \"{}\"", tabName));
-    return rows;
+    page.widgets = settings->frames.size() + settings->grabs.size();
+    return page;
 }
 
 // ---- contract.session --------------------------------------------------------------------------
@@ -211,8 +217,9 @@ void checkSettingsBeforeOnLoad(CheckContext& context) {
         ui.setSettingsShown(true);
         ui.frame(displaySize);
         ui.frame(displaySize);
-        const std::vector<std::string> rows = pageRows(ui, page->GetPluginName());
+        const PageShown shown = pageShown(ui, page->GetPluginName());
         ui.detach();
+        const std::vector<std::string>& rows = shown.rows;
         require(!rows.empty(), "before onLoad the settings page draws nothing, not even its heading");
         if (rows.size() > 1)
             throw CheckFailure(
@@ -221,6 +228,9 @@ void checkSettingsBeforeOnLoad(CheckContext& context) {
                             rows.size(), rows[0], rows[1]));
         require(rows[0] != "---",
                 "before onLoad the settings page draws a separator, expected only its heading");
+        require(shown.widgets == 0,
+                fmt::format("before onLoad the settings page draws {} besides its heading",
+                            countOf(shown.widgets, "widget")));
         context.report("heading: " + rows[0]);
     }
     module.record().deleteMe();
