@@ -192,8 +192,8 @@ void checkWindowInputAndOverlay(CheckContext& context) {
     // The same through real frames: the pointer over the host's settings window, then away from it.
     ui.setSettingsShown(true);
     ui.frame(displaySize);
-    const sim::ShownWindow* settings =
-        findWindow(sim::shownWindows(ui.context()), sim::HostInterface::settingsTitle);
+    const std::vector<sim::ShownWindow> shown = sim::shownWindows(ui.context());
+    const sim::ShownWindow* settings = findWindow(shown, sim::HostInterface::settingsTitle);
     require(settings != nullptr, "the host's settings window did not show");
     framesWithPointerAt(ui, settings->box.centerX(), settings->box.centerY());
     requireAnswerFollowsFrames(ui, window, "over the settings window", true);
