@@ -5,14 +5,18 @@
 #include "halvex/cvar_manager_wrapper.h"
 #include "halvex/plugin.h"
 #include "halvex/types.h"
+#include "plugin_identity.h"
+#include "settings_table.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-// The class name, which is also the plugin's name, its menu name and its window's title.
-inline constexpr const char* pluginClassName = "Kadenzo";
+// A cell of the plugin's holding the setting's initial value, until the host binds it.
+template <typename Value> std::shared_ptr<Value> initialCell(const Setting& setting) {
+    return std::make_shared<Value>(static_cast<Value>(setting.initialValue));
+}
 
 class Kadenzo final : public Halvex::Plugin::HalvexPlugin,
                       public Halvex::Plugin::PluginSettingsWindow,
@@ -47,29 +51,30 @@ public:
     void renderStatus(CanvasWrapper canvas);
 
     // Members in the order the plugin's memory layout has always had. Cells are shared with the host's
-    // console-variable bindings; the plugin only reads them. Every member also has an explicit
-    // initial value, so nothing depends on the zero-filled storage getPlugin builds the object in.
-    std::shared_ptr<bool> slowMoEnabled = std::make_shared<bool>(true);
-    std::shared_ptr<bool> onTouchEnabled = std::make_shared<bool>(true);
+    // console-variable bindings; the plugin only reads them, and they start from settingsTable's
+    // initial values. Every member also has an explicit initial value, so nothing depends on the
+    // zero-filled storage getPlugin builds the object in.
+    std::shared_ptr<bool> slowMoEnabled = initialCell<bool>(setting::slowMoEnabled);
+    std::shared_ptr<bool> onTouchEnabled = initialCell<bool>(setting::onTouchEnabled);
     bool trainingLoaded = false;
     bool skipNextRestart = true;
     float previousAccuracy = 0.0f;
-    std::shared_ptr<float> idealAccuracy = std::make_shared<float>(0.7f);
-    std::shared_ptr<float> slowMoSpeedIncrement = std::make_shared<float>(0.1f);
-    std::shared_ptr<int> slowMoMaxSpeed = std::make_shared<int>(120);
-    std::shared_ptr<int> slowMoMinSpeed = std::make_shared<int>(70);
+    std::shared_ptr<float> idealAccuracy = initialCell<float>(setting::idealAccuracy);
+    std::shared_ptr<float> slowMoSpeedIncrement = initialCell<float>(setting::slowMoSpeedIncrement);
+    std::shared_ptr<int> slowMoMaxSpeed = initialCell<int>(setting::slowMoMaxSpeed);
+    std::shared_ptr<int> slowMoMinSpeed = initialCell<int>(setting::slowMoMinSpeed);
     std::int32_t currentStreak = 0;
     std::int32_t windowSuccesses = 0;
     std::int32_t windowShots = 0;
     std::int32_t totalShots = 0;
     std::int32_t totalSuccesses = 0;
-    std::shared_ptr<bool> showCurrStreak = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showStatus = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showGameSpeed = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showPrevAccu = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showTotalCount = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showtotalAccu = std::make_shared<bool>(true);
-    std::shared_ptr<bool> showLastShotsAccu = std::make_shared<bool>(true);
+    std::shared_ptr<bool> showCurrStreak = initialCell<bool>(setting::showCurrStreak);
+    std::shared_ptr<bool> showStatus = initialCell<bool>(setting::showStatus);
+    std::shared_ptr<bool> showGameSpeed = initialCell<bool>(setting::showGameSpeed);
+    std::shared_ptr<bool> showPrevAccu = initialCell<bool>(setting::showPrevAccu);
+    std::shared_ptr<bool> showTotalCount = initialCell<bool>(setting::showTotalCount);
+    std::shared_ptr<bool> showtotalAccu = initialCell<bool>(setting::showtotalAccu);
+    std::shared_ptr<bool> showLastShotsAccu = initialCell<bool>(setting::showLastShotsAccu);
     std::array<bool, 100> lastShots{};
     std::int32_t lastShotsIndex = 0;
     bool shotSucceeded = false;

@@ -1,33 +1,42 @@
+// Registering the thirteen variables of settings_table.h, each bound to the plugin's cell of its name.
 #include "settings_variables.h"
 
 #include "Kadenzo.h"
+#include "settings_table.h"
 
+#include <cstddef>
+#include <iterator>
 #include <memory>
+#include <variant>
 
 namespace {
 
-struct SettingDefinition {
-    const char* name;
-    const char* defaultText;
-    const char* description;
-    bool hasMin;
-    float min;
-    bool hasMax;
-    float max;
+using BoolCell = std::shared_ptr<bool> Kadenzo::*;
+using IntCell = std::shared_ptr<int> Kadenzo::*;
+using FloatCell = std::shared_ptr<float> Kadenzo::*;
+// Alternatives in the order of SettingCell.
+using CellMember = std::variant<BoolCell, IntCell, FloatCell>;
+
+// The plugin's cell for each row of settingsTable, row by row.
+constexpr CellMember cellMembers[] = {
+    &Kadenzo::slowMoEnabled,        &Kadenzo::onTouchEnabled, &Kadenzo::idealAccuracy,
+    &Kadenzo::slowMoSpeedIncrement, &Kadenzo::slowMoMaxSpeed, &Kadenzo::slowMoMinSpeed,
+    &Kadenzo::showStatus,           &Kadenzo::showGameSpeed,  &Kadenzo::showPrevAccu,
+    &Kadenzo::showCurrStreak,       &Kadenzo::showTotalCount, &Kadenzo::showtotalAccu,
+    &Kadenzo::showLastShotsAccu,
 };
+static_assert(std::size(cellMembers) == std::size(settingsTable), "one cell for each setting");
 
-constexpr SettingDefinition noRange(const char* name, const char* defaultText, const char* description) {
-    return SettingDefinition{name, defaultText, description, false, 0.0f, false, 0.0f};
+constexpr bool cellTypesMatchTable() {
+    for (std::size_t row = 0; row < std::size(settingsTable); ++row)
+        if (cellMembers[row].index() != static_cast<std::size_t>(settingsTable[row].cell)) return false;
+    return true;
 }
-
-constexpr SettingDefinition ranged(const char* name, const char* defaultText, const char* description,
-                                   float min, float max) {
-    return SettingDefinition{name, defaultText, description, true, min, true, max};
-}
+static_assert(cellTypesMatchTable(), "each cell has the type its setting says");
 
 // Each registration is finished (registered, bound, wrapper dropped) before the next begins.
 template <typename Value>
-void registerAndBind(CVarManagerWrapper& console, const SettingDefinition& setting,
+void registerAndBind(CVarManagerWrapper& console, const Setting& setting,
                      const std::shared_ptr<Value>& cell) {
     const CVarWrapper variable =
         console.registerCvar(setting.name, setting.defaultText, setting.description, true, setting.hasMin,
@@ -39,27 +48,7 @@ void registerAndBind(CVarManagerWrapper& console, const SettingDefinition& setti
 
 void registerSettingsVariables(Kadenzo& plugin) {
     CVarManagerWrapper& console = *plugin.cvarManager;
-    registerAndBind(console, noRange("slowMoEnabled", "0", "Enable slow motion plugin"),
-                    plugin.slowMoEnabled);
-    registerAndBind(console, noRange("onTouchEnabled", "0", "Count touching the ball as success"),
-                    plugin.onTouchEnabled);
-    registerAndBind(console, ranged("idealAccuracy", "0.7", "Accuracy value to aim for ", 0.0f, 1.0f),
-                    plugin.idealAccuracy);
-    registerAndBind(
-        console, ranged("slowMoSpeedIncrement", "0.05", "Speed increase/decrease increment.", 0.001f, 0.999f),
-        plugin.slowMoSpeedIncrement);
-    registerAndBind(console, ranged("slowMoMaxSpeed", "150", "Maximum speed limit.", 5.0f, 200.0f),
-                    plugin.slowMoMaxSpeed);
-    registerAndBind(console, ranged("slowMoMinSpeed", "50", "Minimum speed limit", 5.0f, 200.0f),
-                    plugin.slowMoMinSpeed);
-    registerAndBind(console, noRange("showStatus", "1", "Show status bar"), plugin.showStatus);
-    registerAndBind(console, noRange("showGameSpeed", "1", "Show game speed"), plugin.showGameSpeed);
-    registerAndBind(console, noRange("showPrevAccu", "1", "Show previous accuracy"), plugin.showPrevAccu);
-    registerAndBind(console, noRange("showCurrStreak", "1", "Show curr streak"), plugin.showCurrStreak);
-    registerAndBind(console, noRange("showTotalCount", "1", "Show show total shots count"),
-                    plugin.showTotalCount);
-    registerAndBind(console, noRange("showtotalAccu", "1", "Show show total accuracy "),
-                    plugin.showtotalAccu);
-    registerAndBind(console, noRange("showLastShotsAccu", "1", "Show show last 100 shots accuracy "),
-                    plugin.showLastShotsAccu);
+    for (std::size_t row = 0; row < std::size(settingsTable); ++row)
+        std::visit([&](auto cell) { registerAndBind(console, settingsTable[row], plugin.*cell); },
+                   cellMembers[row]);
 }

@@ -3,5 +3,6 @@
 
 class Kadenzo;
 
-// Registers the variables in their fixed order and binds each to the plugin's cell of the same name.
+// Registers the variables of settingsTable in its order and binds each to the plugin's cell of the same
+// name.
 void registerSettingsVariables(Kadenzo& plugin);

@@ -4,6 +4,7 @@
 //   The command   options, the session, then its files: the CSV and the pictures
 #include "play_session.h"
 
+#include "settings_table.h"
 #include "ui_readback.h"
 #include "usage.h"
 
@@ -33,7 +34,7 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
                           const std::function<void(long long, const AttemptRecord&)>& onAttempt) {
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set");
-    requireVariable(simulator, "slowMoEnabled", "the plugin").setText("1");
+    requireVariable(simulator, setting::slowMoEnabled.name, "the plugin").setText("1");
     for (const auto& setting : options.settings)
         setVariableText(requireVariable(simulator, setting.first, "--set"), setting.second);
 
@@ -63,7 +64,8 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
         }
         if (onAttempt) onAttempt(attempt + 1, AttemptRecord{success, speedNow});
     }
-    const halvex::host::ConsoleVariable* target = simulator.host.variables().find("idealAccuracy");
+    const halvex::host::ConsoleVariable* target =
+        simulator.host.variables().find(setting::idealAccuracy.name);
     result.targetAccuracy = target ? target->floatValue() : 0.0f;
     result.finalSpeed = speed.floatValue();
     return result;

@@ -1,6 +1,7 @@
 // The plugin's page in the host's settings window: one widget per console variable, read every
 // frame from the host and written back only when a widget reports a change.
 #include "Kadenzo.h"
+#include "settings_table.h"
 
 #include <imgui.h>
 
@@ -63,9 +64,9 @@ void intSlider(const CVarWrapper& variable, int& value, const char* label, const
 
 // Both speed limits are looked up, then both read, before either slider is drawn.
 bool speedLimitRows(PageVariables& page) {
-    const CVarWrapper* maximum = page.find("slowMoMaxSpeed");
+    const CVarWrapper* maximum = page.find(setting::slowMoMaxSpeed.name);
     if (!maximum) return false;
-    const CVarWrapper* minimum = page.find("slowMoMinSpeed");
+    const CVarWrapper* minimum = page.find(setting::slowMoMinSpeed.name);
     if (!minimum) return false;
     int maximumValue = maximum->getIntValue();
     int minimumValue = minimum->getIntValue();
@@ -75,24 +76,26 @@ bool speedLimitRows(PageVariables& page) {
 }
 
 void drawRows(PageVariables& page) {
-    if (!checkboxRow(page, "slowMoEnabled", "Enable plugin", "Enable/Disable slow motion plugin")) return;
-    if (!checkboxRow(page, "onTouchEnabled", "Touching the ball counts as success",
+    if (!checkboxRow(page, setting::slowMoEnabled.name, "Enable plugin", "Enable/Disable slow motion plugin"))
+        return;
+    if (!checkboxRow(page, setting::onTouchEnabled.name, "Touching the ball counts as success",
                      "Touching the ball counts as success (useful for defense training)"))
         return;
-    if (!floatSliderRow(page, "idealAccuracy", "Accuracy threshold at last 10 shots to change speed.", 0.05f,
-                        0.999f, "Accuracy threshold at last 10 shots to change speed."))
+    if (!floatSliderRow(page, setting::idealAccuracy.name,
+                        "Accuracy threshold at last 10 shots to change speed.", 0.05f, 0.999f,
+                        "Accuracy threshold at last 10 shots to change speed."))
         return;
-    if (!floatSliderRow(page, "slowMoSpeedIncrement", "Value of speed increment", 0.001f, 0.999f,
+    if (!floatSliderRow(page, setting::slowMoSpeedIncrement.name, "Value of speed increment", 0.001f, 0.999f,
                         "The value to add or subtract from game speed."))
         return;
     if (!speedLimitRows(page)) return;
-    if (!checkboxRow(page, "showCurrStreak", "Show curr streak", nullptr)) return;
-    if (!checkboxRow(page, "showStatus", "Show status bar", nullptr)) return;
-    if (!checkboxRow(page, "showGameSpeed", "Show game speed", nullptr)) return;
-    if (!checkboxRow(page, "showPrevAccu", "Show previous accuracy", nullptr)) return;
-    if (!checkboxRow(page, "showTotalCount", "Show show total shots count", nullptr)) return;
-    if (!checkboxRow(page, "showtotalAccu", "Show show total accuracy", nullptr)) return;
-    checkboxRow(page, "showLastShotsAccu", "Show show last 100 shots accuracy", nullptr);
+    if (!checkboxRow(page, setting::showCurrStreak.name, "Show curr streak", nullptr)) return;
+    if (!checkboxRow(page, setting::showStatus.name, "Show status bar", nullptr)) return;
+    if (!checkboxRow(page, setting::showGameSpeed.name, "Show game speed", nullptr)) return;
+    if (!checkboxRow(page, setting::showPrevAccu.name, "Show previous accuracy", nullptr)) return;
+    if (!checkboxRow(page, setting::showTotalCount.name, "Show show total shots count", nullptr)) return;
+    if (!checkboxRow(page, setting::showtotalAccu.name, "Show show total accuracy", nullptr)) return;
+    checkboxRow(page, setting::showLastShotsAccu.name, "Show show last 100 shots accuracy", nullptr);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ void CallContract::dismiss(PluginId plugin) {
 }
 
 bool CallContract::allows(PluginId plugin, const char* operation) {
+    ++checkedCalls;
     const std::lock_guard<std::mutex> lock(mutex);
     if (std::this_thread::get_id() != hostThread)
         return refuse(std::string(operation) + " was called on a thread the host did not call the plugin on");
@@ -26,6 +27,7 @@ bool CallContract::allows(PluginId plugin, const char* operation) {
 }
 
 bool CallContract::allowsOnThisThread(const char* operation) {
+    ++checkedCalls;
     if (std::this_thread::get_id() == hostThread) return true;
     const std::lock_guard<std::mutex> lock(mutex);
     return refuse(std::string(operation) + " was called on a thread the host did not call the plugin on");

@@ -11,6 +11,7 @@
 #include "halvex/export.h"
 #include "halvex/types.h"
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <mutex>
@@ -42,6 +43,8 @@ public:
     // The host's default writes nothing; the number of violations is always counted.
     void setViolationSink(std::function<void(const std::string& message)> sink);
     std::size_t violationCount() const;
+    // Every call checked so far, allowed or refused.
+    std::size_t callsChecked() const { return checkedCalls.load(); }
 
 private:
     bool refuse(const std::string& message);
@@ -51,6 +54,7 @@ private:
     std::set<PluginId> admitted;
     std::function<void(const std::string& message)> violationSink;
     std::size_t violations = 0;
+    std::atomic<std::size_t> checkedCalls{0};
 };
 
 } // namespace halvex::host

@@ -120,6 +120,13 @@ void ConsoleVariable::bind(PluginId owner, Cell cell) {
     bindings.push_back(Binding{owner, std::move(cell)});
 }
 
+std::vector<ConsoleVariable::CellType> ConsoleVariable::boundCellTypes() const {
+    std::vector<CellType> types;
+    for (const Binding& binding : bindings)
+        types.push_back(typeOf(binding.cell));
+    return types;
+}
+
 void ConsoleVariable::dropBindingsOf(PluginId owner) {
     std::vector<Binding> kept;
     for (Binding& binding : bindings)

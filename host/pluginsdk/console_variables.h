@@ -76,6 +76,12 @@ public:
     void dropBindingsOf(PluginId owner);
     std::size_t bindingCount() const { return bindings.size(); }
 
+    // What a bound cell holds, in the order of Cell's alternatives.
+    enum class CellType { boolean, integer, real };
+    static CellType typeOf(const Cell& cell) { return static_cast<CellType>(cell.index()); }
+    // The type of each cell bound to the variable, in the order they were bound.
+    std::vector<CellType> boundCellTypes() const;
+
 private:
     struct Binding {
         PluginId owner;

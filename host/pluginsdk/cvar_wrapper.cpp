@@ -4,12 +4,21 @@
 
 #include <fmt/format.h>
 
+#include <utility>
+
 namespace {
 
 // A call through an empty handle does nothing, and neither does one the host refuses.
 bool carriedOut(halvex::host::HostState* host, const halvex::host::ConsoleVariable* variable,
                 halvex::host::PluginId owner, const char* operation) {
     return variable && host->contract().allows(owner, operation);
+}
+
+void bindCell(halvex::host::HostState* host, halvex::host::ConsoleVariable* variable,
+              halvex::host::PluginId owner, halvex::host::ConsoleVariable::Cell cell) {
+    if (!carriedOut(host, variable, owner, "bindTo")) return;
+    host->trace("plugin bind " + variable->name());
+    host->bind(owner, *variable, std::move(cell));
 }
 
 } // namespace
@@ -23,21 +32,15 @@ CVarWrapper::operator bool() const {
 }
 
 void CVarWrapper::bindTo(std::shared_ptr<bool> cell) const {
-    if (!carriedOut(host, variable, owner, "bindTo")) return;
-    host->trace("plugin bind " + variable->name());
-    variable->bind(owner, std::move(cell));
+    bindCell(host, variable, owner, std::move(cell));
 }
 
 void CVarWrapper::bindTo(std::shared_ptr<int> cell) const {
-    if (!carriedOut(host, variable, owner, "bindTo")) return;
-    host->trace("plugin bind " + variable->name());
-    variable->bind(owner, std::move(cell));
+    bindCell(host, variable, owner, std::move(cell));
 }
 
 void CVarWrapper::bindTo(std::shared_ptr<float> cell) const {
-    if (!carriedOut(host, variable, owner, "bindTo")) return;
-    host->trace("plugin bind " + variable->name());
-    variable->bind(owner, std::move(cell));
+    bindCell(host, variable, owner, std::move(cell));
 }
 
 bool CVarWrapper::getBoolValue() const {

@@ -1,5 +1,7 @@
 #include "host_state.h"
 
+#include <utility>
+
 namespace halvex::host {
 
 HostState::HostState() {
@@ -23,6 +25,11 @@ std::shared_ptr<CVarManagerWrapper> HostState::makeCvarManager(PluginId plugin) 
 
 std::shared_ptr<GameWrapper> HostState::makeGameWrapper(PluginId plugin) {
     return std::make_shared<GameWrapper>(this, plugin);
+}
+
+void HostState::bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable::Cell cell) {
+    if (bindingObserver) bindingObserver(variable, cell);
+    variable.bind(plugin, std::move(cell));
 }
 
 void HostState::fireEvent(const std::string& functionName, ActorWrapper caller, void* params) {

@@ -46,6 +46,16 @@ public:
     std::shared_ptr<CVarManagerWrapper> makeCvarManager(PluginId plugin);
     std::shared_ptr<GameWrapper> makeGameWrapper(PluginId plugin);
 
+    // ---- Bindings
+    // Called when a plugin hands the host a cell to bind to a variable, before the host writes the
+    // variable's value into it: the observer sees what the plugin's cell held until then. Unset by
+    // default.
+    using BindingObserver =
+        std::function<void(const ConsoleVariable& variable, const ConsoleVariable::Cell& cell)>;
+    void setBindingObserver(BindingObserver observer) { bindingObserver = std::move(observer); }
+    // Binds CELL to VARIABLE for PLUGIN: the observer sees the cell first, then it takes the value.
+    void bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable::Cell cell);
+
     // ---- Game
     void fireEvent(const std::string& functionName, ActorWrapper caller = ActorWrapper(),
                    void* params = nullptr);
@@ -78,6 +88,7 @@ private:
     bool tracingEnabled = false;
     LineSink traceSink;
     LineSink commandHandler;
+    BindingObserver bindingObserver;
 };
 
 } // namespace halvex::host
