@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 namespace kadenzo::sim {
 
@@ -18,6 +19,8 @@ constexpr Shorthand shorthands[] = {
     {"explode", game_function::ballExploded},      {"goal", game_function::goalScored},
     {"restart", game_function::controllerRestart},
 };
+// One shorthand for each game function of halvex/game_functions.h.
+static_assert(std::size(shorthands) == 7);
 
 bool isTrainingEditorFunction(const std::string& functionName) {
     return functionName.rfind("Function TAGame.GameEvent_TrainingEditor_TA.", 0) == 0;
@@ -29,6 +32,13 @@ const char* gameFunctionOfShorthand(const std::string& word) {
     for (const Shorthand& shorthand : shorthands)
         if (word == shorthand.word) return shorthand.functionName;
     return nullptr;
+}
+
+std::vector<const char*> gameFunctions() {
+    std::vector<const char*> functions;
+    for (const Shorthand& shorthand : shorthands)
+        functions.push_back(shorthand.functionName);
+    return functions;
 }
 
 GameSimulation::GameSimulation(halvex::host::HostState& host) : host(host) {}

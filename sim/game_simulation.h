@@ -11,11 +11,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kadenzo::sim {
 
 // The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
 const char* gameFunctionOfShorthand(const std::string& word);
+
+// Every game function the plugin interface names (halvex/game_functions.h), each once.
+std::vector<const char*> gameFunctions();
 
 class GameSimulation {
 public:

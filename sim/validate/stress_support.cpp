@@ -1,0 +1,68 @@
+#include "stress_support.h"
+
+#include "attempt_codes.h"
+#include "game_simulation.h"
+
+#include <fmt/format.h>
+
+#include <iterator>
+
+namespace kadenzo::validate {
+
+// ---- WatchedSimulator --------------------------------------------------------------------------
+
+WatchedSimulator::WatchedSimulator(CheckContext& context, Start start) {
+    context.watch(simulator.host);
+    if (start == Start::withPlugin) sim::loadPlugin(simulator, context.modulePath());
+}
+
+Halvex::Plugin::PluginSettingsWindow& WatchedSimulator::settingsPage() const {
+    Halvex::Plugin::PluginSettingsWindow* page =
+        simulator.plugin ? simulator.plugin->settingsWindow() : nullptr;
+    require(page != nullptr, "the plugin has no settings page");
+    return *page;
+}
+
+void requireNoViolations(const CheckContext& context) {
+    const std::vector<std::string> violations = context.contractViolations();
+    if (violations.empty()) return;
+    throw CheckFailure(fmt::format("the plugin broke the host's calling rules ({} times); first: {}",
+                                   violations.size(), violations.front()));
+}
+
+// ---- Sessions ----------------------------------------------------------------------------------
+
+std::string randomAttemptsLine(Random& random, std::size_t least, std::size_t most) {
+    constexpr std::size_t codeCount = std::size(sim::attemptCodeLetters) - 1;
+    std::string line = "attempts ";
+    for (std::size_t attempt = random.between(least, most); attempt > 0; --attempt)
+        line += sim::attemptCodeLetters[random.below(codeCount)];
+    return line;
+}
+
+std::vector<std::string> randomSessionLines(Random& random) {
+    std::vector<std::string> lines{"slowMoEnabled 1", "training on", "loadround",
+                                   randomAttemptsLine(random, 1, 12)};
+    const bool settingsShown = random.oneIn(4);
+    if (settingsShown) lines.push_back("settings on");
+    lines.push_back(fmt::format("frame {}", random.between(1, 3)));
+    if (settingsShown) lines.push_back("settings off");
+    if (random.oneIn(4)) lines.push_back("destroyed");
+    return lines;
+}
+
+// ---- After unloading ---------------------------------------------------------------------------
+
+void requireNothingRegistered(halvex::host::HostState& host, const std::string& when) {
+    for (const char* functionName : sim::gameFunctions()) {
+        const std::size_t hooks = host.hooks().count(functionName);
+        require(hooks == 0, fmt::format("{}: {} hook(s) left on {}", when, hooks, functionName));
+    }
+    require(host.drawableCount() == 0,
+            fmt::format("{}: {} drawable(s) left registered", when, host.drawableCount()));
+    for (const halvex::host::ConsoleVariable* variable : host.variables().all())
+        require(variable->bindingCount() == 0, fmt::format("{}: {} binding(s) of {} left", when,
+                                                           variable->bindingCount(), variable->name()));
+}
+
+} // namespace kadenzo::validate
