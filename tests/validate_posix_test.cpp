@@ -28,7 +28,8 @@ TEST(ValidateRunnerPosix, LeavesNoZombieAndNoOpenDescriptor) {
         checks.push_back(checkNamed(fakeChecks(), name));
     RunSettings settings;
     settings.modulePath = kadenzo::sim::test::builtPlugin();
-    settings.timeoutSeconds = 1;
+    // Long enough for a crash to be reported in the sanitizers' build.
+    settings.timeoutSeconds = 5;
     settings.processCommand = fakeSetup().processCommand;
 
     const std::size_t before = openDescriptors();

@@ -258,8 +258,11 @@ FinishedChild runChildProcess(const std::string& program, const std::vector<std:
 }
 
 std::string ownExecutablePath() {
-    // The running image itself, even should its file have been replaced since it started.
-    return "/proc/self/exe";
+    // The file's path rather than /proc/self/exe itself, which under valgrind is valgrind's own program.
+    std::vector<char> buffer(4096);
+    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size() - 1) return "/proc/self/exe";
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
 // ---- The child's side ------------------------------------------------------------------------------

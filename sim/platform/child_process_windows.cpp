@@ -13,7 +13,6 @@
 
 #include <windows.h>
 
-#include <fcntl.h>
 #include <io.h>
 
 #include <array>
