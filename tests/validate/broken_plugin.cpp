@@ -13,9 +13,10 @@
 #include "module_info.h"
 
 #include <array>
-#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -65,9 +66,14 @@ constexpr std::array<Setting, 13> settings{{
 constexpr const char* perPackPreHooks[] = {game_function::roundChanged, game_function::carHitBall,
                                            game_function::ballExploded, game_function::goalScored};
 
+// Blocks for ever. Rationale: a wait on a condition nothing signals, not a timed sleep, whose runtime
+// function the Windows runtime (Wine's msvcp140) lacks.
 void forever() {
+    std::mutex mutex;
+    std::condition_variable never;
+    std::unique_lock<std::mutex> lock(mutex);
     for (;;)
-        std::this_thread::sleep_for(std::chrono::hours(1));
+        never.wait(lock);
 }
 
 class BrokenKadenzo final : public Halvex::Plugin::HalvexPlugin,
