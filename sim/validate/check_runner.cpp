@@ -16,6 +16,8 @@
 #include <array>
 #include <chrono>
 #include <exception>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace kadenzo::validate {
@@ -182,11 +184,8 @@ struct Answer {
 
 Answer readAnswer(const std::string& output) {
     Answer answer;
-    std::size_t start = 0;
-    while (start < output.size()) {
-        std::size_t end = output.find('\n', start);
-        if (end == std::string::npos) end = output.size();
-        std::string_view line(output.data() + start, end - start);
+    for (const std::string& text : linesOf(output)) {
+        std::string_view line = text;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.substr(0, reportTag.size()) == reportTag)
             answer.reports.push_back(unescaped(line.substr(reportTag.size())));
@@ -194,7 +193,6 @@ Answer readAnswer(const std::string& output) {
             answer.verdict = Verdict{};
         else if (line.substr(0, failTag.size()) == failTag)
             answer.verdict = Verdict{Outcome::fail, unescaped(line.substr(failTag.size()))};
-        start = end + 1;
     }
     return answer;
 }
