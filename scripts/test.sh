@@ -8,6 +8,23 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/fetch-imgui-source.sh
 
+# One line for the JUnit file that the test validate.own_module writes (kadenzo-sim validate on our
+# module), so that CTest's summary does not hide how the validator's checks went.
+validate_summary() {
+  local junit="build/$1/validate/kadenzo-validate.xml"
+  if [ ! -f "$junit" ]; then
+    echo "validate: no JUnit file ($junit)"
+    return
+  fi
+  local checks failed crashed timed_out
+  checks=$(sed -n 's/^<testsuite .* tests="\([0-9]*\)".*/\1/p' "$junit")
+  failed=$(grep -c '<failure .*type="FAIL"' "$junit" || true)
+  crashed=$(grep -c '<failure .*type="CRASH"' "$junit" || true)
+  timed_out=$(grep -c '<failure .*type="TIMEOUT"' "$junit" || true)
+  echo "validate: $checks checks, $((checks - failed - crashed - timed_out)) passed, $failed failed," \
+    "$crashed crashed, $timed_out timed out ($junit)"
+}
+
 for preset in default asan windows; do
   echo "==== $preset: configure and build"
   if [ "$preset" = windows ]; then
@@ -17,7 +34,10 @@ for preset in default asan windows; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   echo "==== $preset: test"
-  ctest --preset "$preset"
+  status=0
+  ctest --preset "$preset" || status=$?
+  validate_summary "$preset"
+  [ "$status" -eq 0 ] || exit "$status"
 done
 
 # The console with the plugin loaded, fuzzed for about a minute under AddressSanitizer and

@@ -1,9 +1,11 @@
-// kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session.
+// kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session, or
+// validates a plugin module.
 #include "console.h"
 #include "dynamic_library.h"
 #include "platform/terminal.h"
 #include "play_session.h"
 #include "usage.h"
+#include "validate_command.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -89,6 +91,10 @@ int run(const std::vector<std::string>& arguments) {
         std::cout << commandLineHelp();
         return 0;
     }
+    if (!arguments.empty() && arguments[0] == "validate")
+        return kadenzo::validate::runValidate(
+            std::vector<std::string>(arguments.begin() + 1, arguments.end()),
+            kadenzo::validate::kadenzoSimSetup(defaultPluginPath), std::cout, std::cerr);
     if (!arguments.empty() && arguments[0] == "play")
         return runPlay(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
                        std::cout, std::cerr);

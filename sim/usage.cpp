@@ -15,6 +15,8 @@ std::string commandLineHelp() {
 Usage:
   kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]
   kadenzo-sim play [OPTIONS]          (see kadenzo-sim play --help)
+  kadenzo-sim validate [OPTIONS] [MODULE]
+                                      (see kadenzo-sim validate --help)
   kadenzo-sim --help
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
@@ -22,6 +24,8 @@ description record, hands it the host's console and game, calls onLoad, and then
 commands from SCRIPT, or from standard input when no SCRIPT is given. Before loading, the module
 must be a regular file and a complete module of the platform's format (a 64-bit x86 ELF shared
 object, or a 64-bit x86 DLL on Windows). When the input ends the plugin is unloaded.
+validate checks a plugin module against the host's contract, each check in a process of its own,
+and exits with status 0 only when every check passed.
 
 Options:
   --plugin PATH   load this plugin module instead of the one built beside kadenzo-sim

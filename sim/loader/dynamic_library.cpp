@@ -19,14 +19,26 @@ void requireCompleteModule(const std::string& path) {
         throw ModuleRefusal(*fault);
 }
 
+[[noreturn]] void refuse(const std::string& path, const ModuleRefusal& refusal) {
+    throw std::runtime_error("cannot load module " + path + ": " + refusal.what());
+}
+
 } // namespace
+
+void checkModuleFile(const std::string& path) {
+    try {
+        requireCompleteModule(path);
+    } catch (const ModuleRefusal& refusal) {
+        refuse(path, refusal);
+    }
+}
 
 DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
     try {
         requireCompleteModule(path);
         handle = platform::loadModule(path);
     } catch (const ModuleRefusal& refusal) {
-        throw std::runtime_error("cannot load module " + path + ": " + refusal.what());
+        refuse(path, refusal);
     }
 }
 

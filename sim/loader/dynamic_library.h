@@ -25,6 +25,11 @@ private:
     void* handle = nullptr;
 };
 
+// Checks the file at PATH as DynamicLibrary does before loading it, and loads nothing: throws
+// std::runtime_error "cannot load module PATH: REASON" unless it is a regular file and a complete module
+// of the platform's format. Runs none of the module's code.
+void checkModuleFile(const std::string& path);
+
 // The two below are facts of the platform, defined in platform/modules_*.cpp.
 
 // Folder of the running executable, where the plugin module is built beside it.

@@ -10,6 +10,7 @@
 #include "host_state.h"
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -39,6 +40,9 @@ public:
     // 100 cycles: 5432 KiB"), or what reproduces a failure (a console script, one line at a time).
     void report(std::string line);
     const std::vector<std::string>& reports() const { return lines; }
+    // Also hands each line to SINK as it is reported: a check's process sends it to the runner at once,
+    // so that the lines a check reported before it crashed or hung are still shown.
+    void setReportSink(std::function<void(const std::string& line)> sink);
 
     // Makes the host's calling rules report into this check: a plugin call from another thread, before
     // onLoad or after unloading then fails the check. Every check calls this on each host it makes,
@@ -50,6 +54,7 @@ private:
     std::string module;
     std::uint64_t randomSeed;
     std::vector<std::string> lines;
+    std::function<void(const std::string& line)> reportSink;
     mutable std::mutex violationsMutex;
     std::vector<std::string> violations;
 };

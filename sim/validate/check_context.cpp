@@ -1,3 +1,4 @@
+// require() and CheckContext: what a check is handed, and what it reports and breaks (check.h).
 #include "check.h"
 
 #include <utility>
@@ -12,7 +13,12 @@ CheckContext::CheckContext(std::string modulePath, std::uint64_t seed)
     : module(std::move(modulePath)), randomSeed(seed) {}
 
 void CheckContext::report(std::string line) {
+    if (reportSink) reportSink(line);
     lines.push_back(std::move(line));
+}
+
+void CheckContext::setReportSink(std::function<void(const std::string& line)> sink) {
+    reportSink = std::move(sink);
 }
 
 void CheckContext::watch(halvex::host::HostState& host) {

@@ -1,8 +1,9 @@
-// STL functions that msvcp140.dll exports but Wine implements only as "unimplemented" stubs (so
-// its import library leaves them out): defined here as the STL's sources define them, each with the
+// STL functions that msvcp140.dll exports but Wine lacks or implements only as "unimplemented" stubs
+// (so its import library leaves them out): defined here as the STL's sources define them, each with the
 // import-table cell through which code compiled against the STL's headers (which declare them
 // dllimport) calls it.
 #include <functional>
+#include <regex>
 #include <system_error>
 
 namespace {
@@ -34,6 +35,11 @@ namespace {
     throw std::system_error(static_cast<int>(codes[code]), std::generic_category(), messages[code]);
 }
 
+// As stl/src/xthrow.cpp: std::regex reports a pattern it cannot compile through this.
+[[noreturn]] void __cdecl throw_regex_error(std::regex_constants::error_type code) {
+    throw std::regex_error(code);
+}
+
 } // namespace
 
 extern "C" {
@@ -41,4 +47,6 @@ extern void(__cdecl* const imported_Xbad_function_call)() __asm__("__imp_?_Xbad_
     &throw_bad_function_call;
 extern void(__cdecl* const imported_Throw_Cpp_error)(int) __asm__("__imp_?_Throw_Cpp_error@std@@YAXH@Z") =
     &throw_cpp_error;
+extern void(__cdecl* const imported_Xregex_error)(std::regex_constants::error_type) __asm__(
+    "__imp_?_Xregex_error@std@@YAXW4error_type@regex_constants@1@@Z") = &throw_regex_error;
 }

@@ -1,0 +1,280 @@
+// Parsing and checking the options of `kadenzo-sim validate`, and selecting checks by name.
+//
+// Index
+// - Values: seeds, time limits, regular expressions, result files
+// - The table of options
+// - Parsing, selecting
+// - Help
+#include "validate_options.h"
+
+#include "console.h"
+#include "output/output_file.h"
+
+#include <fmt/format.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <utility>
+
+namespace kadenzo::validate {
+
+namespace {
+
+// ---- Values ------------------------------------------------------------------------------------
+
+std::uint64_t parseSeed(const std::string& option, const std::string& text) {
+    try {
+        return sim::requireWholeNumber<std::uint64_t>(text, 0, std::numeric_limits<std::uint64_t>::max(),
+                                                      option, "a whole number");
+    } catch (const sim::ConsoleError& error) {
+        throw UsageError(error.what());
+    }
+}
+
+bool isDecimal(const std::string& text) {
+    static const std::regex decimal("[0-9]+(\\.[0-9]+)?|\\.[0-9]+");
+    return std::regex_match(text, decimal);
+}
+
+double parseTimeout(const std::string& option, const std::string& text) {
+    const double seconds = isDecimal(text) ? std::strtod(text.c_str(), nullptr) : 0.0;
+    if (!(seconds > 0.0) || !(seconds <= longestTimeoutSeconds))
+        throw UsageError(fmt::format("{} needs a number of seconds above 0 and at most {}, not \"{}\"",
+                                     option, longestTimeoutSeconds, text));
+    return seconds;
+}
+
+// Our own words for what std::regex found wrong, the same with every C++ library.
+struct RegexErrorText {
+    std::regex_constants::error_type code;
+    const char* text;
+};
+
+const std::array<RegexErrorText, 13> regexErrorTexts{{
+    {std::regex_constants::error_collate, "an unknown collating element"},
+    {std::regex_constants::error_ctype, "an unknown character class"},
+    {std::regex_constants::error_escape, "a bad escape or a trailing backslash"},
+    {std::regex_constants::error_backref, "a back reference to no group"},
+    {std::regex_constants::error_brack, "an unmatched [ or ]"},
+    {std::regex_constants::error_paren, "an unmatched ( or )"},
+    {std::regex_constants::error_brace, "an unmatched { or }"},
+    {std::regex_constants::error_badbrace, "a bad count in { }"},
+    {std::regex_constants::error_range, "a bad range in [ ]"},
+    {std::regex_constants::error_space, "too little memory to compile it"},
+    {std::regex_constants::error_badrepeat, "a repeat (*, +, ? or { }) with nothing before it"},
+    {std::regex_constants::error_complexity, "too complex a match"},
+    {std::regex_constants::error_stack, "too little memory to match it"},
+}};
+
+const char* regexErrorText(std::regex_constants::error_type code) {
+    for (const RegexErrorText& entry : regexErrorTexts)
+        if (entry.code == code) return entry.text;
+    return "an error";
+}
+
+NamePattern parsePattern(const std::string& option, const std::string& text) {
+    try {
+        return NamePattern{text, std::regex(text, std::regex::ECMAScript)};
+    } catch (const std::regex_error& error) {
+        throw UsageError(fmt::format("{}: \"{}\" is not a regular expression: it has {}", option, text,
+                                     regexErrorText(error.code())));
+    }
+}
+
+std::string requireFileName(const std::string& option, const std::string& path) {
+    if (path.empty()) throw UsageError(fmt::format("{} needs a file name", option));
+    try {
+        output::checkTarget(path);
+    } catch (const output::OutputError& error) {
+        throw UsageError(fmt::format("{}: {}", option, error.what()));
+    }
+    return path;
+}
+
+bool sameFile(const std::string& first, const std::string& second) {
+    std::error_code ignored;
+    namespace fs = std::filesystem;
+    return fs::weakly_canonical(fs::u8path(first), ignored) ==
+           fs::weakly_canonical(fs::u8path(second), ignored);
+}
+
+// ---- The table of options ----------------------------------------------------------------------
+
+using ApplyValue = void (*)(ValidateOptions& options, const std::string& option, const std::string& value);
+using ApplyFlag = void (*)(ValidateOptions& options);
+
+struct OptionEntry {
+    const char* name;
+    const char* value; // what the value is, for "--include needs a regular expression"; null for a flag
+    ApplyValue applyValue;
+    ApplyFlag applyFlag;
+};
+
+const std::array<OptionEntry, 11> optionTable{{
+    {"--list", nullptr, nullptr, [](ValidateOptions& options) { options.list = true; }},
+    {"--include", "a regular expression",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.includes.push_back(parsePattern(option, value));
+     },
+     nullptr},
+    {"--exclude", "a regular expression",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.excludes.push_back(parsePattern(option, value));
+     },
+     nullptr},
+    {"--seed", "a whole number",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.seed = parseSeed(option, value);
+     },
+     nullptr},
+    {"--timeout", "a number of seconds",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.timeoutSeconds = parseTimeout(option, value);
+     },
+     nullptr},
+    {"--junit", "a file name",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.junitPath = requireFileName(option, value);
+     },
+     nullptr},
+    {"--json", "a file name",
+     [](ValidateOptions& options, const std::string& option, const std::string& value) {
+         options.jsonPath = requireFileName(option, value);
+     },
+     nullptr},
+    {"--in-process", nullptr, nullptr, [](ValidateOptions& options) { options.inProcess = true; }},
+    {"--help", nullptr, nullptr, [](ValidateOptions& options) { options.help = true; }},
+    {"-h", nullptr, nullptr, [](ValidateOptions& options) { options.help = true; }},
+    {"--run-check", "a check's name",
+     [](ValidateOptions& options, const std::string&, const std::string& value) { options.runCheck = value; },
+     nullptr},
+}};
+
+const OptionEntry* findOption(const std::string& name) {
+    for (const OptionEntry& entry : optionTable)
+        if (name == entry.name) return &entry;
+    return nullptr;
+}
+
+bool looksLikeOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-';
+}
+
+bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& name) {
+    for (const NamePattern& pattern : patterns)
+        if (std::regex_search(name, pattern.regex)) return true;
+    return false;
+}
+
+} // namespace
+
+// ---- Parsing, selecting ------------------------------------------------------------------------
+
+// Rationale: --help wins wherever it stands, so that it works on a line with a mistake in it.
+ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
+                                     const std::string& defaultModulePath) {
+    ValidateOptions options;
+    for (const std::string& argument : arguments)
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+            return options;
+        }
+    std::optional<std::string> module;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        const OptionEntry* entry = findOption(argument);
+        if (!entry && looksLikeOption(argument))
+            throw UsageError(fmt::format("unknown option \"{}\"", argument));
+        if (!entry) {
+            if (module)
+                throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument));
+            if (argument.empty()) throw UsageError("the module's path is empty");
+            module = argument;
+        } else if (entry->applyFlag) {
+            entry->applyFlag(options);
+        } else {
+            if (index + 1 >= arguments.size())
+                throw UsageError(fmt::format("{} needs {}", argument, entry->value));
+            entry->applyValue(options, argument, arguments[++index]);
+        }
+    }
+    if (!options.junitPath.empty() && !options.jsonPath.empty() &&
+        sameFile(options.junitPath, options.jsonPath))
+        throw UsageError("--junit and --json name the same file");
+    options.modulePath = module ? *module : defaultModulePath;
+    return options;
+}
+
+std::vector<Check> selectChecks(const std::vector<Check>& all, const ValidateOptions& options) {
+    std::vector<Check> selected;
+    for (const Check& check : all)
+        if ((options.includes.empty() || matchesAny(options.includes, check.name)) &&
+            !matchesAny(options.excludes, check.name))
+            selected.push_back(check);
+    if (selected.empty())
+        throw UsageError(
+            "no check is selected: --include and --exclude leave none (see kadenzo-sim validate --list)");
+    return selected;
+}
+
+const Check& checkNamed(const std::vector<Check>& all, const std::string& name) {
+    for (const Check& check : all)
+        if (name == check.name) return check;
+    throw UsageError(fmt::format("no check is named \"{}\"", name));
+}
+
+// ---- Help --------------------------------------------------------------------------------------
+
+std::string validateHelp() {
+    return fmt::format(R"(kadenzo-sim validate: checks a plugin module against the host's contract.
+
+Usage:
+  kadenzo-sim validate [--list] [--include REGEX]... [--exclude REGEX]... [--seed S]
+                       [--timeout S] [--junit FILE] [--json FILE] [--in-process] [MODULE]
+
+Runs each check on MODULE (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim) in a process of
+its own, one after the other, so that a check that crashes or hangs is reported and the others
+still run. Prints a line per check as it finishes (result, time, why) with what the check reported
+beneath it, then a table of every check and a summary. MODULE must be a regular file and a
+complete module of the platform's format; it is checked before anything runs.
+
+Results:
+  PASS     the check found nothing wrong
+  FAIL     it found a fault, or the plugin broke the host's rules (a call into the host from
+           another thread, before onLoad or after it was unloaded)
+  CRASH    the check's process died: a signal, or an exception code on Windows
+  TIMEOUT  no result within the time limit; the process was killed
+
+Options:
+  --list           print the selected checks, each with what it checks, and run nothing
+  --include REGEX  run the checks whose name matches REGEX (ECMAScript, found anywhere in the
+                   name); repeatable: a check runs when it matches any
+  --exclude REGEX  leave out the checks whose name matches REGEX; repeatable; wins over --include
+  --seed S         seed of every random choice, a whole number from 0 to {mostSeed}
+                   (default: drawn at start and printed, so that any run can be repeated)
+  --timeout S      seconds a check may run before it is killed, above 0 and at most {mostTimeout}
+                   (default {timeout})
+  --junit FILE     also write the results as JUnit XML
+  --json FILE      also write the results as JSON: module, seed, and each check's name, result,
+                   seconds, reason and reports
+  --in-process     run every check in this process, in order, for a debugger: no isolation (a
+                   crash or a hang ends the whole run) and no time limit
+  --help           show this text
+
+A failure of a check with random parts prints the command that repeats it:
+  kadenzo-sim validate --include '^NAME$' --seed S MODULE
+
+Files are written whole or not at all, never through a symbolic link, never over a folder, a
+device, a FIFO or a read-only file. Exit status: 0 when every check passed; 1 when any failed,
+crashed or timed out, or a result file could not be written; 2 for bad usage: an unknown option,
+a bad value, a regular expression that does not compile, a selection of no check, a result file
+that could not be written there, or a module that is missing or no module file.
+)",
+                       fmt::arg("mostSeed", std::numeric_limits<std::uint64_t>::max()),
+                       fmt::arg("mostTimeout", longestTimeoutSeconds),
+                       fmt::arg("timeout", defaultTimeoutSeconds));
+}
+
+} // namespace kadenzo::validate

@@ -1,0 +1,79 @@
+# Runs `kadenzo-sim validate` on a module for CTest, shows what it printed, and judges the run.
+#   -DSIMULATOR=path -DMODULE=path [-DEMULATOR=launcher;args] [-DOPTIONS=list of options before MODULE]
+# and one of
+#   -DJUNIT=file      the module must pass every check (exit status 0); the JUnit file is written there
+#                     (an older one is removed first, so that a run that wrote none shows none)
+#   -DJSON=file -DEXPECT_CHECKS=list -DEXPECT_RESULT=PASS|FAIL|CRASH|TIMEOUT -DEXPECT_REASON=regex
+#                     the validator must catch a fault: at least one of EXPECT_CHECKS has that result
+#                     for a reason matching EXPECT_REASON, as the JSON file says
+cmake_minimum_required(VERSION 3.25)
+
+set(result_file "")
+if(JUNIT)
+    set(result_file ${JUNIT})
+    list(APPEND OPTIONS --junit ${JUNIT})
+elseif(JSON)
+    set(result_file ${JSON})
+    list(APPEND OPTIONS --json ${JSON})
+else()
+    message(FATAL_ERROR "run_validate.cmake needs -DJUNIT or -DJSON")
+endif()
+get_filename_component(result_folder ${result_file} DIRECTORY)
+file(MAKE_DIRECTORY ${result_folder})
+file(REMOVE ${result_file})
+
+# No standard input at all, as in CI.
+if(CMAKE_HOST_WIN32)
+    set(no_input NUL)
+else()
+    set(no_input /dev/null)
+endif()
+execute_process(
+    COMMAND ${EMULATOR} ${SIMULATOR} validate ${OPTIONS} ${MODULE}
+    INPUT_FILE ${no_input}
+    OUTPUT_VARIABLE out
+    ERROR_VARIABLE err
+    RESULT_VARIABLE status)
+# CTest shows this when the test fails: the table of every check among it.
+message("${out}")
+if(err)
+    message("standard error:\n${err}")
+endif()
+
+if(JUNIT)
+    if(NOT EXISTS ${JUNIT})
+        message(FATAL_ERROR "kadenzo-sim validate wrote no JUnit file (exit status ${status})")
+    endif()
+    message("JUnit: ${JUNIT}")
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "kadenzo-sim validate: exit status ${status}; not every check passed")
+    endif()
+    return()
+endif()
+
+if(NOT status EQUAL 1)
+    message(FATAL_ERROR "kadenzo-sim validate: exit status ${status}, expected 1 (a check did not pass)")
+endif()
+if(NOT EXISTS ${JSON})
+    message(FATAL_ERROR "kadenzo-sim validate wrote no JSON file")
+endif()
+file(READ ${JSON} json)
+string(JSON count ERROR_VARIABLE json_error LENGTH "${json}" checks)
+if(json_error)
+    message(FATAL_ERROR "${JSON} is not the JSON expected: ${json_error}")
+endif()
+set(seen "")
+math(EXPR last "${count} - 1")
+foreach(index RANGE ${last})
+    string(JSON name GET "${json}" checks ${index} name)
+    string(JSON result GET "${json}" checks ${index} result)
+    string(JSON reason GET "${json}" checks ${index} reason)
+    list(APPEND seen "${name} ${result}: ${reason}")
+    if(name IN_LIST EXPECT_CHECKS AND result STREQUAL EXPECT_RESULT AND reason MATCHES "${EXPECT_REASON}")
+        message("caught as expected: ${name} ${result}: ${reason}")
+        return()
+    endif()
+endforeach()
+list(JOIN seen "\n  " seen)
+message(FATAL_ERROR "expected ${EXPECT_RESULT} for a reason matching \"${EXPECT_REASON}\" from one of "
+                    "${EXPECT_CHECKS}; the results were:\n  ${seen}")
