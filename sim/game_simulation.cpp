@@ -1,3 +1,4 @@
+// The simulated game: the console's shorthands for game functions, firing them, attempts and frames.
 #include "game_simulation.h"
 
 #include <cstdint>
@@ -29,6 +30,20 @@ const char* gameFunctionOfShorthand(const std::string& word) {
     for (const Shorthand& shorthand : shorthands)
         if (word == shorthand.word) return shorthand.functionName;
     return nullptr;
+}
+
+std::vector<const char*> gameShorthandWords() {
+    std::vector<const char*> words;
+    for (const Shorthand& shorthand : shorthands)
+        words.push_back(shorthand.word);
+    return words;
+}
+
+std::vector<const char*> gameShorthandFunctions() {
+    std::vector<const char*> functions;
+    for (const Shorthand& shorthand : shorthands)
+        functions.push_back(shorthand.functionName);
+    return functions;
 }
 
 GameSimulation::GameSimulation(halvex::host::HostState& host) : host(host) {}

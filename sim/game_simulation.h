@@ -11,11 +11,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kadenzo::sim {
 
 // The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
 const char* gameFunctionOfShorthand(const std::string& word);
+// Every shorthand, and every game function they stand for, in the same order.
+std::vector<const char*> gameShorthandWords();
+std::vector<const char*> gameShorthandFunctions();
 
 class GameSimulation {
 public:
