@@ -72,8 +72,10 @@ bool EditedLines::open() {
     ::el_set(editor, EL_SIGNAL, 1);
     ::el_set(editor, EL_PROMPT, &EditedLines::prompt);
     ::el_set(editor, EL_HIST, ::history, recall);
-    ::el_set(editor, EL_ADDFN, "kadenzo-complete", "complete a command, variable or game function",
-             &EditedLines::completeWord);
+    // Rationale: the wide call keeps the name and help given, which live as long as the program; the
+    // narrow one copies them and never frees the copies.
+    ::el_wset(editor, EL_ADDFN, L"kadenzo-complete", L"complete a command, variable or game function",
+              &EditedLines::completeWord);
     ::el_set(editor, EL_BIND, "^I", "kadenzo-complete", nullptr);
     return true;
 }
