@@ -154,7 +154,8 @@ void Console::runPendingCommands() {
 }
 
 // In the order of the help text. Rationale: one table, so that the console runs and completes the same
-// commands; a command added here is added to the help text too (usage.cpp).
+// commands. A command added here goes in the help text too (usage.cpp); a test checks that every word
+// is there.
 const Console::Command Console::commands[] = {
     {"cvars", &Console::listVariables},       {"plugin", &Console::pluginCommand},
     {"inspect", &Console::inspect},           {"trace", &Console::traceCommand},
@@ -167,6 +168,7 @@ const Console::Command Console::commands[] = {
     {"close", &Console::windowButtonCommand}, {"collapse", &Console::windowButtonCommand},
     {"ui", &Console::describeInterface},      {"help", &Console::showHelp},
 };
+
 std::vector<std::string> Console::commandWords() {
     static_assert(std::size(commands) == 20, "one row per command word of the help text");
     std::vector<std::string> words;
