@@ -4,6 +4,8 @@
 #   kadenzo::fmt    {fmt} used header-only, so no module needs libfmt at run time
 #   kadenzo::imgui  Dear ImGui core (and on Linux its backends), linked statically into each module
 #   kadenzo::stb    stb's image writer (pictures) and reader (tests)
+#   kadenzo::libedit  libedit (BSD licence), line editing at the console's terminal; not on Windows,
+#                     whose console edits lines itself
 
 add_library(kadenzo_fmt INTERFACE)
 add_library(kadenzo::fmt ALIAS kadenzo_fmt)
@@ -49,5 +51,8 @@ else()
     target_link_libraries(kadenzo_imgui INTERFACE ${IMGUI_LIBRARY} ${STB_LIBRARY})
     add_library(kadenzo_stb INTERFACE)
     target_link_libraries(kadenzo_stb INTERFACE ${STB_LIBRARY})
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET GLOBAL libedit)
+    add_library(kadenzo::libedit ALIAS PkgConfig::LIBEDIT)
 endif()
 add_library(kadenzo::stb ALIAS kadenzo_stb)

@@ -1,3 +1,8 @@
+// The console: splitting lines into words, the commands and the reading loop.
+//   Words      splitWords and the checks of a command's arguments
+//   Helpers    setting a variable from its text
+//   Commands   the table of commands and what each does
+//   Running    the lines of a script or of a person, one after the other
 #include "console.h"
 
 #include "module_version_info.h"
@@ -6,6 +11,7 @@
 
 #include <fmt/format.h>
 
+#include <iterator>
 #include <ostream>
 
 namespace kadenzo::sim {
@@ -98,16 +104,18 @@ std::string describeRange(const halvex::host::VariableRange& range) {
 
 } // namespace
 
+void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome, const std::string& name,
+                        const std::string& text, const halvex::host::VariableRange& range) {
+    if (outcome == halvex::host::ConsoleVariable::TextOutcome::unordered)
+        throw ConsoleError(
+            fmt::format("\"{}\" cannot be clamped to the range {} of {}", text, describeRange(range), name));
+    throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, name));
+}
+
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
-    switch (variable.setText(text)) {
-    case halvex::host::ConsoleVariable::TextOutcome::taken:
-        return;
-    case halvex::host::ConsoleVariable::TextOutcome::notANumber:
-        throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, variable.name()));
-    case halvex::host::ConsoleVariable::TextOutcome::unordered:
-        throw ConsoleError(fmt::format("\"{}\" cannot be clamped to the range {} of {}", text,
-                                       describeRange(variable.range()), variable.name()));
-    }
+    const halvex::host::ConsoleVariable::TextOutcome outcome = variable.setText(text);
+    if (outcome != halvex::host::ConsoleVariable::TextOutcome::taken)
+        refuseVariableText(outcome, variable.name(), text, variable.range());
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -145,51 +153,50 @@ void Console::runPendingCommands() {
     }
 }
 
+// In the order of the help text. Rationale: one table, so that the console runs and completes the same
+// commands. A command added here goes in the help text too (usage.cpp); a test checks that every word
+// is there.
+const Console::Command Console::commands[] = {
+    {"cvars", &Console::listVariables},       {"plugin", &Console::pluginCommand},
+    {"inspect", &Console::inspect},           {"trace", &Console::traceCommand},
+    {"training", &Console::trainingCommand},  {"event", &Console::eventCommand},
+    {"attempts", &Console::attemptsCommand},  {"canvas", &Console::canvasCommand},
+    {"frame", &Console::frameCommand},        {"screenshot", &Console::screenshotCommand},
+    {"settings", &Console::settingsCommand},  {"togglemenu", &Console::toggleMenuCommand},
+    {"mouse", &Console::pointerCommand},      {"hover", &Console::pointerCommand},
+    {"click", &Console::pointerCommand},      {"slide", &Console::slideCommand},
+    {"close", &Console::windowButtonCommand}, {"collapse", &Console::windowButtonCommand},
+    {"ui", &Console::describeInterface},      {"help", &Console::showHelp},
+};
+
+std::vector<std::string> Console::commandWords() {
+    static_assert(std::size(commands) == 20, "one row per command word of the help text");
+    std::vector<std::string> words;
+    for (const Command& command : commands)
+        words.emplace_back(command.word);
+    for (const char* shorthand : gameShorthandWords())
+        words.emplace_back(shorthand);
+    return words;
+}
+
 void Console::run(const std::vector<std::string>& words) {
-    const std::string& command = words[0];
-    if (command == "help") {
-        expectArguments(words, 0, 0, "help");
-        out << consoleHelp();
-    } else if (command == "cvars") {
-        expectArguments(words, 0, 0, "cvars");
-        listVariables();
-    } else if (command == "plugin")
-        pluginCommand(words);
-    else if (command == "inspect") {
-        expectArguments(words, 0, 0, "inspect");
-        inspect();
-    } else if (command == "trace")
-        traceCommand(words);
-    else if (command == "training")
-        trainingCommand(words);
-    else if (command == "event")
-        eventCommand(words);
-    else if (const char* functionName = gameFunctionOfShorthand(command)) {
-        expectArguments(words, 0, 0, command.c_str());
+    const std::string& word = words[0];
+    if (const char* functionName = gameFunctionOfShorthand(word)) {
+        expectArguments(words, 0, 0, word.c_str());
         simulator.game.fire(functionName);
-    } else if (command == "attempts")
-        attemptsCommand(words);
-    else if (command == "canvas")
-        canvasCommand(words);
-    else if (command == "frame")
-        frameCommand(words);
-    else if (command == "screenshot")
-        screenshotCommand(words);
-    else if (command == "settings")
-        settingsCommand(words);
-    else if (command == "togglemenu")
-        toggleMenuCommand(words);
-    else if (command == "mouse" || command == "hover" || command == "click")
-        pointerCommand(words);
-    else if (command == "slide")
-        slideCommand(words);
-    else if (command == "close" || command == "collapse")
-        windowButtonCommand(words);
-    else if (command == "ui") {
-        expectArguments(words, 0, 0, "ui");
-        describeInterface();
-    } else
-        setOrShowVariable(words);
+        return;
+    }
+    for (const Command& command : commands)
+        if (word == command.word) {
+            (this->*command.run)(words);
+            return;
+        }
+    setOrShowVariable(words);
+}
+
+void Console::showHelp(const std::vector<std::string>& words) {
+    expectArguments(words, 0, 0, "help");
+    out << consoleHelp();
 }
 
 void Console::setOrShowVariable(const std::vector<std::string>& words) {
@@ -205,7 +212,8 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
     setVariableText(*variable, words[1]);
 }
 
-void Console::listVariables() {
+void Console::listVariables(const std::vector<std::string>& words) {
+    expectArguments(words, 0, 0, "cvars");
     for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
         out << fmt::format("{} = {}  default \"{}\"  range {}  \"{}\"\n", variable->name(), variable->text(),
                            variable->defaultText(), describeRange(variable->range()),
@@ -228,7 +236,8 @@ void Console::pluginCommand(const std::vector<std::string>& words) {
     }
 }
 
-void Console::inspect() {
+void Console::inspect(const std::vector<std::string>& words) {
+    expectArguments(words, 0, 0, "inspect");
     if (!simulator.plugin) throw ConsoleError("no plugin is loaded");
     const halvex::PluginRecord& record = simulator.plugin->record();
     out << "apiVersion " << record.apiVersion << '\n'
@@ -307,9 +316,8 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
 
 namespace {
 
-int runLines(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
+int runLines(Console& console, LineSource& in, bool interactive, std::ostream& out, std::ostream& err) {
     std::string line;
-    if (interactive) out << "> " << std::flush;
     for (;;) {
         try {
             if (!in.next(line)) break;
@@ -327,14 +335,13 @@ int runLines(Console& console, ScriptReader& in, bool interactive, std::ostream&
             err << "error: " << error.what() << std::endl;
             in.skipRestOfLine();
         }
-        if (interactive) out << "> " << std::flush;
     }
     return 0;
 }
 
 } // namespace
 
-int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err) {
+int runConsole(Console& console, LineSource& in, bool interactive, std::ostream& out, std::ostream& err) {
     const int status = runLines(console, in, interactive, out, err);
     try {
         console.shutDown();

@@ -21,6 +21,11 @@ std::vector<std::string> splitWords(const std::string& line);
 
 // Sets the variable as the console does; throws ConsoleError saying why a text is refused.
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
+// Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE, when registered)
+// refused with OUTCOME.
+[[noreturn]] void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome,
+                                     const std::string& name, const std::string& text,
+                                     const halvex::host::VariableRange& range = {});
 
 // The most frames one "frame" command renders: a million take a few seconds; more is a typing error.
 constexpr int largestFrameCount = 1'000'000;
@@ -65,16 +70,29 @@ public:
     // plugin is fully unloaded, when one of its entry points failed.
     void shutDown();
 
+    // The words that start a command (variable names aside), the game function shorthands included:
+    // what the console completes a line's first word from, besides the variables.
+    static std::vector<std::string> commandWords();
+
 private:
+    using CommandRun = void (Console::*)(const std::vector<std::string>& words);
+    struct Command {
+        const char* word;
+        CommandRun run;
+    };
+    // Every command but the variables and the game function shorthands (game_simulation.h).
+    static const Command commands[];
+
     void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
     void runPendingCommands();
 
+    void showHelp(const std::vector<std::string>& words);
     void setOrShowVariable(const std::vector<std::string>& words);
-    void listVariables();
+    void listVariables(const std::vector<std::string>& words);
     void pluginCommand(const std::vector<std::string>& words);
-    void inspect();
+    void inspect(const std::vector<std::string>& words);
     void traceCommand(const std::vector<std::string>& words);
     void trainingCommand(const std::vector<std::string>& words);
     void eventCommand(const std::vector<std::string>& words);
@@ -88,17 +106,17 @@ private:
     void pointerCommand(const std::vector<std::string>& words);
     void slideCommand(const std::vector<std::string>& words);
     void windowButtonCommand(const std::vector<std::string>& words);
-    void describeInterface();
+    void describeInterface(const std::vector<std::string>& words);
 
     Simulator& simulator;
     std::ostream& out;
     UiDriver driver;
 };
 
-// Runs lines from a script or standard input. Interactive input reports an error and goes on;
-// otherwise the first error is reported as "SOURCE:LINE: message" and ends the run with status 2. Input
-// that cannot be read ends the run with status 2 in either case. Either way the console shuts down at
-// the end; a failure there is reported as "SOURCE: at exit: message" and makes the status 2.
-int runConsole(Console& console, ScriptReader& in, bool interactive, std::ostream& out, std::ostream& err);
+// Runs lines from a script, standard input or a person at a terminal. Interactive input reports an error
+// and goes on; otherwise the first error is reported as "SOURCE:LINE: message" and ends the run with
+// status 2. Input that cannot be read ends the run with status 2 in either case. Either way the console
+// shuts down at the end; a failure there is reported as "SOURCE: at exit: message" and makes the status 2.
+int runConsole(Console& console, LineSource& in, bool interactive, std::ostream& out, std::ostream& err);
 
 } // namespace kadenzo::sim

@@ -88,7 +88,8 @@ void Console::windowButtonCommand(const std::vector<std::string>& words) {
     giveInput([&] { words[0] == "close" ? driver.closeWindow(words[1]) : driver.collapseWindow(words[1]); });
 }
 
-void Console::describeInterface() {
+void Console::describeInterface(const std::vector<std::string>& words) {
+    expectArguments(words, 0, 0, "ui");
     out << describeWindows(shownWindows(simulator.ui.context()));
 }
 

@@ -1,3 +1,4 @@
+// The simulated game: the console's shorthands for game functions, firing them, attempts and frames.
 #include "game_simulation.h"
 
 #include <cstdint>
@@ -32,6 +33,13 @@ const char* gameFunctionOfShorthand(const std::string& word) {
     for (const Shorthand& shorthand : shorthands)
         if (word == shorthand.word) return shorthand.functionName;
     return nullptr;
+}
+
+std::vector<const char*> gameShorthandWords() {
+    std::vector<const char*> words;
+    for (const Shorthand& shorthand : shorthands)
+        words.push_back(shorthand.word);
+    return words;
 }
 
 std::vector<const char*> gameFunctions() {

@@ -17,8 +17,10 @@ namespace kadenzo::sim {
 
 // The game function a console shorthand stands for ("goal", "restart", ...), if it is one.
 const char* gameFunctionOfShorthand(const std::string& word);
-
-// Every game function the plugin interface names (halvex/game_functions.h), each once.
+// Every shorthand, in the order of gameFunctions().
+std::vector<const char*> gameShorthandWords();
+// Every game function the plugin interface names (halvex/game_functions.h), each once, in the order of
+// their shorthands.
 std::vector<const char*> gameFunctions();
 
 class GameSimulation {

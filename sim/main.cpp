@@ -1,7 +1,12 @@
 // kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session, or
 // validates a plugin module.
 #include "console.h"
+#include "console_completion.h"
+#include "console_history.h"
 #include "dynamic_library.h"
+#include "kept_files.h"
+#include "persisted_settings.h"
+#include "platform/line_editor.h"
 #include "platform/terminal.h"
 #include "play_session.h"
 #include "usage.h"
@@ -30,7 +35,23 @@ int usageError(const std::string& message) {
     return 2;
 }
 
-int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath) {
+// Lines typed at the terminal, with the history kept in HISTORY and completion from the console's words
+// and the variables the host has at that moment.
+std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& history) {
+    kadenzo::platform::LineEditing editing;
+    editing.history = history.lines();
+    editing.complete = [&simulator](const std::string& beforeCursor) {
+        std::vector<std::string> variableNames;
+        for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
+            variableNames.push_back(variable->name());
+        return completeConsoleWord(beforeCursor, variableNames);
+    };
+    return std::make_unique<RecordedLines>(
+        kadenzo::platform::openTerminalInput(std::move(editing), std::cout), history);
+}
+
+int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+                      const std::string& configPath) {
     ConsoleOptions options;
     options.pluginPath = defaultPluginPath;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
@@ -54,22 +75,41 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
     if (!fromStandardInput && !script)
         return usageError("cannot open script " + options.scriptPath + ": " + std::strerror(errno));
+    const bool interactive = fromStandardInput && kadenzo::platform::standardInputIsTerminal();
 
     Simulator simulator;
     simulator.defaultPluginPath = defaultPluginPath;
     simulator.host.setTraceSink([](const std::string& line) { std::cout << line << '\n'; });
     simulator.host.setTracing(options.trace);
+    PersistedSettings settings;
+    ConsoleHistory history;
+    try {
+        settings = PersistedSettings::read(configPath, simulator.host, std::cerr);
+        // Only a person leaves a history; scripts and pipes never touch it.
+        if (interactive) history = ConsoleHistory::read(settings.historyPath());
+    } catch (const KeptFileError& error) {
+        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        return 2;
+    }
+
+    int status = 0;
     try {
         loadPlugin(simulator, options.pluginPath);
     } catch (const ConsoleError& error) {
         std::cerr << "kadenzo-sim: " << error.what() << std::endl;
-        return 2;
+        status = 2;
     }
-    Console console(simulator, std::cout);
-    ScriptReader reader(fromStandardInput ? stdin : script.get(),
-                        fromStandardInput ? "<stdin>" : options.scriptPath);
-    return runConsole(console, reader, fromStandardInput && kadenzo::platform::standardInputIsTerminal(),
-                      std::cout, std::cerr);
+    if (status == 0) {
+        Console console(simulator, std::cout);
+        const std::unique_ptr<LineSource> lines =
+            interactive ? terminalLines(simulator, history)
+                        : std::make_unique<ScriptReader>(fromStandardInput ? stdin : script.get(),
+                                                         fromStandardInput ? "<stdin>" : options.scriptPath);
+        status = runConsole(console, *lines, interactive, std::cout, std::cerr);
+    }
+    std::cout << std::flush;
+    status = settings.writeAtExit(simulator.host, status, std::cerr);
+    return history.writeAtExit(status, std::cerr);
 }
 
 // Output that could not be written is a failure like any other: a run whose standard output was lost
@@ -85,25 +125,32 @@ int withOutputChecked(int status) {
     return status != 0 ? status : 1;
 }
 
-int run(const std::vector<std::string>& arguments) {
+int run(std::vector<std::string> arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::cout << commandLineHelp();
         return 0;
     }
+    // Validation runs each check in a host of its own; no settings are read or kept.
     if (!arguments.empty() && arguments[0] == "validate")
         return kadenzo::validate::runValidate(
             std::vector<std::string>(arguments.begin() + 1, arguments.end()),
             kadenzo::validate::kadenzoSimSetup(defaultPluginPath), std::cout, std::cerr);
+    std::string configPath;
+    try {
+        configPath = takeConfigOption(arguments);
+    } catch (const ConsoleError& error) {
+        return usageError(error.what());
+    }
     if (!arguments.empty() && arguments[0] == "play")
         return runPlay(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
-                       std::cout, std::cerr);
+                       std::cout, std::cerr, configPath);
     for (const std::string& argument : arguments)
         if (argument == "--help" || argument == "-h") {
             std::cout << commandLineHelp();
             return 0;
         }
-    return runConsoleCommand(arguments, defaultPluginPath);
+    return runConsoleCommand(arguments, defaultPluginPath, configPath);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 //   The command   options, the session, then its files: the CSV and the pictures
 #include "play_session.h"
 
+#include "kept_files.h"
+#include "persisted_settings.h"
 #include "settings_table.h"
 #include "ui_readback.h"
 #include "usage.h"
@@ -211,6 +213,23 @@ public:
         simulator.defaultPluginPath = defaultPluginPath;
     }
 
+    // Before anything else: the settings kept in CONFIGPATH (none for ""). Throws KeptFileError.
+    void readSettings(const std::string& configPath, std::ostream& warnings) {
+        settings = PersistedSettings::read(configPath, simulator.host, warnings);
+    }
+
+    // The plugin unloaded (a failure of its entry points reported, as kadenzo-sim does at exit), then
+    // the settings written. Returns STATUS as writing the settings leaves it.
+    int finish(int status, std::ostream& err) {
+        try {
+            unloadPlugin(simulator);
+        } catch (const std::exception& failure) {
+            err << "kadenzo-sim: " << failure.what() << std::endl;
+        }
+        out << std::flush;
+        return settings.writeAtExit(simulator.host, status, err);
+    }
+
     // Everything up to the summary; files are created only once the plugin has loaded.
     SessionResult play() {
         loadPlugin(simulator, options.pluginPath);
@@ -246,6 +265,7 @@ private:
     std::ostream& out;
     std::ostream& report;
     Simulator simulator;
+    PersistedSettings settings;
     std::optional<AttemptsCsv> csv;
     CanvasSnapshot overlay;
 };
@@ -253,7 +273,7 @@ private:
 } // namespace
 
 int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, const std::string& configPath) {
     if (asksForHelp(arguments)) {
         out << playHelp();
         return 0;
@@ -267,21 +287,26 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
     // With the CSV on standard output, the report goes to standard error, so that the two stay apart.
     std::ostream& report = csvToStandardOutput(options) ? err : out;
     PlayRun run(options, defaultPluginPath, out, report);
+    try {
+        run.readSettings(configPath, err);
+    } catch (const KeptFileError& error) {
+        return fail(out, err, error, cannotPlay);
+    }
     SessionResult result;
     try {
         result = run.play();
     } catch (const output::OutputError& error) {
-        return fail(out, err, error, writeFailed);
+        return run.finish(fail(out, err, error, writeFailed), err);
     } catch (const std::exception& error) {
-        return fail(out, err, error, cannotPlay);
+        return run.finish(fail(out, err, error, cannotPlay), err);
     }
     report << sessionSummary(result);
     try {
         run.writeFiles(result);
     } catch (const std::exception& error) {
-        return fail(out, err, error, writeFailed);
+        return run.finish(fail(out, err, error, writeFailed), err);
     }
-    return 0;
+    return run.finish(0, err);
 }
 
 } // namespace kadenzo::sim

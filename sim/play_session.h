@@ -37,9 +37,11 @@ std::string windowLine(std::size_t windowIndex, const WindowResult& window);
 std::string sessionSummary(const SessionResult& result);
 
 // The command as a whole: returns the process's exit status, 2 for bad options (a file that could not
-// be written among them) or a session that could not be played, 1 when writing a file failed once the
-// session had started, else 0.
+// be written among them, or settings in CONFIGPATH that cannot be used) or a session that could not be
+// played, 1 when writing a file failed once the session had started (the settings at exit among them),
+// else 0. With a CONFIGPATH, the settings kept there are read before the plugin loads and written once
+// it is unloaded (persisted_settings.h).
 int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
-            std::ostream& out, std::ostream& err);
+            std::ostream& out, std::ostream& err, const std::string& configPath = {});
 
 } // namespace kadenzo::sim

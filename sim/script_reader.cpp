@@ -1,3 +1,4 @@
+// Reading a script, or standard input, line by line.
 #include "script_reader.h"
 
 #include "simulator.h"
@@ -6,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 
 namespace kadenzo::sim {
 
@@ -13,10 +15,12 @@ namespace {
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 }
 
-ScriptReader::ScriptReader(std::FILE* file, std::string name) : file(file), sourceName(std::move(name)) {}
+ScriptReader::ScriptReader(std::FILE* file, std::string name, std::ostream* prompt)
+    : file(file), sourceName(std::move(name)), prompt(prompt) {}
 
 bool ScriptReader::next(std::string& line) {
     line.clear();
+    if (prompt) *prompt << consolePrompt << std::flush;
     errno = 0;
     int character = std::getc(file);
     if (character == EOF) {

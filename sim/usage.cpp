@@ -1,6 +1,9 @@
+// The simulator's help texts: the command line, play, and the console's commands.
 #include "usage.h"
 
 #include "console.h"
+#include "console_history.h"
+#include "kept_files.h"
 #include "play_options.h"
 #include "render/offscreen_renderer.h"
 #include "script_reader.h"
@@ -13,10 +16,9 @@ std::string commandLineHelp() {
     return fmt::format(R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
 
 Usage:
-  kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]
-  kadenzo-sim play [OPTIONS]          (see kadenzo-sim play --help)
-  kadenzo-sim validate [OPTIONS] [MODULE]
-                                      (see kadenzo-sim validate --help)
+  kadenzo-sim [--plugin PATH] [--trace] [--config FILE] [SCRIPT]
+  kadenzo-sim play [--config FILE] [OPTIONS]   (see kadenzo-sim play --help)
+  kadenzo-sim validate [OPTIONS] [MODULE]      (see kadenzo-sim validate --help)
   kadenzo-sim --help
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
@@ -30,6 +32,7 @@ and exits with status 0 only when every check passed.
 Options:
   --plugin PATH   load this plugin module instead of the one built beside kadenzo-sim
   --trace         print every host call the plugin makes from the start (as "trace on")
+  --config FILE   keep the console variables in FILE from one run to the next (below)
   --help          show this text
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
@@ -41,8 +44,31 @@ prints FILE: at exit: message and makes the status 2.
 Command output and trace lines go to standard output, errors to standard error. When standard
 output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
 
+Typed at a terminal, lines are edited as in a shell (the arrow keys, Ctrl+A, Ctrl+E, ...), the up
+and down arrows recall earlier lines, and TAB completes command and variable names and, after
+"event", game functions, or lists the choices when nothing more is certain. With --config FILE
+the lines typed are kept in FILE.history (the last {historyLines}) for the next run, otherwise for
+this run only. Scripts and piped input are read as they always were and leave no history. On
+Windows the console's own line editing serves.
+
+Settings (--config FILE, for the console and play): FILE is read before the plugin loads and
+written again at exit. A line is NAME VALUE, a console variable and a number ('#' starts a
+comment). A variable the plugin registers takes the file's value, clamped to its range; the value
+of a variable no plugin registers is kept. A bad line prints FILE:LINE: message on standard error
+and is skipped: the rest loads and the exit status does not change. At exit the file holds every
+variable the host has, sorted by name, after a comment line saying what wrote it; comments and
+bad lines are dropped. A missing FILE is created at exit. A FILE that could not be written at exit
+(a folder, a symbolic link, a device, a FIFO, a read-only file, a missing folder), that cannot be
+read or that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does
+such a FILE.history at a terminal. Failing to write either at exit prints "kadenzo-sim: cannot
+write settings FILE: cause" (or history) and makes the status {notWritten} if it would have been 0.
+Ctrl+C ends the run without writing them.
+
 )",
-                       fmt::arg("longestLine", ScriptReader::longestLine)) +
+                       fmt::arg("longestLine", ScriptReader::longestLine),
+                       fmt::arg("historyLines", ConsoleHistory::mostLines),
+                       fmt::arg("largestKeptMiB", largestKeptFile / (1024 * 1024)),
+                       fmt::arg("notWritten", keptFileNotWritten)) +
            consoleHelp();
 }
 
@@ -51,7 +77,7 @@ std::string playHelp() {
 
 Usage:
   kadenzo-sim play [--plugin PATH] [--attempts N] [--seed S] [--comfort-speed C] [--spread W]
-                   [--peak P] [--set NAME=VALUE]... [--csv FILE] [--out DIR]
+                   [--peak P] [--set NAME=VALUE]... [--csv FILE] [--out DIR] [--config FILE]
 
 Enables the plugin, enters custom training, loads a round and plays N attempts, only through
 console variables and game events. The player succeeds with chance
@@ -77,14 +103,18 @@ Options:
                      settings window with the plugin's page) and window.png (the plugin's own
                      window)
   --plugin PATH      the plugin module to load
+  --config FILE      the console variables kept from one run to the next: read before the
+                     plugin loads (--set then changes them), written once the session is over
+                     (see kadenzo-sim --help)
   --help             show this text
 
 Prints one line per closed ten-attempt window and a summary at the end.
 
 Every option is checked before anything is created or played. Files are written whole or not
 at all: never through a symbolic link, never over a folder, a device, a FIFO or a read-only
-file. Exit status: 2 for bad options (a file that could not be written among them) or a session
-that could not be played, 1 when writing a file failed once the session had started, else 0.
+file. Exit status: 2 for bad options (a file that could not be written among them, the settings
+file included) or a session that could not be played, 1 when writing a file failed once the
+session had started (the settings at exit included), else 0.
 )",
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),

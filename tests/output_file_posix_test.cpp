@@ -1,5 +1,6 @@
 // OutputFile against what only POSIX tests can set up: symbolic links, FIFOs, devices, permissions, a
 // write that fails midway, and a process ended by SIGTERM while it writes.
+#include "file_size_limit_posix.h"
 #include "output_test_support.h"
 
 #include <csignal>
@@ -17,6 +18,7 @@ namespace {
 
 using kadenzo::output::checkTarget;
 using kadenzo::output::OutputFile;
+using output_test::FileSizeLimit;
 using output_test::outputErrorOf;
 using output_test::writeWhole;
 using Names = std::vector<std::string>;
@@ -83,29 +85,6 @@ TEST_F(OutputSpecialTargets, AReplacedFileKeepsItsPermissions) {
 }
 
 // ---- Failures while writing --------------------------------------------------------------------
-
-// Lowers the largest file this process may write, and ignores the signal that exceeding it raises, so
-// that write() fails with EFBIG instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = SIG_DFL;
-};
 
 class OutputWriteFailure : public output_test::FolderTest {};
 

@@ -141,7 +141,23 @@ ConsoleVariable& ConsoleVariables::add(const std::string& name, const std::strin
     auto found = variables.find(name);
     if (found != variables.end()) return *found->second;
     auto made = std::make_unique<ConsoleVariable>(name, defaultText, description, range);
-    return *variables.emplace(name, std::move(made)).first->second;
+    ConsoleVariable& variable = *variables.emplace(name, std::move(made)).first->second;
+    const auto heldEntry = held.find(name);
+    if (heldEntry != held.end()) {
+        const std::string heldText = std::move(heldEntry->second);
+        held.erase(heldEntry);
+        const ConsoleVariable::TextOutcome outcome = variable.setText(heldText);
+        if (outcome != ConsoleVariable::TextOutcome::taken && heldValueRefusal)
+            heldValueRefusal(variable, heldText, outcome);
+    }
+    return variable;
+}
+
+ConsoleVariable::TextOutcome ConsoleVariables::hold(const std::string& name, const std::string& text) {
+    if (ConsoleVariable* variable = find(name)) return variable->setText(text);
+    if (!readConsoleNumber(text)) return ConsoleVariable::TextOutcome::notANumber;
+    held[name] = text;
+    return ConsoleVariable::TextOutcome::taken;
 }
 
 ConsoleVariable* ConsoleVariables::find(const std::string& name) {

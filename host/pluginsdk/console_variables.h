@@ -1,10 +1,11 @@
 // The host's console variables: their values as the host holds them, their ranges and the cells that
-// plugins have bound to them.
+// plugins have bound to them, and the values it keeps for variables no plugin has registered yet.
 #pragma once
 
 #include "halvex/export.h"
 #include "halvex/types.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -109,9 +110,25 @@ public:
     ConsoleVariables(const ConsoleVariables&) = delete;
     ConsoleVariables& operator=(const ConsoleVariables&) = delete;
 
-    // Makes the variable, or returns the one of that name unchanged.
+    // Told when a variable is added that refuses the value held for it (NaN for a variable with a
+    // range): the variable, which keeps its default, the text held and the outcome.
+    using HeldValueRefusal = std::function<void(const ConsoleVariable& variable, const std::string& heldText,
+                                                ConsoleVariable::TextOutcome outcome)>;
+
+    // Makes the variable, or returns the one of that name unchanged (so a plugin loaded again finds
+    // the values it left). A new variable takes the value held for its name, if any, clamped to its
+    // range, instead of its default; either way the name is no longer held.
     ConsoleVariable& add(const std::string& name, const std::string& defaultText,
                          const std::string& description, VariableRange range);
+    // Keeps TEXT for NAME, which no variable has yet, until a plugin registers it, as a host keeps the
+    // settings of plugins that are not loaded now; a later hold of the same name replaces it. TEXT must
+    // be a console number: anything else is refused (notANumber) and nothing is held. For a registered
+    // name, the same as its setText.
+    ConsoleVariable::TextOutcome hold(const std::string& name, const std::string& text);
+    // The texts held for names no variable has, in name order.
+    const std::map<std::string, std::string>& heldValues() const { return held; }
+    void setHeldValueRefusalSink(HeldValueRefusal sink) { heldValueRefusal = std::move(sink); }
+
     ConsoleVariable* find(const std::string& name);
     const ConsoleVariable* find(const std::string& name) const;
     // In name order.
@@ -121,6 +138,8 @@ public:
 private:
     // unique_ptr keeps a variable's address stable for the wrappers that point at it.
     std::map<std::string, std::unique_ptr<ConsoleVariable>> variables;
+    std::map<std::string, std::string> held;
+    HeldValueRefusal heldValueRefusal;
 };
 
 } // namespace halvex::host

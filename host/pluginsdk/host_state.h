@@ -32,6 +32,7 @@ public:
     HostState& operator=(const HostState&) = delete;
 
     ConsoleVariables& variables() { return consoleVariables; }
+    const ConsoleVariables& variables() const { return consoleVariables; }
     EventHooks& hooks() { return eventHooks; }
 
     // ---- Plugins and their registrations

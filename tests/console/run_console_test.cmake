@@ -9,6 +9,8 @@
 # Directives in the script's first lines:
 #   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
 #   # input: script    feed the script on standard input instead of naming it
+#   # given: FILE      copy FILE from beside the script into the work folder before the run (a settings
+#                      file for --config, say), replacing what an earlier run left there
 # {old_plugin} and {not_a_plugin} in a run line name copies of -DOLD_PLUGIN and -DNOT_A_PLUGIN made in
 # the work folder: a module for another interface version, and a module that is no plugin at all.
 # {NAME} names a copy of the module NAME.so (or .dll) of the list -DBROKEN_MODULES, the plugins that fail
@@ -50,6 +52,8 @@ foreach(line IN LISTS lines)
             endif()
         endforeach()
         separate_arguments(arguments UNIX_COMMAND "${run}")
+    elseif(line MATCHES "^# given: (.+)$")
+        file(COPY_FILE ${source_dir}/${CMAKE_MATCH_1} ${WORK_DIR}/${CMAKE_MATCH_1})
     elseif(line MATCHES "^# input: script$")
         set(input_file ${WORK_DIR}/${name}.kz)
         if(NOT run)
