@@ -64,12 +64,14 @@ public:
     // What the host does when its console closes: unloads the plugin. Throws ConsoleError, once the
     // plugin is fully unloaded, when one of its entry points failed.
     void shutDown();
+    // Runs the commands the plugin issued since the last line, as after a frame a desktop window drew
+    // itself. Throws ConsoleError naming the command that failed.
+    void runPendingCommands();
 
 private:
     void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
-    void runPendingCommands();
 
     void setOrShowVariable(const std::vector<std::string>& words);
     void listVariables();
