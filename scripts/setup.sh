@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-16 lld-16 llvm-16 libwine-dev wine64 patch
   dpkg-dev
+  libglfw3-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth
 )
 
 missing=()

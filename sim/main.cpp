@@ -1,9 +1,11 @@
-// kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session.
+// kadenzo-sim: loads the plugin module as the host does and runs console commands, a play session or
+// a desktop window.
 #include "console.h"
 #include "dynamic_library.h"
 #include "platform/terminal.h"
 #include "play_session.h"
 #include "usage.h"
+#include "window_command.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -92,6 +94,9 @@ int run(const std::vector<std::string>& arguments) {
     if (!arguments.empty() && arguments[0] == "play")
         return runPlay(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
                        std::cout, std::cerr);
+    if (!arguments.empty() && arguments[0] == "window")
+        return runWindow(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
+                         std::cout, std::cerr);
     for (const std::string& argument : arguments)
         if (argument == "--help" || argument == "-h") {
             std::cout << commandLineHelp();

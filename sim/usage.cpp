@@ -4,6 +4,7 @@
 #include "play_options.h"
 #include "render/offscreen_renderer.h"
 #include "script_reader.h"
+#include "window/window_options.h"
 
 #include <fmt/format.h>
 
@@ -15,6 +16,7 @@ std::string commandLineHelp() {
 Usage:
   kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]
   kadenzo-sim play [OPTIONS]          (see kadenzo-sim play --help)
+  kadenzo-sim window [OPTIONS]        (see kadenzo-sim window --help)
   kadenzo-sim --help
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
@@ -85,6 +87,45 @@ that could not be played, 1 when writing a file failed once the session had star
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),
                        fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
+}
+
+std::string windowHelp() {
+    return fmt::format(R"(kadenzo-sim window: Kadenzo in a desktop window, to try the plugin without the game.
+
+Usage:
+  kadenzo-sim window [--plugin PATH] [--script FILE] [--frames N] [--screenshot FILE.png]
+                     [--width W] [--height H]
+
+Loads the plugin and opens a window showing the game's canvas with the plugin's overlay (scaled to
+fit), the host's settings window with the plugin's page, and the host's menu bar, whose Plugins
+menu opens and closes the plugin's window (togglemenu). The Training panel has buttons for the
+game's events and for whole attempts, an automatic player (the play model, with its skill and
+pace adjustable while it plays) and a chart of the game speed and the window accuracy of the
+attempts played from the window. The Console panel takes every console command and shows the
+trace and the commands' output; the same lines go to standard output, errors to standard error.
+Keys (when no text field has the keyboard): L load round, G goal, T touch, E explosion,
+R restart, S success, X miss, P automatic player.
+
+Options:
+  --plugin PATH        load this plugin module instead of the one built beside kadenzo-sim
+  --script FILE        run console commands (and the window's own) before the first frame; the
+                       first failing line ends the run with FILE:LINE: message and status 2
+  --frames N           render N frames (1 to {largestFrameCount}), then close the window
+  --screenshot FILE.png
+                       after the last frame write the window's own pixels as a PNG picture
+                       ({screenshotFrames} frames unless --frames says otherwise)
+  --width W, --height H
+                       the window's size in pixels, {smallest} to {largest} (default 1600 x 900)
+  --help               show this text
+
+Without a display (or where this build has no window system) it says why and exits with status 2.
+Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
+or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
+else 0.
+)",
+                       fmt::arg("largestFrameCount", largestFrameCount),
+                       fmt::arg("screenshotFrames", screenshotFrames),
+                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize));
 }
 
 std::string consoleHelp() {
