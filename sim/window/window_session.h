@@ -156,6 +156,7 @@ public:
     ImGuiContext* interfaceContext() const { return sim->ui.context(); }
     GameView& gameView() { return view; }
     WindowLog& log() { return lines; }
+    const WindowLog& log() const { return lines; }
     const LiveChart& chart() const { return liveChart; }
     AutoPlayer& player() { return autoPlayer; }
     // The game speed now.
