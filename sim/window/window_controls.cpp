@@ -85,6 +85,9 @@ ImVec4 logColor(LogLine::Kind kind) {
     return ImGui::GetStyleColorVec4(ImGuiCol_Text);
 }
 
+constexpr float chartHeight = 70.0f;
+constexpr float speedMargin = 0.1f;
+
 std::vector<float> asArray(const std::deque<float>& values) {
     return std::vector<float>(values.begin(), values.end());
 }
@@ -203,11 +206,16 @@ void WindowControls::drawChart(WindowSession& session) {
     const float width = ImGui::GetContentRegionAvail().x;
     const std::string speedText = fmt::format("game speed {:.2f}", session.gameSpeed());
     const std::vector<float> speeds = asArray(chart.speeds());
+    // The range of the speeds shown, with a margin, so that the plugin's steps stand out.
+    float slowest = 1.0f;
     float fastest = 1.0f;
     for (const float speed : speeds)
-        if (std::isfinite(speed)) fastest = std::max(fastest, speed);
-    ImGui::PlotLines("##speed", speeds.data(), static_cast<int>(speeds.size()), 0, speedText.c_str(), 0.0f,
-                     fastest * 1.1f, ImVec2(width, 70.0f));
+        if (std::isfinite(speed)) {
+            slowest = std::min(slowest, speed);
+            fastest = std::max(fastest, speed);
+        }
+    ImGui::PlotLines("##speed", speeds.data(), static_cast<int>(speeds.size()), 0, speedText.c_str(),
+                     slowest - speedMargin, fastest + speedMargin, ImVec2(width, chartHeight));
 
     const halvex::host::ConsoleVariable* target = findVariable(session, "idealAccuracy");
     const std::vector<float> accuracies = asArray(chart.accuracies());
@@ -215,7 +223,7 @@ void WindowControls::drawChart(WindowSession& session) {
                                          ? std::string("window accuracy: no window of ten yet")
                                          : fmt::format("window accuracy {:.0f}%", accuracies.back() * 100.0f);
     ImGui::PlotHistogram("##accuracy", accuracies.data(), static_cast<int>(accuracies.size()), 0,
-                         accuracyText.c_str(), 0.0f, 1.0f, ImVec2(width, 70.0f));
+                         accuracyText.c_str(), 0.0f, 1.0f, ImVec2(width, chartHeight));
     if (target) {
         // The target accuracy across the bars.
         const ImVec2 low = ImGui::GetItemRectMin();
