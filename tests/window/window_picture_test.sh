@@ -2,6 +2,7 @@
 # Runs `kadenzo-sim window` under a virtual X server with Mesa's software OpenGL, takes a screenshot of
 # the window's own pixels after a few frames and checks it with check_window_picture.
 #   window_picture_test.sh KADENZO_SIM CHECKER SCRIPT.kz WORK_DIR CHECKER_ARGUMENTS...
+# KADENZO_WINDOW_PRELOAD, when set, is the LD_PRELOAD of kadenzo-sim alone (see tests/CMakeLists.txt).
 set -euo pipefail
 simulator=$1 checker=$2 script=$3 work=$4
 shift 4
@@ -11,6 +12,10 @@ picture=$work/$(basename "$script" .kz).png
 rm -f "$picture"
 export LIBGL_ALWAYS_SOFTWARE=1
 # The window's default size, 1600 x 900, must fit the virtual screen.
+launcher=()
+if [ -n "${KADENZO_WINDOW_PRELOAD:-}" ]; then
+  launcher=(env "LD_PRELOAD=$KADENZO_WINDOW_PRELOAD")
+fi
 xvfb-run -a -s "-screen 0 1600x900x24" \
-  "$simulator" window --script "$script" --frames 3 --screenshot "$picture"
+  "${launcher[@]}" "$simulator" window --script "$script" --frames 3 --screenshot "$picture"
 "$checker" "$picture" "$@"
