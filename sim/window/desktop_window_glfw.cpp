@@ -171,10 +171,10 @@ void GlfwWindow::draw(WindowSession& session) {
     const ImGuiIO& io = ImGui::GetIO();
     ImGui_ImplOpenGL3_RenderDrawData(
         session.gameView().drawData(textureId(canvasTexture), io.DisplaySize, io.DisplayFramebufferScale));
-    ImDrawData* interface = ImGui::GetDrawData();
-    if (!interface) return;
-    TextureIdSwap font(*interface, hostFont, backendFont);
-    ImGui_ImplOpenGL3_RenderDrawData(interface);
+    ImDrawData* hostInterface = ImGui::GetDrawData();
+    if (!hostInterface) return;
+    TextureIdSwap font(*hostInterface, hostFont, backendFont);
+    ImGui_ImplOpenGL3_RenderDrawData(hostInterface);
 }
 
 // The back buffer holds the frame until it is swapped; OpenGL's rows start at the bottom.
