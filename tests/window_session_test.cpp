@@ -75,6 +75,9 @@ TEST(AutoPlayer, TakesAnAttemptEveryFewFramesForItsPaceAndNoneWhenStopped) {
 
 // ---- Session -----------------------------------------------------------------------------------
 
+// The key of whole missed attempts, as the backends report it: its upper-case letter's code.
+constexpr int missKey = 'X';
+
 class WindowSessionTest : public ::testing::Test {
 protected:
     void SetUp() override { session.atStart(builtPlugin()); }
@@ -90,7 +93,7 @@ protected:
             io.MousePos = pointer;
             // Dear ImGui keeps what it is given: a button or key is up unless this frame presses it.
             io.MouseDown[0] = false;
-            io.KeysDown['X'] = false;
+            io.KeysDown[missKey] = false;
             if (input) input(io);
         });
         session.afterFrame();
@@ -190,7 +193,7 @@ TEST_F(WindowSessionTest, TheAutomaticPlayerPlaysUntilStopped) {
 
 TEST_F(WindowSessionTest, KeysAndButtonsRunTheirConsoleLines) {
     startTraining();
-    frame([](ImGuiIO& io) { io.KeysDown['X'] = true; });
+    frame([](ImGuiIO& io) { io.KeysDown[missKey] = true; });
     frame();
     EXPECT_EQ(session.chart().attempts(), 1);
     EXPECT_NE(logText().find("> miss\n"), std::string::npos) << logText();

@@ -97,11 +97,9 @@ struct WindowCommandEntry {
 
 // Handled by WindowSession::windowCommand; everything else goes to the console.
 constexpr WindowCommandEntry windowCommands[] = {
-    {"success", "", "one whole attempt that succeeds (a goal, then the restart), counted in the chart"},
-    {"miss", "", "one whole attempt that misses (an explosion, then the restart), counted in the chart"},
-    {"player", "on [PACE]|off",
-     "start the automatic player, at PACE attempts a second (0.5 to 60) when given, or stop it; its "
-     "skill is set in the window"},
+    {"success", "", "a whole attempt that succeeds (a goal, the restart), counted in the chart"},
+    {"miss", "", "a whole attempt that misses (an explosion, the restart), counted in the chart"},
+    {"player", "on [PACE]|off", "start the automatic player (PACE attempts a second, 0.5 to 60) or stop it"},
     {"clear", "", "empty this log"},
     {"quit", "", "close the window"},
 };
