@@ -18,3 +18,16 @@ add_library(imgui_static STATIC
 target_include_directories(imgui_static SYSTEM PUBLIC ${KADENZO_IMGUI_SOURCE_DIR})
 # Third-party code: built without our warning policy.
 target_compile_options(imgui_static PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})
+
+# Dear ImGui's Win32 and DirectX 11 backends, for kadenzo-sim window on Windows.
+if(WIN32)
+    add_library(imgui_backends_win32_dx11 STATIC
+        ${KADENZO_IMGUI_SOURCE_DIR}/backends/imgui_impl_win32.cpp
+        ${KADENZO_IMGUI_SOURCE_DIR}/backends/imgui_impl_dx11.cpp
+    )
+    target_link_libraries(imgui_backends_win32_dx11 PUBLIC imgui_static d3d11 d3dcompiler gdi32 dwmapi)
+    target_compile_options(imgui_backends_win32_dx11 PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})
+    # Wine's windef.h declares the DPI awareness context handle without the guard that Windows' own
+    # headers define with it, so the backend would declare it again.
+    target_compile_definitions(imgui_backends_win32_dx11 PRIVATE _DPI_AWARENESS_CONTEXTS_)
+endif()

@@ -10,6 +10,7 @@ packages=(
   clang-16 lld-16 llvm-16 libwine-dev wine64 patch
   dpkg-dev
   clang-14 libclang-rt-14-dev valgrind
+  libglfw3-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xvfb xauth
 )
 
 missing=()

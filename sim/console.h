@@ -69,6 +69,9 @@ public:
     // What the host does when its console closes: unloads the plugin. Throws ConsoleError, once the
     // plugin is fully unloaded, when one of its entry points failed.
     void shutDown();
+    // Runs the commands the plugin issued since the last line, as after a frame a desktop window drew
+    // itself. Throws ConsoleError naming the command that failed.
+    void runPendingCommands();
 
     // The words that start a command (variable names aside), the game function shorthands included:
     // what the console completes a line's first word from, besides the variables.
@@ -86,7 +89,6 @@ private:
     void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
-    void runPendingCommands();
 
     void showHelp(const std::vector<std::string>& words);
     void setOrShowVariable(const std::vector<std::string>& words);

@@ -59,7 +59,7 @@ void HostInterface::attach(Halvex::Plugin::PluginSettingsWindow* settingsPage,
     page = settingsPage;
     window = pluginWindow;
     pluginMenuOpen = false;
-    inputBlocked = false;
+    blocked = false;
     const auto address = reinterpret_cast<std::uintptr_t>(imgui);
     if (page) page->SetImGuiContext(address);
     if (window) window->SetImGuiContext(address);
@@ -70,8 +70,8 @@ void HostInterface::detach() {
     page = nullptr;
     window = nullptr;
     pluginMenuOpen = false;
-    if (inputBlocked) host.trace("host input passed");
-    inputBlocked = false;
+    if (blocked) host.trace("host input passed");
+    blocked = false;
 }
 
 bool HostInterface::toggleMenu(const std::string& name) {
@@ -90,9 +90,13 @@ const ImDrawData* HostInterface::drawData() const {
     return ImGui::GetDrawData();
 }
 
+// A desktop window's platform code maps Enter to a key index of its own; scripted frames use theirs
+// and leave the platform's mapping as they found it.
 void HostInterface::frame(Vector2 displaySize) {
     CurrentContext current(imgui);
     ImGuiIO& io = ImGui::GetIO();
+    const int platformEnterKey = io.KeyMap[ImGuiKey_Enter];
+    io.KeyMap[ImGuiKey_Enter] = enterKey;
     io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
     io.DeltaTime = frameSeconds;
     io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
@@ -103,9 +107,23 @@ void HostInterface::frame(Vector2 displaySize) {
     pending.typed.clear();
     pending.enter = false;
 
+    drawFrame({});
+    io.KeysDown[enterKey] = false;
+    io.KeyMap[ImGuiKey_Enter] = platformEnterKey;
+}
+
+void HostInterface::frame(const std::function<void()>& platformInput,
+                          const std::function<void()>& hostPanels) {
+    CurrentContext current(imgui);
+    platformInput();
+    drawFrame(hostPanels);
+}
+
+void HostInterface::drawFrame(const std::function<void()>& hostPanels) {
     ImGui::NewFrame();
     if (showSettings) drawSettingsWindow();
     if (pluginMenuOpen && window) drawPluginWindow();
+    if (hostPanels) hostPanels();
     ImGui::Render();
     framed = true;
     askWhetherInputIsBlocked();
@@ -135,9 +153,9 @@ void HostInterface::drawPluginWindow() {
 }
 
 void HostInterface::askWhetherInputIsBlocked() {
-    const bool blocked = window && window->ShouldBlockInput();
-    if (blocked == inputBlocked) return;
-    inputBlocked = blocked;
+    const bool wanted = window && window->ShouldBlockInput();
+    if (wanted == blocked) return;
+    blocked = wanted;
     host.trace(blocked ? "host input blocked" : "host input passed");
 }
 

@@ -11,6 +11,7 @@
 #include "halvex/types.h"
 #include "render/triangle_rasterizer.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -64,10 +65,18 @@ public:
     UserInput& input() { return pending; }
     const UserInput& input() const { return pending; }
 
-    // One frame over a display of the given size: the settings window with the plugin's page when it
-    // is shown, the plugin's window while its menu is open, then the question whether the plugin wants
-    // the input (traced when the answer changes).
+    // One frame over a display of the given size, seeing the scripted input(): the settings window with
+    // the plugin's page when it is shown, the plugin's window while its menu is open, then the question
+    // whether the plugin wants the input (traced when the answer changes).
     void frame(Vector2 displaySize);
+    // The same frame for a desktop window, whose platform code feeds Dear ImGui itself: with the context
+    // current, PLATFORM_INPUT gives Dear ImGui the display size, the time step and the real pointer and
+    // keyboard; after the plugin's windows HOST_PANELS draws the host's own windows into the same frame.
+    // The platform's renderer then draws the frame (drawData()). Scripted frames may come in between.
+    void frame(const std::function<void()>& platformInput, const std::function<void()>& hostPanels);
+
+    // Whether the plugin asked, after the last frame, that the input be kept from the game.
+    bool inputBlocked() const { return blocked; }
 
     // The context, for reading back what the last frame drew. Never null.
     ImGuiContext* context() const { return imgui; }
@@ -77,6 +86,8 @@ public:
     const render::AlphaTexture& fontTexture() const { return font; }
 
 private:
+    // From NewFrame to Render, with the input already given to Dear ImGui.
+    void drawFrame(const std::function<void()>& hostPanels);
     void drawSettingsWindow();
     void drawPluginWindow();
     void askWhetherInputIsBlocked();
@@ -91,7 +102,7 @@ private:
     Halvex::Plugin::PluginWindow* window = nullptr;
     bool showSettings = false;
     bool pluginMenuOpen = false;
-    bool inputBlocked = false;
+    bool blocked = false;
 };
 
 } // namespace kadenzo::sim

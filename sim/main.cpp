@@ -1,5 +1,5 @@
-// kadenzo-sim: loads the plugin module as the host does and runs console commands or a play session, or
-// validates a plugin module.
+// kadenzo-sim: loads the plugin module as the host does and runs console commands, a play session or
+// a desktop window, or validates a plugin module.
 #include "console.h"
 #include "console_completion.h"
 #include "console_history.h"
@@ -11,6 +11,7 @@
 #include "play_session.h"
 #include "usage.h"
 #include "validate_command.h"
+#include "window_command.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -145,6 +146,9 @@ int run(std::vector<std::string> arguments) {
     if (!arguments.empty() && arguments[0] == "play")
         return runPlay(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
                        std::cout, std::cerr, configPath);
+    if (!arguments.empty() && arguments[0] == "window")
+        return runWindow(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
+                         std::cout, std::cerr, configPath);
     for (const std::string& argument : arguments)
         if (argument == "--help" || argument == "-h") {
             std::cout << commandLineHelp();

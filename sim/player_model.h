@@ -19,6 +19,11 @@ class PlayerModel {
 public:
     PlayerModel(PlayerParameters parameters, std::uint64_t seed);
 
+    // The player's skill may change between attempts (a desktop window adjusts it live); the random
+    // numbers go on from where they were.
+    const PlayerParameters& skill() const { return parameters; }
+    void setSkill(const PlayerParameters& changed) { parameters = changed; }
+
     double successChance(float gameSpeed) const;
     // Draws one attempt's outcome at the given speed.
     bool attempt(float gameSpeed);

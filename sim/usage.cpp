@@ -7,6 +7,7 @@
 #include "play_options.h"
 #include "render/offscreen_renderer.h"
 #include "script_reader.h"
+#include "window/window_options.h"
 
 #include <fmt/format.h>
 
@@ -18,6 +19,7 @@ std::string commandLineHelp() {
 Usage:
   kadenzo-sim [--plugin PATH] [--trace] [--config FILE] [SCRIPT]
   kadenzo-sim play [--config FILE] [OPTIONS]   (see kadenzo-sim play --help)
+  kadenzo-sim window [--config FILE] [OPTIONS] (see kadenzo-sim window --help)
   kadenzo-sim validate [OPTIONS] [MODULE]      (see kadenzo-sim validate --help)
   kadenzo-sim --help
 
@@ -51,7 +53,7 @@ the lines typed are kept in FILE.history (the last {historyLines}) for the next 
 this run only. Scripts and piped input are read as they always were and leave no history. On
 Windows the console's own line editing serves.
 
-Settings (--config FILE, for the console and play): FILE is read before the plugin loads and
+Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
 written again at exit. A line is NAME VALUE, a console variable and a number ('#' starts a
 comment). A variable the plugin registers takes the file's value, clamped to its range; the value
 of a variable no plugin registers is kept. A bad line prints FILE:LINE: message on standard error
@@ -119,6 +121,47 @@ session had started (the settings at exit included), else 0.
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),
                        fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
+}
+
+std::string windowHelp() {
+    return fmt::format(R"(kadenzo-sim window: Kadenzo in a desktop window, to try the plugin without the game.
+
+Usage:
+  kadenzo-sim window [--plugin PATH] [--script FILE] [--frames N] [--screenshot FILE.png]
+                     [--width W] [--height H] [--config FILE]
+
+Loads the plugin and opens a window showing the game's canvas with the plugin's overlay (scaled to
+fit), the host's settings window with the plugin's page, and the host's menu bar, whose Plugins
+menu opens and closes the plugin's window (togglemenu). The Training panel has buttons for the
+game's events and for whole attempts, an automatic player (the play model, with its skill and
+pace adjustable while it plays) and a chart of the game speed and the window accuracy of the
+attempts played from the window. The Console panel takes every console command and shows the
+trace and the commands' output; the same lines go to standard output, errors to standard error.
+Keys (when no text field has the keyboard): L load round, G goal, T touch, E explosion,
+R restart, S success, X miss, P automatic player.
+
+Options:
+  --plugin PATH        load this plugin module instead of the one built beside kadenzo-sim
+  --script FILE        run console commands (and the window's own) before the first frame; the
+                       first failing line ends the run with FILE:LINE: message and status 2
+  --frames N           render N frames (1 to {largestFrameCount}), then close the window
+  --screenshot FILE.png
+                       after the last frame write the window's own pixels as a PNG picture
+                       ({screenshotFrames} frames unless --frames says otherwise)
+  --width W, --height H
+                       the window's size in pixels, {smallest} to {largest} (default 1600 x 900)
+  --config FILE        the console variables kept from one run to the next: read before the
+                       plugin loads, written when the window closes (see kadenzo-sim --help)
+  --help               show this text
+
+Without a display (or where this build has no window system) it says why and exits with status 2.
+Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
+or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
+else 0.
+)",
+                       fmt::arg("largestFrameCount", largestFrameCount),
+                       fmt::arg("screenshotFrames", screenshotFrames),
+                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize));
 }
 
 std::string consoleHelp() {

@@ -13,7 +13,8 @@ set(wine_dll_dir /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 # The runtime (UCRT, Visual C++ runtime, STL) and the Windows DLLs the project's code calls.
 set(import_libraries
     ucrt=ucrtbase vcruntime=vcruntime140 msvcprt=msvcp140
-    kernel32=kernel32 user32=user32 imm32=imm32 version=version)
+    kernel32=kernel32 user32=user32 imm32=imm32 version=version
+    gdi32=gdi32 dwmapi=dwmapi d3d11=d3d11 d3dcompiler=d3dcompiler_47)
 
 set(out ${KADENZO_MSVC_ON_WINE_DIR})
 

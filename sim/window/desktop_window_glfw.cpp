@@ -1,0 +1,232 @@
+// The desktop window on GLFW and OpenGL 3.2 (core profile), with Dear ImGui's GLFW and OpenGL 3
+// backends. The game view and the host's interface are drawn by the same renderer backend, each from its
+// own draw data.
+//   Opening      GLFW, the window and its context, the backends bound to the host's context
+//   The canvas   its pixels as a texture
+//   Frames       the loop, drawing, reading the pixels back
+#include "desktop_window.h"
+
+#include "game_view.h"
+#include "render/current_imgui_context.h"
+#include "window_session.h"
+
+// The OpenGL declarations come from the backend's loader below, not from the system's headers.
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+#include <backends/imgui_impl_glfw.h>
+#include <backends/imgui_impl_opengl3.h>
+#include <imgui.h>
+// The OpenGL functions Dear ImGui's OpenGL 3 backend loads for itself; they are ready once it is set up.
+#include <backends/imgui_impl_opengl3_loader.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+namespace kadenzo::sim {
+
+// ---- Opening -----------------------------------------------------------------------------------
+
+namespace {
+
+// GLFW reports errors through a callback, with no context to pass; the last one is kept for messages.
+std::string lastGlfwError;
+
+void rememberGlfwError(int, const char* description) {
+    lastGlfwError = description ? description : "an unknown error";
+}
+
+std::string noWindowReason() {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return "no display (DISPLAY is not set)";
+    return lastGlfwError.empty() ? "the window system gave no reason" : lastGlfwError;
+}
+
+// Constants the backend's loader leaves out.
+constexpr GLint clampToEdge = 0x812F;
+constexpr GLenum textureWrapS = 0x2802;
+constexpr GLenum textureWrapT = 0x2803;
+constexpr GLenum unpackAlignment = 0x0CF5;
+
+constexpr auto frameInterval = std::chrono::microseconds(16667);
+
+ImTextureID textureId(GLuint texture) {
+    return reinterpret_cast<ImTextureID>(static_cast<std::intptr_t>(texture));
+}
+
+// GLFW itself, from glfwInit to glfwTerminate.
+struct GlfwLibrary {
+    GlfwLibrary() = default;
+    GlfwLibrary(const GlfwLibrary&) = delete;
+    GlfwLibrary& operator=(const GlfwLibrary&) = delete;
+    ~GlfwLibrary() { glfwTerminate(); }
+};
+
+class GlfwWindow : public DesktopWindow {
+public:
+    GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window, ImGuiContext* context);
+    ~GlfwWindow() override;
+    GlfwWindow(const GlfwWindow&) = delete;
+    GlfwWindow& operator=(const GlfwWindow&) = delete;
+
+    render::Image run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) override;
+
+private:
+    void showCanvas(const render::Image& pixels);
+    void draw(WindowSession& session);
+    render::Image readPixels() const;
+
+    std::unique_ptr<GlfwLibrary> library;
+    GLFWwindow* window;
+    ImGuiContext* context;
+    // The host's interface names its font by the address of its pixels (kadenzo-sim's pictures draw it
+    // so); the renderer backend has the same font as a texture of its own.
+    ImTextureID hostFont = nullptr;
+    ImTextureID backendFont = nullptr;
+    GLuint canvasTexture = 0;
+};
+
+GlfwWindow::GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window, ImGuiContext* context)
+    : library(std::move(library)), window(window), context(context) {
+    render::CurrentImGuiContext current(context);
+    ImGuiIO& io = ImGui::GetIO();
+    hostFont = io.Fonts->TexID;
+    ImGui_ImplGlfw_InitForOpenGL(window, true);
+    ImGui_ImplOpenGL3_Init("#version 150");
+    ImGui_ImplOpenGL3_CreateDeviceObjects();
+    backendFont = io.Fonts->TexID;
+    io.Fonts->SetTexID(hostFont);
+
+    glGenTextures(1, &canvasTexture);
+    glBindTexture(GL_TEXTURE_2D, canvasTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, textureWrapS, clampToEdge);
+    glTexParameteri(GL_TEXTURE_2D, textureWrapT, clampToEdge);
+}
+
+GlfwWindow::~GlfwWindow() {
+    render::CurrentImGuiContext current(context);
+    glDeleteTextures(1, &canvasTexture);
+    ImGui_ImplOpenGL3_Shutdown();
+    ImGui_ImplGlfw_Shutdown();
+    ImGui::GetIO().Fonts->SetTexID(hostFont);
+    glfwDestroyWindow(window);
+}
+
+} // namespace
+
+bool desktopWindowsAvailable() {
+    return true;
+}
+
+std::unique_ptr<DesktopWindow> openDesktopWindow(const std::string& title, int width, int height,
+                                                 ImGuiContext* context, std::string& error) {
+    lastGlfwError.clear();
+    glfwSetErrorCallback(rememberGlfwError);
+    if (!glfwInit()) {
+        error = noWindowReason();
+        return nullptr;
+    }
+    auto library = std::make_unique<GlfwLibrary>();
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 2);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    GLFWwindow* window = glfwCreateWindow(width, height, title.c_str(), nullptr, nullptr);
+    if (!window) {
+        error = noWindowReason();
+        return nullptr;
+    }
+    glfwMakeContextCurrent(window);
+    glfwSwapInterval(1);
+    return std::make_unique<GlfwWindow>(std::move(library), window, context);
+}
+
+// ---- The canvas --------------------------------------------------------------------------------
+
+namespace {
+
+void GlfwWindow::showCanvas(const render::Image& pixels) {
+    if (pixels.rgba.empty()) return;
+    glBindTexture(GL_TEXTURE_2D, canvasTexture);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(unpackAlignment, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.rgba.data());
+}
+
+// ---- Frames ------------------------------------------------------------------------------------
+
+void GlfwWindow::draw(WindowSession& session) {
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    glViewport(0, 0, width, height);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const ImGuiIO& io = ImGui::GetIO();
+    ImGui_ImplOpenGL3_RenderDrawData(
+        session.gameView().drawData(textureId(canvasTexture), io.DisplaySize, io.DisplayFramebufferScale));
+    ImDrawData* hostInterface = ImGui::GetDrawData();
+    if (!hostInterface) return;
+    TextureIdSwap font(*hostInterface, hostFont, backendFont);
+    ImGui_ImplOpenGL3_RenderDrawData(hostInterface);
+}
+
+// The back buffer holds the frame until it is swapped; OpenGL's rows start at the bottom.
+render::Image GlfwWindow::readPixels() const {
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    render::Image image;
+    if (width < 1 || height < 1) return image;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
+    std::vector<std::uint8_t> bottomUp(rowBytes * static_cast<std::size_t>(height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    image.width = width;
+    image.height = height;
+    image.rgba.resize(bottomUp.size());
+    for (int row = 0; row < height; ++row)
+        std::memcpy(image.rgba.data() + static_cast<std::size_t>(row) * rowBytes,
+                    bottomUp.data() + static_cast<std::size_t>(height - 1 - row) * rowBytes, rowBytes);
+    for (std::size_t alpha = 3; alpha < image.rgba.size(); alpha += 4)
+        image.rgba[alpha] = 255;
+    return image;
+}
+
+render::Image GlfwWindow::run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) {
+    // GLFW's callbacks feed whichever Dear ImGui context is current: the host's, for the whole loop.
+    render::CurrentImGuiContext current(context);
+    if (frames) session.useFixedTimeStep();
+    render::Image lastFrame;
+    auto nextFrame = std::chrono::steady_clock::now();
+    for (int frame = 0; !frames || frame < *frames; ++frame) {
+        glfwPollEvents();
+        if (glfwWindowShouldClose(window)) break;
+        if (const render::Image* pixels = session.beforeFrame()) showCanvas(*pixels);
+        if (session.quitRequested()) break;
+        session.interfaceFrame([] {
+            ImGui_ImplOpenGL3_NewFrame();
+            ImGui_ImplGlfw_NewFrame();
+        });
+        draw(session);
+        if (keepLastFrame && frames && frame + 1 == *frames) lastFrame = readPixels();
+        glfwSwapBuffers(window);
+        session.afterFrame();
+        if (!frames) {
+            // Where the window system does not wait for the display, no more than 60 frames a second.
+            nextFrame = std::max(nextFrame + frameInterval, std::chrono::steady_clock::now());
+            std::this_thread::sleep_until(nextFrame);
+        }
+    }
+    return lastFrame;
+}
+
+} // namespace
+
+} // namespace kadenzo::sim

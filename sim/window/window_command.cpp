@@ -1,0 +1,131 @@
+// `kadenzo-sim window`: the options, then a session in a desktop window.
+//   at start   the plugin loaded, the settings window shown, then the script
+//   frames     until the window closes, or a fixed number of them
+//   at exit    the screenshot, the window closed, the plugin unloaded
+// With --config FILE the settings are read into the host before the plugin loads and written after it
+// is unloaded (persisted_settings.h).
+#include "window_command.h"
+
+#include "desktop_window.h"
+#include "kept_files.h"
+#include "persisted_settings.h"
+#include "render/png_writer.h"
+#include "usage.h"
+#include "window_options.h"
+#include "window_session.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+
+namespace kadenzo::sim {
+
+namespace {
+
+constexpr int failed = 2;
+constexpr int writeFailed = 1;
+constexpr const char* windowTitle = "Kadenzo - kadenzo-sim window";
+
+bool asksForHelp(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments)
+        if (argument == "--help" || argument == "-h") return true;
+    return false;
+}
+
+int fail(std::ostream& out, std::ostream& err, const std::string& message, int status) {
+    out << std::flush;
+    err << "kadenzo-sim window: " << message << std::endl;
+    return status;
+}
+
+using ScriptFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+ScriptFile openScript(const std::string& path) {
+    return ScriptFile(path.empty() ? nullptr : std::fopen(path.c_str(), "rb"), &std::fclose);
+}
+
+// Everything between the window opening and closing; returns the exit status.
+int runSession(WindowSession& session, DesktopWindow& window, const WindowOptions& options, std::FILE* script,
+               std::ostream& out, std::ostream& err) {
+    try {
+        session.atStart(options.pluginPath);
+    } catch (const std::exception& error) {
+        return fail(out, err, error.what(), failed);
+    }
+    try {
+        if (script) {
+            ScriptReader reader(script, options.scriptPath);
+            session.runScript(reader);
+        }
+    } catch (const ScriptUnreadable& error) {
+        return fail(out, err, error.what(), failed);
+    } catch (const std::exception& error) {
+        // "FILE:LINE: message", as console scripts report it.
+        out << std::flush;
+        err << error.what() << std::endl;
+        return failed;
+    }
+    render::Image lastFrame;
+    try {
+        lastFrame = window.run(session, framesToRender(options), !options.screenshotPath.empty());
+    } catch (const std::exception& error) {
+        return fail(out, err, error.what(), failed);
+    }
+    if (options.screenshotPath.empty()) return 0;
+    if (lastFrame.rgba.empty())
+        return fail(out, err, "the window closed before its last frame; no screenshot written", writeFailed);
+    std::string error;
+    if (!render::writePng(options.screenshotPath, lastFrame, error))
+        return fail(out, err, error, writeFailed);
+    out << "wrote " << options.screenshotPath << std::endl;
+    return 0;
+}
+
+} // namespace
+
+int runWindow(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+              std::ostream& out, std::ostream& err, const std::string& configPath) {
+    if (asksForHelp(arguments)) {
+        out << windowHelp() << '\n' << windowCommandHelp();
+        return 0;
+    }
+    WindowOptions options;
+    try {
+        options = parseWindowOptions(arguments, defaultPluginPath);
+    } catch (const std::exception& error) {
+        return fail(out, err, error.what(), failed);
+    }
+    const ScriptFile script = openScript(options.scriptPath);
+    if (!options.scriptPath.empty() && !script)
+        return fail(out, err, "cannot open script " + options.scriptPath + ": " + std::strerror(errno),
+                    failed);
+    if (!desktopWindowsAvailable()) return fail(out, err, "not available on this platform", failed);
+
+    WindowSession session(defaultPluginPath, out, err);
+    PersistedSettings settings;
+    try {
+        settings = PersistedSettings::read(configPath, session.simulator().host, err);
+    } catch (const KeptFileError& error) {
+        return fail(out, err, error.what(), failed);
+    }
+    std::string reason;
+    std::unique_ptr<DesktopWindow> window =
+        openDesktopWindow(windowTitle, options.width, options.height, session.interfaceContext(), reason);
+    if (!window) {
+        out << std::flush;
+        err << "kadenzo-sim: cannot open a window: " << reason << std::endl;
+        return failed;
+    }
+    int status = runSession(session, *window, options, script.get(), out, err);
+    window.reset();
+    try {
+        session.atExit();
+    } catch (const std::exception& error) {
+        status = fail(out, err, std::string("at exit: ") + error.what(), failed);
+    }
+    return settings.writeAtExit(session.simulator().host, status, err);
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,295 @@
+// The desktop window's session: the log, the chart, the automatic player, the window's own commands and
+// the steps of a frame.
+#include "window_session.h"
+
+#include "console_variables.h"
+#include "halvex/game_functions.h"
+#include "play_session.h"
+#include "usage.h"
+
+#include <fmt/format.h>
+#include <imgui.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <ostream>
+
+namespace kadenzo::sim {
+
+// ---- WindowLog ---------------------------------------------------------------------------------
+
+void WindowLog::add(LogLine::Kind kind, const std::string& text) {
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(begin, end - begin);
+        if (kind == LogLine::Kind::error)
+            err << "error: " << line << '\n';
+        else
+            out << line << '\n';
+        shown.push_back(LogLine{kind, std::move(line)});
+        if (shown.size() > capacity) shown.pop_front();
+        ++count;
+        begin = end + 1;
+    }
+    // A line typed in the window reaches a terminal at once, not when a buffer fills.
+    out.flush();
+}
+
+// ---- LiveChart ---------------------------------------------------------------------------------
+
+namespace {
+
+template <typename Value> void keepNewest(std::deque<Value>& values, const Value& value, std::size_t most) {
+    values.push_back(value);
+    if (values.size() > most) values.pop_front();
+}
+
+} // namespace
+
+std::optional<WindowResult> LiveChart::add(bool success, float speedWhenTaken, float speedAfter) {
+    if (attemptCount % 10 == 0) open = WindowResult{0, speedWhenTaken, speedWhenTaken};
+    ++attemptCount;
+    open.successes += success ? 1 : 0;
+    keepNewest(attemptSpeeds, speedWhenTaken, attemptsKept);
+    if (attemptCount % 10 != 0) return std::nullopt;
+    open.speedAfter = speedAfter;
+    ++closed;
+    keepNewest(windowAccuracies, static_cast<float>(open.successes) / 10.0f, windowsKept);
+    return open;
+}
+
+// ---- AutoPlayer --------------------------------------------------------------------------------
+
+namespace {
+constexpr float framesPerSecond = 60.0f;
+} // namespace
+
+void AutoPlayer::setPlaying(bool playing) {
+    on = playing;
+    framesSinceAttempt = 0;
+}
+
+void AutoPlayer::setPace(float pace) {
+    attemptsPerSecond = std::clamp(pace, slowestPace, fastestPace);
+}
+
+bool AutoPlayer::frameDue() {
+    if (!on) return false;
+    const int framesPerAttempt =
+        std::max(1, static_cast<int>(std::lround(framesPerSecond / attemptsPerSecond)));
+    if (++framesSinceAttempt < framesPerAttempt) return false;
+    framesSinceAttempt = 0;
+    return true;
+}
+
+// ---- The window's own commands -----------------------------------------------------------------
+
+namespace {
+
+struct WindowCommandEntry {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+};
+
+// Handled by WindowSession::windowCommand; everything else goes to the console.
+constexpr WindowCommandEntry windowCommands[] = {
+    {"success", "", "a whole attempt that succeeds (a goal, the restart), counted in the chart"},
+    {"miss", "", "a whole attempt that misses (an explosion, the restart), counted in the chart"},
+    {"player", "on [PACE]|off", "start the automatic player (PACE attempts a second, 0.5 to 60) or stop it"},
+    {"clear", "", "empty this log"},
+    {"quit", "", "close the window"},
+};
+static_assert(std::size(windowCommands) == 5, "one entry per command WindowSession::windowCommand runs");
+
+// Tracing stays as it was but leaves out the canvas calls of the window's own frames, which would fill
+// the log sixty times a second; `frame` commands trace them as anywhere else.
+class UntracedCanvas {
+public:
+    explicit UntracedCanvas(halvex::host::HostState& host) : host(host), tracing(host.tracing()) {
+        host.setTracing(false);
+    }
+    ~UntracedCanvas() { host.setTracing(tracing); }
+    UntracedCanvas(const UntracedCanvas&) = delete;
+    UntracedCanvas& operator=(const UntracedCanvas&) = delete;
+
+private:
+    halvex::host::HostState& host;
+    bool tracing;
+};
+
+} // namespace
+
+std::string windowCommandHelp() {
+    std::string help = "The window's own commands (typed in its console or in --script):\n";
+    for (const WindowCommandEntry& command : windowCommands)
+        help += fmt::format("  {:<22}{}\n", fmt::format("{} {}", command.name, command.arguments),
+                            command.summary);
+    return help;
+}
+
+bool WindowSession::windowCommand(const std::vector<std::string>& words) {
+    const std::string& name = words[0];
+    if (name == "help") {
+        expectArguments(words, 0, 0, "help");
+        output << consoleHelp() << '\n' << windowCommandHelp();
+    } else if (name == "success" || name == "miss") {
+        expectArguments(words, 0, 0, name.c_str());
+        playAttempt(name == "success");
+    } else if (name == "player") {
+        playerCommand(words);
+    } else if (name == "clear") {
+        expectArguments(words, 0, 0, "clear");
+        lines.clear();
+    } else if (name == "quit") {
+        expectArguments(words, 0, 0, "quit");
+        quitting = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void WindowSession::playerCommand(const std::vector<std::string>& words) {
+    const char* usage = "player on [PACE]|off";
+    if (words.size() == 3 && words[1] == "on") {
+        const auto pace = halvex::host::parseConsoleNumber(words[2]);
+        if (!pace || !(*pace >= AutoPlayer::slowestPace) || !(*pace <= AutoPlayer::fastestPace))
+            throw ConsoleError(
+                fmt::format("the pace must be a number from {} to {} attempts a second, not \"{}\"",
+                            AutoPlayer::slowestPace, AutoPlayer::fastestPace, words[2]));
+        autoPlayer.setPace(*pace);
+        autoPlayer.setPlaying(true);
+        return;
+    }
+    autoPlayer.setPlaying(parseOnOff(words, usage));
+}
+
+// ---- WindowSession -----------------------------------------------------------------------------
+
+std::unique_ptr<Simulator> makeWindowSimulator(const std::string& defaultPluginPath,
+                                               std::function<void(const std::string&)> sink) {
+    auto simulator = std::make_unique<Simulator>();
+    simulator->defaultPluginPath = defaultPluginPath;
+    simulator->host.setTraceSink(std::move(sink));
+    return simulator;
+}
+
+WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream& out, std::ostream& err)
+    : lines(out, err), sim(makeWindowSimulator(defaultPluginPath,
+                                               [this](const std::string& line) {
+                                                   drainOutput();
+                                                   lines.add(LogLine::Kind::trace, line);
+                                               })),
+      console(*sim, output) {}
+
+WindowSession::~WindowSession() = default;
+
+void WindowSession::atStart(const std::string& pluginPath) {
+    loadPlugin(*sim, pluginPath);
+    sim->ui.setSettingsShown(true);
+}
+
+void WindowSession::runScript(ScriptReader& script) {
+    std::string line;
+    while (script.next(line)) {
+        try {
+            execute(line);
+        } catch (const std::exception& error) {
+            drainOutput();
+            throw ConsoleError(fmt::format("{}:{}: {}", script.name(), script.lineNumber(), error.what()));
+        }
+    }
+}
+
+void WindowSession::atExit() {
+    try {
+        console.shutDown();
+    } catch (...) {
+        drainOutput();
+        throw;
+    }
+    drainOutput();
+}
+
+void WindowSession::execute(const std::string& line) {
+    const std::vector<std::string> words = splitWords(line);
+    if (words.empty()) return;
+    lines.add(LogLine::Kind::command, "> " + line);
+    if (!windowCommand(words)) console.execute(line);
+    drainOutput();
+}
+
+void WindowSession::runLine(const std::string& line) {
+    try {
+        execute(line);
+    } catch (const std::exception& error) {
+        drainOutput();
+        lines.add(LogLine::Kind::error, error.what());
+    }
+}
+
+float WindowSession::gameSpeed() const {
+    const halvex::host::ConsoleVariable* speed = sim->host.variables().find(gameSpeedVariable);
+    return speed ? speed->floatValue() : 1.0f;
+}
+
+void WindowSession::playAttempt(bool success) {
+    const float speedWhenTaken = gameSpeed();
+    console.execute(success ? "attempts G" : "attempts X");
+    if (const std::optional<WindowResult> window = liveChart.add(success, speedWhenTaken, gameSpeed()))
+        lines.add(LogLine::Kind::output, windowLine(liveChart.windowsClosed(), *window));
+}
+
+void WindowSession::drainOutput() {
+    const std::string text = output.str();
+    if (text.empty()) return;
+    output.str(std::string());
+    lines.add(LogLine::Kind::output, text);
+}
+
+const render::Image* WindowSession::beforeFrame() {
+    std::vector<std::string> due;
+    due.swap(requested);
+    for (const std::string& line : due)
+        runLine(line);
+    if (autoPlayer.frameDue()) {
+        try {
+            playAttempt(autoPlayer.model().attempt(gameSpeed()));
+            drainOutput();
+        } catch (const std::exception& error) {
+            drainOutput();
+            lines.add(LogLine::Kind::error, fmt::format("the automatic player stopped: {}", error.what()));
+            autoPlayer.setPlaying(false);
+        }
+    }
+    {
+        UntracedCanvas untraced(sim->host);
+        sim->game.renderCanvas();
+    }
+    return view.update(*sim->game.lastFrame());
+}
+
+void WindowSession::interfaceFrame(const std::function<void()>& platformInput) {
+    sim->ui.frame(
+        [&] {
+            platformInput();
+            if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
+        },
+        [this] { controls.draw(*this); });
+}
+
+void WindowSession::afterFrame() {
+    try {
+        console.runPendingCommands();
+    } catch (const std::exception& error) {
+        drainOutput();
+        lines.add(LogLine::Kind::error, error.what());
+    }
+    drainOutput();
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,265 @@
+// The desktop window's session without a window: its frames are driven as a platform would drive them,
+// with the display size and the pointer and keys given straight to Dear ImGui, so that the panels, the
+// chart, the automatic player, the keys and the game view are checked on every platform.
+//   Pieces     the chart's windows, the game view's placement, the player's pace
+//   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts
+#include "built_modules.h"
+#include "play_session.h"
+#include "render/current_imgui_context.h"
+#include "ui_readback.h"
+#include "window_session.h"
+
+#include <gtest/gtest.h>
+#include <imgui.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace kadenzo::sim;
+using test::builtPlugin;
+
+// ---- Pieces ------------------------------------------------------------------------------------
+
+TEST(LiveChart, ClosesAWindowEveryTenAttemptsWithItsAccuracyAndSpeeds) {
+    LiveChart chart;
+    std::optional<WindowResult> closed;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        EXPECT_FALSE(closed) << "closed after " << attempt << " attempts";
+        closed = chart.add(attempt < 7, 1.25f, attempt == 9 ? 1.3f : 1.25f);
+    }
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(closed->successes, 7);
+    EXPECT_FLOAT_EQ(closed->speedDuring, 1.25f);
+    EXPECT_FLOAT_EQ(closed->speedAfter, 1.3f);
+    EXPECT_EQ(chart.accuracies(), (std::deque<float>{0.7f}));
+    EXPECT_EQ(chart.windowsClosed(), 1u);
+
+    for (std::size_t attempt = 0; attempt < LiveChart::attemptsKept; ++attempt)
+        chart.add(false, 2.0f, 2.0f);
+    EXPECT_EQ(chart.speeds().size(), LiveChart::attemptsKept) << "only the newest attempts are kept";
+    EXPECT_FLOAT_EQ(chart.speeds().front(), 2.0f);
+    EXPECT_EQ(chart.attempts(), 10 + static_cast<long long>(LiveChart::attemptsKept));
+}
+
+TEST(GameViewPlacement, TheCanvasFillsTheDisplayAsFarAsItsShapeAllowsCentred) {
+    const ViewRect wide = fitCanvas(Vector2{1920, 1080}, ImVec2(1600.0f, 1000.0f));
+    EXPECT_FLOAT_EQ(wide.x, 0.0f);
+    EXPECT_FLOAT_EQ(wide.y, 50.0f);
+    EXPECT_FLOAT_EQ(wide.width, 1600.0f);
+    EXPECT_FLOAT_EQ(wide.height, 900.0f);
+    const ViewRect square = fitCanvas(Vector2{1080, 1080}, ImVec2(1600.0f, 900.0f));
+    EXPECT_FLOAT_EQ(square.x, 350.0f);
+    EXPECT_FLOAT_EQ(square.width, 900.0f);
+    EXPECT_FLOAT_EQ(fitCanvas(Vector2{1920, 1080}, ImVec2(0.0f, 900.0f)).width, 0.0f);
+}
+
+TEST(AutoPlayer, TakesAnAttemptEveryFewFramesForItsPaceAndNoneWhenStopped) {
+    AutoPlayer player;
+    EXPECT_FALSE(player.frameDue());
+    player.setPace(20.0f); // every third frame at 60 frames a second
+    player.setPlaying(true);
+    std::string due;
+    for (int frame = 0; frame < 6; ++frame)
+        due += player.frameDue() ? 'x' : '.';
+    EXPECT_EQ(due, "..x..x");
+    player.setPace(1000.0f);
+    EXPECT_FLOAT_EQ(player.pace(), AutoPlayer::fastestPace);
+    player.setPlaying(false);
+    EXPECT_FALSE(player.frameDue());
+}
+
+// ---- Session -----------------------------------------------------------------------------------
+
+// The key of whole missed attempts, as the backends report it: its upper-case letter's code.
+constexpr int missKey = 'X';
+
+class WindowSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override { session.atStart(builtPlugin()); }
+    void TearDown() override { session.atExit(); }
+
+    // One frame as a window's platform code draws it, with INPUT given to Dear ImGui.
+    const kadenzo::render::Image* frame(const std::function<void(ImGuiIO&)>& input = {}) {
+        const kadenzo::render::Image* pixels = session.beforeFrame();
+        session.interfaceFrame([&] {
+            ImGuiIO& io = ImGui::GetIO();
+            io.DisplaySize = ImVec2(1600.0f, 900.0f);
+            io.DeltaTime = 1.0f / 60.0f;
+            io.MousePos = pointer;
+            // Dear ImGui keeps what it is given: a button or key is up unless this frame presses it.
+            io.MouseDown[0] = false;
+            io.KeysDown[missKey] = false;
+            if (input) input(io);
+        });
+        session.afterFrame();
+        return pixels;
+    }
+
+    void run(const std::string& line) {
+        session.request(line);
+        frame();
+    }
+
+    void startTraining() {
+        for (const char* line : {"slowMoEnabled 1", "training on", "loadround", "restart"})
+            run(line);
+    }
+
+    std::string logText() const {
+        std::string text;
+        for (const LogLine& line : session.log().lines())
+            text += line.text + '\n';
+        return text;
+    }
+
+    const ShownWindow* shownWindow(const std::string& title) {
+        windows = shownWindows(session.interfaceContext());
+        for (const ShownWindow& window : windows)
+            if (window.title == title) return &window;
+        return nullptr;
+    }
+
+    // Presses and releases the left button over the first letters of the row of text starting with TEXT
+    // in the window TITLE, as a person clicks.
+    void click(const std::string& title, const std::string& text) {
+        frame();
+        const ShownWindow* window = shownWindow(title);
+        ASSERT_NE(window, nullptr) << title << " is not shown";
+        for (const ShownRow& row : window->rows)
+            for (const TextRun& run : row.runs)
+                if (run.text.rfind(text, 0) == 0) {
+                    pointer = ImVec2(run.box.x0 + 4.0f, run.box.centerY());
+                    frame();
+                    frame([](ImGuiIO& io) { io.MouseDown[0] = true; });
+                    frame();
+                    return;
+                }
+        FAIL() << "no \"" << text << "\" in " << title << '\n' << describeWindows(windows);
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+    WindowSession session{builtPlugin(), out, err};
+    ImVec2 pointer{-1e9f, -1e9f};
+    std::vector<ShownWindow> windows;
+};
+
+TEST_F(WindowSessionTest, ShowsTheSettingsWindowWithThePluginsPageBesideItsOwnPanels) {
+    frame();
+    frame();
+    const ShownWindow* settings = shownWindow("Settings");
+    ASSERT_NE(settings, nullptr);
+    bool pageShown = false;
+    for (const ShownRow& row : settings->rows)
+        pageShown = pageShown || rowText(row) == "Kadenzo plugin settings";
+    EXPECT_TRUE(pageShown) << describeWindows(windows);
+    EXPECT_NE(shownWindow("Training"), nullptr);
+    EXPECT_NE(shownWindow("Console"), nullptr);
+    EXPECT_EQ(shownWindow("Kadenzo"), nullptr) << "the plugin's window opens from the menu";
+
+    run("togglemenu Kadenzo");
+    frame();
+    EXPECT_NE(shownWindow("Kadenzo"), nullptr);
+}
+
+TEST_F(WindowSessionTest, WholeAttemptsFillTheChartAndThePluginMovesTheSpeed) {
+    startTraining();
+    for (int attempt = 0; attempt < 10; ++attempt)
+        session.request("success");
+    frame();
+    EXPECT_EQ(session.chart().windowsClosed(), 1u);
+    EXPECT_EQ(session.chart().accuracies(), (std::deque<float>{1.0f}));
+    const float raised = session.gameSpeed();
+    EXPECT_GT(raised, 1.0f) << "ten successes are above the target accuracy";
+    EXPECT_NE(logText().find(windowLine(1, WindowResult{10, 1.0f, raised})), std::string::npos) << logText();
+}
+
+TEST_F(WindowSessionTest, TheAutomaticPlayerPlaysUntilStopped) {
+    startTraining();
+    run("player on 60");
+    for (int frameIndex = 1; frameIndex < 25; ++frameIndex)
+        frame();
+    EXPECT_EQ(session.chart().attempts(), 25) << "one attempt a frame at 60 a second";
+    EXPECT_EQ(session.chart().windowsClosed(), 2u);
+    run("player off");
+    frame();
+    EXPECT_EQ(session.chart().attempts(), 25);
+}
+
+TEST_F(WindowSessionTest, KeysAndButtonsRunTheirConsoleLines) {
+    startTraining();
+    frame([](ImGuiIO& io) { io.KeysDown[missKey] = true; });
+    frame();
+    EXPECT_EQ(session.chart().attempts(), 1);
+    EXPECT_NE(logText().find("> miss\n"), std::string::npos) << logText();
+
+    click("Training", "Explosion (E)");
+    frame();
+    EXPECT_NE(logText().find("> explode\n"), std::string::npos) << logText();
+}
+
+TEST_F(WindowSessionTest, AFailingLineIsLoggedAndTheSessionGoesOn) {
+    run("idealAccuracy lots");
+    EXPECT_NE(logText().find("\"lots\" is not a number"), std::string::npos) << logText();
+    EXPECT_NE(err.str().find("error: \"lots\" is not a number"), std::string::npos) << err.str();
+    run("idealAccuracy 0.8");
+    run("idealAccuracy");
+    EXPECT_NE(logText().find("idealAccuracy = 0.8"), std::string::npos) << logText();
+    EXPECT_NE(out.str().find("idealAccuracy = 0.8"), std::string::npos)
+        << "the log goes to standard output too";
+    EXPECT_FALSE(session.quitRequested());
+    run("quit");
+    EXPECT_TRUE(session.quitRequested());
+}
+
+TEST_F(WindowSessionTest, AScriptStopsAtItsFirstFailingLineNamingIt) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+    const std::string script = "training on\nplayer sideways\nmiss\n";
+    std::fwrite(script.data(), 1, script.size(), file.get());
+    std::rewind(file.get());
+    ScriptReader reader(file.get(), "start.kz");
+    try {
+        session.runScript(reader);
+        FAIL() << "the script ran to its end";
+    } catch (const ConsoleError& error) {
+        EXPECT_STREQ(error.what(),
+                     "start.kz:2: expected on or off, not \"sideways\" (usage: player on [PACE]|off)");
+    }
+    EXPECT_TRUE(session.simulator().game.inCustomTraining());
+    EXPECT_EQ(session.chart().attempts(), 0) << "nothing after the failing line runs";
+}
+
+TEST_F(WindowSessionTest, TheGameViewRendersTheCanvasOnlyWhenItChanges) {
+    const kadenzo::render::Image* first = frame();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->width, 1920);
+    EXPECT_EQ(first->height, 1080);
+    EXPECT_EQ(frame(), nullptr) << "nothing changed";
+    for (const char* line : {"slowMoEnabled 1", "training on", "loadround", "restart"})
+        session.request(line);
+    EXPECT_NE(frame(), nullptr) << "the overlay appeared";
+    EXPECT_EQ(frame(), nullptr);
+
+    kadenzo::render::CurrentImGuiContext current(session.interfaceContext());
+    auto* texture = reinterpret_cast<ImTextureID>(std::uintptr_t{7});
+    ImDrawData* view = session.gameView().drawData(texture, ImVec2(1600.0f, 1000.0f), ImVec2(1.0f, 1.0f));
+    ASSERT_EQ(view->CmdListsCount, 1);
+    const ImDrawList& list = *view->CmdLists[0];
+    ASSERT_EQ(list.CmdBuffer.Size, 1);
+    EXPECT_EQ(list.CmdBuffer[0].TextureId, texture);
+    EXPECT_EQ(list.CmdBuffer[0].ElemCount, 6u) << "one quad";
+    EXPECT_FLOAT_EQ(list.VtxBuffer[0].pos.y, 50.0f) << "letterboxed like fitCanvas";
+    {
+        auto* other = reinterpret_cast<ImTextureID>(std::uintptr_t{8});
+        TextureIdSwap swap(*view, texture, other);
+        EXPECT_EQ(list.CmdBuffer[0].TextureId, other);
+    }
+    EXPECT_EQ(list.CmdBuffer[0].TextureId, texture) << "swapped back";
+}
+
+} // namespace
