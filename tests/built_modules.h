@@ -14,15 +14,11 @@ inline std::string builtPlugin() {
     return path ? path : pluginModuleFileName();
 }
 
-// A test plugin built beside the test program, as every module is: one of those that fail on purpose
-// (console/broken_module.cpp), broken-ENTRY_POINT-FAILURE, or one of contract_module.cpp, contract-FAULT.
-inline std::string testModule(const std::string& name) {
+// One of the plugins that fail on purpose (console/broken_module.cpp), broken-ENTRY_POINT-FAILURE, built
+// beside the test program as every module is.
+inline std::string brokenModule(const std::string& name) {
     const std::string pluginFile = pluginModuleFileName();
     return executableDirectory() + "/" + name + pluginFile.substr(pluginFile.rfind('.'));
-}
-
-inline std::string brokenModule(const std::string& name) {
-    return testModule(name);
 }
 
 } // namespace kadenzo::sim::test

@@ -1,67 +1,75 @@
 // A small plugin that behaves like Kadenzo wherever the validator looks, but for one fault chosen by the
-// build (BROKEN_FAULT, one module per fault: tests/CMakeLists.txt). The validator's own tests run
-// `kadenzo-sim validate` on each and expect the check that looks there to catch it.
+// build (BROKEN_FAULT, one module per fault: tests/CMakeLists.txt; `none` keeps the host's contract). The
+// validator's own tests run `kadenzo-sim validate` on each and expect the check that looks there to catch
+// it, and the build without a fault to pass the checks it can be put to.
 //
 // Like Kadenzo: the record, getPlugin and deleteMe with one module-wide handle; onLoad registers and binds
-// the thirteen settings variables, then hooks LoadRound and Destroyed; LoadRound with slowMoEnabled arms
-// (the four pre hooks, the post hook and a drawable that draws a line of text); Destroyed while armed and
-// enabled, or the host's onUnload, disarms; the two window interfaces named "Kadenzo". Unlike Kadenzo it
-// draws no Dear ImGui windows.
+// the thirteen settings variables of plugin/settings_table.h, then hooks LoadRound and Destroyed;
+// LoadRound with slowMoEnabled arms (the four pre hooks, the post hook and a drawable that draws a line of
+// text); Destroyed while armed and enabled, or the host's onUnload, disarms; the two window interfaces
+// named "Kadenzo". Unlike Kadenzo it draws no Dear ImGui windows.
+//
+// Index
+// - Fault: what each build gets wrong
+// - the cells the variables are bound to
+// - BrokenKadenzo: the plugin object
+// - getPlugin, deleteMe and the record
+#include "module_info.h"
+#include "plugin_identity.h"
+#include "settings_table.h"
+
 #include "halvex/game_functions.h"
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"
-#include "module_info.h"
 
-#include <array>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
+#include <variant>
 
 namespace {
 
 enum class Fault {
-    wrongRecordInteger,    // the record's pluginType is 3
+    none,
+    wrongRecordInteger,    // the record's pluginType is 3 and the padding after it is not zero
     nullGetPlugin,         // the record's getPlugin is null
+    newObjectEachCall,     // getPlugin makes another object every time
+    deleteMeKeepsObject,   // deleteMe leaves the object in the handle
     missingVariable,       // onLoad leaves out one registration
     wrongDefault,          // one variable's default differs
+    floatCellForInt,       // the integer settings bound to float cells
+    armsTwice,             // LoadRound while armed registers the pack again
     hookLeftAfterOnUnload, // onUnload leaves Explode hooked
+    keepsDrawable,         // onUnload leaves the drawable registered
+    wrongMenuTitle,        // the window's title is not the plugin's name
     crashInDrawable,       // the drawable writes through a null pointer
     hangInOnLoad,          // onLoad never returns
     hostCallFromThread,    // onLoad calls the host from a thread of its own
 };
 constexpr Fault fault = Fault::BROKEN_FAULT;
 
-// ---- The settings variables, as Kadenzo registers them ---------------------------------------------
+// ---- The cells -----------------------------------------------------------------------------------
 
-enum class Cell { flag, real, whole };
+using Cell = std::variant<std::shared_ptr<bool>, std::shared_ptr<int>, std::shared_ptr<float>>;
 
-struct Setting {
-    const char* name;
-    const char* defaultText;
-    const char* description;
-    bool ranged;
-    float min;
-    float max;
-    Cell cell;
-};
+Cell makeCell(const Setting& setting) {
+    switch (setting.cell) {
+    case SettingCell::boolean:
+        return std::make_shared<bool>(setting.initialValue != 0.0f);
+    case SettingCell::integer:
+        if (fault == Fault::floatCellForInt) return std::make_shared<float>(setting.initialValue);
+        return std::make_shared<int>(static_cast<int>(setting.initialValue));
+    case SettingCell::real:
+        break;
+    }
+    return std::make_shared<float>(setting.initialValue);
+}
 
-constexpr std::array<Setting, 13> settings{{
-    {"slowMoEnabled", "0", "Enable slow motion plugin", false, 0, 0, Cell::flag},
-    {"onTouchEnabled", "0", "Count touching the ball as success", false, 0, 0, Cell::flag},
-    {"idealAccuracy", "0.7", "Accuracy value to aim for ", true, 0.0f, 1.0f, Cell::real},
-    {"slowMoSpeedIncrement", "0.05", "Speed increase/decrease increment.", true, 0.001f, 0.999f, Cell::real},
-    {"slowMoMaxSpeed", "150", "Maximum speed limit.", true, 5, 200, Cell::whole},
-    {"slowMoMinSpeed", "50", "Minimum speed limit", true, 5, 200, Cell::whole},
-    {"showStatus", "1", "Show status bar", false, 0, 0, Cell::flag},
-    {"showGameSpeed", "1", "Show game speed", false, 0, 0, Cell::flag},
-    {"showPrevAccu", "1", "Show previous accuracy", false, 0, 0, Cell::flag},
-    {"showCurrStreak", "1", "Show curr streak", false, 0, 0, Cell::flag},
-    {"showTotalCount", "1", "Show show total shots count", false, 0, 0, Cell::flag},
-    {"showtotalAccu", "1", "Show show total accuracy ", false, 0, 0, Cell::flag},
-    {"showLastShotsAccu", "1", "Show show last 100 shots accuracy ", false, 0, 0, Cell::flag},
-}};
+constexpr std::size_t idealAccuracyRow = 2, maxSpeedRow = 4;
 
 constexpr const char* perPackPreHooks[] = {game_function::roundChanged, game_function::carHitBall,
                                            game_function::ballExploded, game_function::goalScored};
@@ -76,21 +84,28 @@ void forever() {
         never.wait(lock);
 }
 
+// ---- The plugin object -----------------------------------------------------------------------------
+
 class BrokenKadenzo final : public Halvex::Plugin::HalvexPlugin,
                             public Halvex::Plugin::PluginSettingsWindow,
                             public Halvex::Plugin::PluginWindow {
 public:
+    BrokenKadenzo() {
+        for (std::size_t row = 0; row < settingsCount; ++row)
+            cells[row] = makeCell(settingsTable[row]);
+    }
+
     void onLoad() override {
         if (fault == Fault::hangInOnLoad) forever();
-        for (std::size_t index = 0; index < settings.size(); ++index)
-            if (!(fault == Fault::missingVariable && index == 4)) registerAndBind(index);
+        for (std::size_t row = 0; row < settingsCount; ++row)
+            if (!(fault == Fault::missingVariable && row == maxSpeedRow)) registerAndBind(row);
         if (fault == Fault::hostCallFromThread)
-            std::thread([this] { cvarManager->getCvar("slowMoEnabled"); }).join();
+            std::thread([this] { cvarManager->getCvar(setting::slowMoEnabled.name); }).join();
         gameWrapper->HookEventWithCaller<ActorWrapper>(game_function::loadRound,
                                                        [this](ActorWrapper, void*, std::string) { arm(); });
         gameWrapper->HookEventWithCaller<ActorWrapper>(game_function::editorDestroyed,
                                                        [this](ActorWrapper, void*, std::string) {
-                                                           if (*flags[0] && armed)
+                                                           if (enabled() && armed)
                                                                static_cast<HalvexPlugin*>(this)->onUnload();
                                                        });
     }
@@ -102,34 +117,36 @@ public:
             if (!(fault == Fault::hookLeftAfterOnUnload && function == game_function::ballExploded))
                 gameWrapper->UnhookEvent(function);
         gameWrapper->UnhookEventPost(game_function::controllerRestart);
-        gameWrapper->UnregisterDrawables();
+        if (fault != Fault::keepsDrawable) gameWrapper->UnregisterDrawables();
     }
 
     void RenderSettingsPanel() override {}
-    std::string GetPluginName() override { return "Kadenzo"; }
+    std::string GetPluginName() override { return pluginClassName; }
     void SetImGuiContext(std::uintptr_t) override {}
     void RenderWindow() override {}
-    std::string GetMenuName() override { return "Kadenzo"; }
-    std::string GetMenuTitle() override { return "Kadenzo"; }
+    std::string GetMenuName() override { return pluginClassName; }
+    std::string GetMenuTitle() override {
+        return fault == Fault::wrongMenuTitle ? "Broken" : pluginClassName;
+    }
     bool ShouldBlockInput() override { return false; }
     bool IsActiveOverlay() override { return true; }
     void OnOpen() override {}
     void OnClose() override {}
 
 private:
-    void registerAndBind(std::size_t index) {
-        const Setting& setting = settings[index];
-        const char* defaultText = fault == Fault::wrongDefault && index == 2 ? "0.8" : setting.defaultText;
+    void registerAndBind(std::size_t row) {
+        const Setting& setting = settingsTable[row];
+        const bool wrong = fault == Fault::wrongDefault && row == idealAccuracyRow;
         const CVarWrapper variable =
-            cvarManager->registerCvar(setting.name, defaultText, setting.description, true, setting.ranged,
-                                      setting.min, setting.ranged, setting.max, true);
-        if (setting.cell == Cell::flag) variable.bindTo(flags[index] = std::make_shared<bool>(false));
-        if (setting.cell == Cell::real) variable.bindTo(std::make_shared<float>(0.0f));
-        if (setting.cell == Cell::whole) variable.bindTo(std::make_shared<int>(0));
+            cvarManager->registerCvar(setting.name, wrong ? "0.8" : setting.defaultText, setting.description,
+                                      true, setting.hasMin, setting.min, setting.hasMax, setting.max, true);
+        std::visit([&](const auto& cell) { variable.bindTo(cell); }, cells[row]);
     }
 
+    bool enabled() const { return *std::get<std::shared_ptr<bool>>(cells[0]); } // slowMoEnabled
+
     void arm() {
-        if (!*flags[0] || armed) return;
+        if (!enabled() || (armed && fault != Fault::armsTwice)) return;
         armed = true;
         gameWrapper->HookEventWithCaller<ActorWrapper>(game_function::roundChanged,
                                                        [](ActorWrapper, void*, std::string) {});
@@ -147,12 +164,10 @@ private:
         }
         canvas.SetColor(255, 255, 255, 255);
         canvas.SetPosition(Vector2{10, 10});
-        canvas.DrawString("Kadenzo", 1, 1, false, false);
+        canvas.DrawString(pluginClassName, 1, 1, false, false);
     }
 
-    // The bool cells by the setting's index; slowMoEnabled's is flags[0]. The host keeps its own reference
-    // to every cell, so the others need not be kept here.
-    std::array<std::shared_ptr<bool>, settings.size()> flags{std::make_shared<bool>(false)};
+    Cell cells[settingsCount];
     bool armed = false;
 };
 
@@ -160,18 +175,20 @@ std::shared_ptr<Halvex::Plugin::HalvexPlugin> plugin;
 
 } // namespace
 
+// ---- getPlugin, deleteMe and the record ------------------------------------------------------------
+
 extern "C" {
 HALVEX_PLUGIN_API std::uintptr_t getPlugin();
 HALVEX_PLUGIN_API void deleteMe();
 }
 
 std::uintptr_t getPlugin() {
-    if (!plugin) plugin = std::make_shared<BrokenKadenzo>();
+    if (!plugin || fault == Fault::newObjectEachCall) plugin = std::make_shared<BrokenKadenzo>();
     return reinterpret_cast<std::uintptr_t>(&plugin);
 }
 
 void deleteMe() {
-    plugin.reset();
+    if (fault != Fault::deleteMeKeepsObject) plugin.reset();
 }
 
 extern "C" {
@@ -179,11 +196,11 @@ HALVEX_PLUGIN_API extern const halvex::PluginRecord exports;
 const halvex::PluginRecord exports = {halvex::pluginApiVersion,
                                       0,
                                       KADENZO_MAIN_SOURCE,
-                                      "Kadenzo",
-                                      "Adapt game speed while training",
+                                      pluginClassName,
+                                      pluginTitle,
                                       KADENZO_VERSION,
-                                      fault == Fault::wrongRecordInteger ? 3 : 2,
-                                      0,
+                                      fault == Fault::wrongRecordInteger ? 3 : pluginType,
+                                      fault == Fault::wrongRecordInteger ? 1 : 0,
                                       fault == Fault::nullGetPlugin ? nullptr : getPlugin,
                                       deleteMe};
 }
