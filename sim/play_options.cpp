@@ -2,6 +2,7 @@
 #include "play_options.h"
 
 #include "console.h"
+#include "option_table.h"
 #include "output/output_file.h"
 #include "platform/files.h"
 
@@ -81,14 +82,7 @@ void checkOutFolder(const PlayOptions& options) {
 
 // ---- The table ---------------------------------------------------------------------------------
 
-using ApplyOption = void (*)(PlayOptions& options, const std::string& option, const std::string& value);
-
-struct OptionEntry {
-    const char* name;
-    ApplyOption apply;
-};
-
-const OptionEntry optionTable[] = {
+const OptionRow<PlayOptions> optionTable[] = {
     {"--attempts",
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.attempts = requireWholeNumber<long long>(value, 1, mostAttempts, option);
@@ -120,31 +114,13 @@ const OptionEntry optionTable[] = {
      [](PlayOptions& options, const std::string&, const std::string& value) { options.pluginPath = value; }},
 };
 
-const OptionEntry* findOption(const std::string& name) {
-    for (const OptionEntry& entry : optionTable)
-        if (name == entry.name) return &entry;
-    return nullptr;
-}
-
 } // namespace
 
-// Rationale: an option is known or not before its value is looked for, so that a misspelt option is
-// reported as such wherever it stands.
 PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultPluginPath) {
     PlayOptions options;
     options.pluginPath = defaultPluginPath;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& option = arguments[index];
-        const OptionEntry* entry = findOption(option);
-        if (!entry)
-            throw ConsoleError(
-                option.size() > 1 && option[0] == '-'
-                    ? fmt::format("unknown option \"{}\" (see kadenzo-sim play --help)", option)
-                    : fmt::format("unexpected argument \"{}\"", option));
-        if (index + 1 >= arguments.size()) throw ConsoleError(fmt::format("{} needs a value", option));
-        entry->apply(options, option, arguments[++index]);
-    }
+    applyOptions(arguments, optionTable, options, "play");
     if (!options.csvPath.empty()) checkCsvTarget(options.csvPath);
     if (!options.outDirectory.empty()) checkOutFolder(options);
     return options;

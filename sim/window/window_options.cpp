@@ -2,6 +2,7 @@
 #include "window_options.h"
 
 #include "console.h"
+#include "option_table.h"
 #include "output/output_file.h"
 
 #include <fmt/format.h>
@@ -9,13 +10,6 @@
 namespace kadenzo::sim {
 
 namespace {
-
-using ApplyOption = void (*)(WindowOptions& options, const std::string& option, const std::string& value);
-
-struct OptionEntry {
-    const char* name;
-    ApplyOption apply;
-};
 
 const std::string& requireName(const std::string& option, const std::string& value, const char* what) {
     if (value.empty()) throw ConsoleError(fmt::format("{} needs {}", option, what));
@@ -26,7 +20,7 @@ int requireWindowSize(const std::string& option, const std::string& value) {
     return requireWholeNumber(value, smallestWindowSize, largestWindowSize, option);
 }
 
-const OptionEntry optionTable[] = {
+const OptionRow<WindowOptions> optionTable[] = {
     {"--plugin", [](WindowOptions& options, const std::string&,
                     const std::string& value) { options.pluginPath = value; }},
     {"--script",
@@ -47,12 +41,6 @@ const OptionEntry optionTable[] = {
                     const std::string& value) { options.height = requireWindowSize(option, value); }},
 };
 
-const OptionEntry* findOption(const std::string& name) {
-    for (const OptionEntry& entry : optionTable)
-        if (name == entry.name) return &entry;
-    return nullptr;
-}
-
 void checkScreenshotTarget(const std::string& path) {
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0)
         throw ConsoleError(fmt::format("--screenshot writes PNG files; \"{}\" does not end in .png", path));
@@ -69,17 +57,7 @@ WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
                                  const std::string& defaultPluginPath) {
     WindowOptions options;
     options.pluginPath = defaultPluginPath;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& option = arguments[index];
-        const OptionEntry* entry = findOption(option);
-        if (!entry)
-            throw ConsoleError(
-                option.size() > 1 && option[0] == '-'
-                    ? fmt::format("unknown option \"{}\" (see kadenzo-sim window --help)", option)
-                    : fmt::format("unexpected argument \"{}\"", option));
-        if (index + 1 >= arguments.size()) throw ConsoleError(fmt::format("{} needs a value", option));
-        entry->apply(options, option, arguments[++index]);
-    }
+    applyOptions(arguments, optionTable, options, "window");
     if (!options.screenshotPath.empty()) checkScreenshotTarget(options.screenshotPath);
     return options;
 }
