@@ -1,3 +1,4 @@
+// The stress checks' shared parts (stress_support.h).
 #include "stress_support.h"
 
 #include "attempt_codes.h"
