@@ -19,7 +19,7 @@ const char* const oddReportLine = "tab\there, a line\nend, bell \a, escape \x1b[
                                   "bytes \xff\xfe, \xc3\xbc, <&>\"'";
 
 std::string manyLine(int index) {
-    return "line " + std::to_string(index) + " " + std::string(100, 'x');
+    return "line " + std::to_string(index) + " " + std::string(400, 'x');
 }
 
 namespace {

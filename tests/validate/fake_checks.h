@@ -18,7 +18,7 @@ ValidateSetup fakeSetup();
 
 // What fake.odd-text reports, and the lines it reports besides.
 extern const char* const oddReportLine;
-constexpr int manyLines = 20000;
+constexpr int manyLines = 5000;
 std::string manyLine(int index);
 
 } // namespace kadenzo::validate::test
