@@ -107,6 +107,14 @@ std::optional<std::string> registrationsDifference(const Registrations& actual,
     return std::nullopt;
 }
 
+void requireNothingRegistered(halvex::host::HostState& host, const std::string& when) {
+    if (const auto difference = registrationsDifference(registrationsOf(host), Registrations{}))
+        throw CheckFailure(when + " " + *difference);
+    for (const halvex::host::ConsoleVariable* variable : host.variables().all())
+        require(variable->bindingCount() == 0, fmt::format("{} {} still has {}", when, variable->name(),
+                                                           countOf(variable->bindingCount(), "binding")));
+}
+
 // ---- Calls -------------------------------------------------------------------------------------
 
 std::optional<std::string> callsDifference(const std::vector<std::string>& actual,

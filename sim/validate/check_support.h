@@ -136,6 +136,9 @@ Registrations loadedRegistrations(bool armed);
 // The first difference, as "1 hook remains on Function ..., expected none"; nothing when they agree.
 std::optional<std::string> registrationsDifference(const Registrations& actual,
                                                    const Registrations& expected);
+// Fails the check, naming WHEN ("after unloading"), unless the host holds no hook on any of the game
+// functions, no drawable and no binding of a console variable: what a host with no plugin holds.
+void requireNothingRegistered(halvex::host::HostState& host, const std::string& when);
 
 // ---- Calls -------------------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // churn.load-unload: the plugin module loaded, played with and unloaded a thousand times in one
 // process. After every unload the host must hold nothing of the plugin's, and resident memory must
 // stay where it was once the process had settled.
+#include "check_support.h"
 #include "checks.h"
 
 #include "platform/process_memory.h"

@@ -313,11 +313,7 @@ void checkUnloadClears(CheckContext& context) {
     loadRound(traced);
     requireRegistrations(traced.host, loadedRegistrations(true), "LoadRound after onUnload");
     traced.unload();
-    requireRegistrations(traced.host, Registrations{}, "unloading");
-    for (const halvex::host::ConsoleVariable* variable : traced.host.variables().all())
-        require(variable->bindingCount() == 0,
-                fmt::format("after unloading {} still has {}", variable->name(),
-                            countOf(variable->bindingCount(), "binding")));
+    requireNothingRegistered(traced.host, "after unloading");
 }
 
 } // namespace kadenzo::validate

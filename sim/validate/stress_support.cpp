@@ -2,7 +2,6 @@
 #include "stress_support.h"
 
 #include "attempt_codes.h"
-#include "game_simulation.h"
 
 #include <fmt/format.h>
 
@@ -50,20 +49,6 @@ std::vector<std::string> randomSessionLines(Random& random) {
     if (settingsShown) lines.push_back("settings off");
     if (random.oneIn(4)) lines.push_back("destroyed");
     return lines;
-}
-
-// ---- After unloading ---------------------------------------------------------------------------
-
-void requireNothingRegistered(halvex::host::HostState& host, const std::string& when) {
-    for (const char* functionName : sim::gameFunctions()) {
-        const std::size_t hooks = host.hooks().count(functionName);
-        require(hooks == 0, fmt::format("{}: {} hook(s) left on {}", when, hooks, functionName));
-    }
-    require(host.drawableCount() == 0,
-            fmt::format("{}: {} drawable(s) left registered", when, host.drawableCount()));
-    for (const halvex::host::ConsoleVariable* variable : host.variables().all())
-        require(variable->bindingCount() == 0, fmt::format("{}: {} binding(s) of {} left", when,
-                                                           variable->bindingCount(), variable->name()));
 }
 
 } // namespace kadenzo::validate

@@ -1,12 +1,11 @@
 // What the churn, hostile-settings and frame-budget checks share: random choices that follow the
 // check's seed, a watched simulator driven through its console, short random sessions as console
-// lines, and what must be gone once the plugin is unloaded.
+// lines.
 //
 // Index
 // - Random: seeded choices, the same on every platform
 // - WatchedSimulator: a simulator whose host reports into the check, and its console
 // - sessions: console lines of a short session
-// - after unloading: nothing of the plugin's left in the host
 #pragma once
 
 #include "check.h"
@@ -82,11 +81,5 @@ std::string randomAttemptsLine(Random& random, std::size_t least, std::size_t mo
 // now and then the training editor destroyed again (so that the plugin is unloaded both armed and
 // disarmed).
 std::vector<std::string> randomSessionLines(Random& random);
-
-// ---- After unloading ---------------------------------------------------------------------------
-
-// Fails the check, naming WHEN, unless the host holds no hook on any game function, no drawable and
-// no binding of a console variable: what a host with no plugin loaded holds.
-void requireNothingRegistered(halvex::host::HostState& host, const std::string& when);
 
 } // namespace kadenzo::validate
