@@ -1,6 +1,7 @@
 // One frame of the host's interface with the loaded plugin module: its settings page inside the host's
 // settings window, and its own window. Dear ImGui's work and the plugin's calls into the host (the
-// page looks up and reads its thirteen variables every frame) are both in the figure.
+// page looks up and reads its thirteen variables every frame) are both in the figure. The floor is a
+// frame of the same host that shows nothing of the plugin's: Dear ImGui's own cost of a frame.
 #include "dynamic_library.h"
 #include "simulator.h"
 
@@ -8,14 +9,14 @@
 
 namespace {
 
-void interfaceFrame(benchmark::State& state, bool settingsPage) {
+enum class Shown { nothing, settingsPage, pluginWindow };
+
+void interfaceFrame(benchmark::State& state, Shown shown) {
     kadenzo::sim::Simulator simulator;
     kadenzo::sim::loadPlugin(simulator, kadenzo::sim::executableDirectory() + "/" +
                                             kadenzo::sim::pluginModuleFileName());
-    if (settingsPage)
-        simulator.ui.setSettingsShown(true);
-    else
-        simulator.ui.toggleMenu("Kadenzo");
+    if (shown == Shown::settingsPage) simulator.ui.setSettingsShown(true);
+    if (shown == Shown::pluginWindow) simulator.ui.toggleMenu("Kadenzo");
     // The pointer rests on the page, as while a person reads it.
     simulator.ui.input().pointerX = 200;
     simulator.ui.input().pointerY = 200;
@@ -26,13 +27,18 @@ void interfaceFrame(benchmark::State& state, bool settingsPage) {
     state.SetItemsProcessed(state.iterations());
 }
 
+void emptyInterfaceFrame(benchmark::State& state) {
+    interfaceFrame(state, Shown::nothing);
+}
+BENCHMARK(emptyInterfaceFrame);
+
 void settingsPageFrame(benchmark::State& state) {
-    interfaceFrame(state, true);
+    interfaceFrame(state, Shown::settingsPage);
 }
 BENCHMARK(settingsPageFrame);
 
 void pluginWindowFrame(benchmark::State& state) {
-    interfaceFrame(state, false);
+    interfaceFrame(state, Shown::pluginWindow);
 }
 BENCHMARK(pluginWindowFrame);
 

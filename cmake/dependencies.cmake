@@ -1,8 +1,8 @@
-# Third-party libraries: {fmt} header-only, Dear ImGui static. On Linux from Debian's packages; on
-# Windows from source folders given by cache variables (defaults: Debian's packages on the build
-# machine).
+# Third-party libraries: {fmt} header-only and stb, on Linux from Debian's packages, on Windows from
+# folders given by cache variables (defaults: Debian's packages on the build machine); Dear ImGui from
+# its sources (imgui.cmake).
 #   kadenzo::fmt    {fmt} used header-only, so no module needs libfmt at run time
-#   kadenzo::imgui  Dear ImGui core (and on Linux its backends), linked statically into each module
+#   kadenzo::imgui  Dear ImGui's core, linked statically into each module (imgui.cmake)
 #   kadenzo::stb    stb's image writer (pictures) and reader (tests)
 #   kadenzo::libedit  libedit (BSD licence), line editing at the console's terminal; not on Windows,
 #                     whose console edits lines itself
@@ -38,17 +38,8 @@ if(WIN32)
     target_compile_definitions(kadenzo_stb PRIVATE STB_IMAGE_IMPLEMENTATION STB_IMAGE_WRITE_IMPLEMENTATION)
     target_compile_options(kadenzo_stb PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})
     target_include_directories(kadenzo_stb SYSTEM PUBLIC ${third_party_include_dir})
-
-    include(imgui_from_source)
-    add_library(kadenzo::imgui ALIAS imgui_static)
 else()
-    find_path(IMGUI_INCLUDE_DIR imgui.h PATH_SUFFIXES imgui REQUIRED)
-    find_library(IMGUI_LIBRARY NAMES libimgui.a imgui REQUIRED)
     find_library(STB_LIBRARY NAMES libstb.a stb REQUIRED)
-    add_library(kadenzo_imgui INTERFACE)
-    add_library(kadenzo::imgui ALIAS kadenzo_imgui)
-    target_include_directories(kadenzo_imgui SYSTEM INTERFACE ${IMGUI_INCLUDE_DIR})
-    target_link_libraries(kadenzo_imgui INTERFACE ${IMGUI_LIBRARY} ${STB_LIBRARY})
     add_library(kadenzo_stb INTERFACE)
     target_link_libraries(kadenzo_stb INTERFACE ${STB_LIBRARY})
     find_package(PkgConfig REQUIRED)
@@ -56,3 +47,5 @@ else()
     add_library(kadenzo::libedit ALIAS PkgConfig::LIBEDIT)
 endif()
 add_library(kadenzo::stb ALIAS kadenzo_stb)
+
+include(imgui)

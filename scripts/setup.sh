@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libfmt-dev libimgui-dev libstb-dev libedit-dev
+  libfmt-dev libstb-dev libedit-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-16 lld-16 llvm-16 libwine-dev wine64 patch
   dpkg-dev

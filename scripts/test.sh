@@ -6,7 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-bash scripts/fetch-imgui-source.sh
 
 # One line for the JUnit file that the test validate.own_module writes (kadenzo-sim validate on our
 # module), so that CTest's summary does not hide how the validator's checks went.

@@ -61,9 +61,11 @@ private:
     std::map<std::pair<float, float>, Entry> byCorner;
 };
 
+// A font holds glyphs of ImWchar code points only.
 void appendUtf8(std::string& text, unsigned int codepoint) {
-    char bytes[5] = {};
-    ImTextCharToUtf8(bytes, codepoint);
+    const ImWchar character[] = {static_cast<ImWchar>(codepoint), 0};
+    char bytes[8] = {};
+    ImTextStrToUtf8(bytes, static_cast<int>(sizeof bytes), character, nullptr);
     text += bytes;
 }
 
@@ -96,22 +98,28 @@ bool isFilledRectangle(const ImDrawVert* v, ImVec2 whitePixel, Box& box) {
     return true;
 }
 
-// An open horizontal line drawn with the baked anti-aliased line texture: two vertices at each end,
-// straight above each other, in the separator colour. The edge vertices come from a normal that is
-// computed, so they are level only to within rounding.
-bool isHorizontalLine(const ImDrawVert* v, ImU32 color, float& y, float& x0, float& x1) {
+// An open horizontal line a pixel thick, as Dear ImGui draws it with anti-aliasing: at each end a vertex
+// in the line's colour, then two fringe vertices a pixel above and below it in the same colour without
+// alpha, all six on the white texel. The fringes come from a normal that is computed, so they are level
+// only to within rounding.
+constexpr int lineVertices = 6;
+
+bool isHorizontalLine(const ImDrawVert* v, ImU32 color, ImVec2 whitePixel, float& y, float& x0, float& x1) {
     constexpr float level = 0.01f;
-    for (int index = 0; index < 4; ++index)
-        if (v[index].col != color) return false;
-    if (std::fabs(v[0].pos.x - v[1].pos.x) > level || std::fabs(v[2].pos.x - v[3].pos.x) > level ||
-        std::fabs(v[0].pos.y - v[2].pos.y) > level || std::fabs(v[1].pos.y - v[3].pos.y) > level ||
-        !(std::fabs(v[0].pos.x - v[2].pos.x) > 1.0f) || !(std::fabs(v[0].pos.y - v[1].pos.y) > level))
-        return false;
-    if (v[0].uv.x != v[2].uv.x || v[0].uv.y != v[2].uv.y || v[1].uv.x != v[3].uv.x || v[1].uv.y != v[3].uv.y)
-        return false;
-    y = (v[0].pos.y + v[1].pos.y) / 2;
-    x0 = std::min(v[0].pos.x, v[2].pos.x);
-    x1 = std::max(v[0].pos.x, v[2].pos.x);
+    const ImU32 fringe = color & ~IM_COL32_A_MASK;
+    for (int index = 0; index < lineVertices; ++index)
+        if (v[index].uv.x != whitePixel.x || v[index].uv.y != whitePixel.y ||
+            v[index].col != (index % 3 == 0 ? color : fringe))
+            return false;
+    for (const ImDrawVert* end : {v, v + 3}) {
+        if (std::fabs(end[1].pos.x - end[0].pos.x) > level || std::fabs(end[2].pos.x - end[0].pos.x) > level ||
+            !((end[1].pos.y - end[0].pos.y) * (end[2].pos.y - end[0].pos.y) < 0.0f))
+            return false;
+    }
+    if (std::fabs(v[0].pos.y - v[3].pos.y) > level || !(std::fabs(v[0].pos.x - v[3].pos.x) > 1.0f)) return false;
+    y = v[0].pos.y;
+    x0 = std::min(v[0].pos.x, v[3].pos.x);
+    x1 = std::max(v[0].pos.x, v[3].pos.x);
     return true;
 }
 
@@ -172,6 +180,11 @@ private:
             PlacedGlyph glyph{};
             Box box;
             float y = 0, x0 = 0, x1 = 0;
+            if (index + lineVertices <= end && isHorizontalLine(v, colors.separator, whitePixel, y, x0, x1)) {
+                if (clipContains(clip, (x0 + x1) / 2, y)) separators.push_back(SeparatorLine{y});
+                index += lineVertices;
+                continue;
+            }
             if (glyphs.match(v, glyph)) {
                 const float centerX = (v[0].pos.x + v[2].pos.x) / 2, centerY = (v[0].pos.y + v[2].pos.y) / 2;
                 if (clipContains(clip, centerX, centerY)) placed.push_back(glyph);
@@ -182,8 +195,6 @@ private:
                 else if (std::find(std::begin(colors.grabs), std::end(colors.grabs), v[0].col) !=
                          std::end(colors.grabs))
                     shown.grabs.push_back(box);
-            } else if (isHorizontalLine(v, colors.separator, y, x0, x1)) {
-                if (clipContains(clip, (x0 + x1) / 2, y)) separators.push_back(SeparatorLine{y});
             } else {
                 ++index;
                 continue;

@@ -7,6 +7,11 @@
 
 #include <deque>
 
+// The sliders below pass a float power: a real parameter of SliderFloat up to Dear ImGui 1.77, the
+// host's release, and an obsolete overload or nothing after it.
+static_assert(IMGUI_VERSION_NUM >= 17000 && IMGUI_VERSION_NUM <= 17700,
+              "the plugin is built against the host's Dear ImGui, a 1.7x release whose sliders take a power");
+
 namespace {
 
 // Keeps the frame's variable wrappers until the page is done, then releases the last obtained first.

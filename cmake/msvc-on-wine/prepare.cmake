@@ -14,7 +14,7 @@ set(wine_dll_dir /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 set(import_libraries
     ucrt=ucrtbase vcruntime=vcruntime140 msvcprt=msvcp140
     kernel32=kernel32 user32=user32 imm32=imm32 version=version
-    gdi32=gdi32 dwmapi=dwmapi d3d11=d3d11 d3dcompiler=d3dcompiler_47)
+    gdi32=gdi32 d3d11=d3d11 d3dcompiler=d3dcompiler_47)
 
 set(out ${KADENZO_MSVC_ON_WINE_DIR})
 

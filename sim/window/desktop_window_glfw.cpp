@@ -10,14 +10,14 @@
 #include "render/current_imgui_context.h"
 #include "window_session.h"
 
-// The OpenGL declarations come from the backend's loader below, not from the system's headers.
+// The OpenGL declarations come from gl3w, the loader of Dear ImGui's OpenGL 3 backend, not from the
+// system's headers; its functions are ready once gl3wInit has run with a context current.
+#include <GL/gl3w.h>
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
-#include <backends/imgui_impl_glfw.h>
-#include <backends/imgui_impl_opengl3.h>
 #include <imgui.h>
-// The OpenGL functions Dear ImGui's OpenGL 3 backend loads for itself; they are ready once it is set up.
-#include <backends/imgui_impl_opengl3_loader.h>
+#include <imgui_impl_glfw.h>
+#include <imgui_impl_opengl3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -26,6 +26,14 @@
 #include <cstring>
 #include <thread>
 #include <vector>
+
+// gl3w asks GLX for OpenGL's functions by name. GLFW, which made the context, finds them whatever the
+// window system; answering for GLX here spares kadenzo-sim a link to libGL, so that it starts where
+// OpenGL is missing and only the window command says so.
+// Rationale: gl3w of this Dear ImGui release takes no function of the caller's to look names up with.
+extern "C" GLFWglproc glXGetProcAddress(const unsigned char* name) {
+    return glfwGetProcAddress(reinterpret_cast<const char*>(name));
+}
 
 namespace kadenzo::sim {
 
@@ -44,12 +52,6 @@ std::string noWindowReason() {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return "no display (DISPLAY is not set)";
     return lastGlfwError.empty() ? "the window system gave no reason" : lastGlfwError;
 }
-
-// Constants the backend's loader leaves out.
-constexpr GLint clampToEdge = 0x812F;
-constexpr GLenum textureWrapS = 0x2802;
-constexpr GLenum textureWrapT = 0x2803;
-constexpr GLenum unpackAlignment = 0x0CF5;
 
 constexpr auto frameInterval = std::chrono::microseconds(16667);
 
@@ -104,8 +106,8 @@ GlfwWindow::GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window,
     glBindTexture(GL_TEXTURE_2D, canvasTexture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, textureWrapS, clampToEdge);
-    glTexParameteri(GL_TEXTURE_2D, textureWrapT, clampToEdge);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
 GlfwWindow::~GlfwWindow() {
@@ -142,6 +144,16 @@ std::unique_ptr<DesktopWindow> openDesktopWindow(const std::string& title, int w
         return nullptr;
     }
     glfwMakeContextCurrent(window);
+    if (gl3wInit() != 0) {
+        error = "cannot load OpenGL's functions (libGL.so.1)";
+        glfwDestroyWindow(window);
+        return nullptr;
+    }
+    if (!gl3wIsSupported(3, 2)) {
+        error = "the display offers no OpenGL 3.2";
+        glfwDestroyWindow(window);
+        return nullptr;
+    }
     glfwSwapInterval(1);
     return std::make_unique<GlfwWindow>(std::move(library), window, context);
 }
@@ -154,7 +166,7 @@ void GlfwWindow::showCanvas(const render::Image& pixels) {
     if (pixels.rgba.empty()) return;
     glBindTexture(GL_TEXTURE_2D, canvasTexture);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(unpackAlignment, 4);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixels.rgba.data());
 }

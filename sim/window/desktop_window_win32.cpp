@@ -14,10 +14,10 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include <backends/imgui_impl_dx11.h>
-#include <backends/imgui_impl_win32.h>
 #include <d3d11.h>
 #include <imgui.h>
+#include <imgui_impl_dx11.h>
+#include <imgui_impl_win32.h>
 
 #include <algorithm>
 #include <chrono>

@@ -24,6 +24,10 @@ namespace kadenzo::sim {
 
 namespace {
 
+// The pace slider gives the slow paces more of its width: its value grows with the cube of the grab's
+// place along it.
+constexpr float pacePower = 3.0f;
+
 constexpr GameAction gameActions[] = {
     {"Load round", 'L', "training on\nloadround", "Enter custom training and load a round"},
     {"Goal", 'G', "goal", "The ball hits the goal"},
@@ -194,7 +198,7 @@ void WindowControls::drawPlayer(WindowSession& session) {
     }
     float pace = player.pace();
     if (ImGui::SliderFloat("Attempts a second", &pace, AutoPlayer::slowestPace, AutoPlayer::fastestPace,
-                           "%.1f", ImGuiSliderFlags_Logarithmic))
+                           "%.1f", pacePower))
         player.setPace(pace);
     const float speed = session.gameSpeed();
     ImGui::Text("Chance of success at game speed %.2f: %.0f%%", static_cast<double>(speed),

@@ -1,0 +1,56 @@
+# Checks that a build compiles Dear ImGui from the sources it names and links no Dear ImGui made
+# elsewhere, and that the plugin module and kadenzo-sim each carry a copy of their own.
+#   -DBUILD_DIR=dir  -DSOURCE_DIR=dir (KADENZO_IMGUI_SOURCE_DIR)  -DRELEASE=N.NN (KADENZO_IMGUI_RELEASE)
+# Reads the build's compile_commands.json and the link commands the generator wrote (link.txt).
+cmake_minimum_required(VERSION 3.25)
+
+# The sources named are the release named.
+file(STRINGS ${SOURCE_DIR}/imgui.h version_line REGEX "^#define IMGUI_VERSION +\"")
+if(NOT version_line MATCHES "\"${RELEASE}\"")
+    message(FATAL_ERROR "${SOURCE_DIR}/imgui.h is not Dear ImGui ${RELEASE}: ${version_line}")
+endif()
+
+# Dear ImGui's core is compiled from them, and from nowhere else.
+file(READ ${BUILD_DIR}/compile_commands.json commands)
+foreach(source imgui.cpp imgui_draw.cpp imgui_widgets.cpp)
+    string(FIND "${commands}" "\"file\": \"${SOURCE_DIR}/${source}\"" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the build does not compile ${SOURCE_DIR}/${source}")
+    endif()
+endforeach()
+string(REGEX MATCHALL "\"file\": \"[^\"]*/imgui[a-z_]*\\.cpp\"" imgui_sources "${commands}")
+foreach(entry IN LISTS imgui_sources)
+    string(REGEX REPLACE "^\"file\": \"(.*)/[^/]*\"$" "\\1" folder "${entry}")
+    if(NOT folder MATCHES "^${SOURCE_DIR}(/examples|/backends)?$")
+        message(FATAL_ERROR "Dear ImGui compiled from outside ${SOURCE_DIR}: ${entry}")
+    endif()
+endforeach()
+
+# Every program and module links only the libraries this build made of them.
+file(GLOB_RECURSE link_files ${BUILD_DIR}/*/link.txt)
+set(linked_by "")
+foreach(link_file IN LISTS link_files)
+    # The commands that make the libraries themselves.
+    if(link_file MATCHES "/kadenzo_imgui[a-z0-9_]*\\.dir/")
+        continue()
+    endif()
+    file(READ ${link_file} link_line)
+    string(REGEX MATCHALL "[^ \t\n\"]*[iI][mM][gG][uU][iI][^ \t\n\"]*" words "${link_line}")
+    foreach(word IN LISTS words)
+        if(word MATCHES "(^|/)(lib)?kadenzo_imgui[a-z0-9_]*\\.(a|lib)$")
+            continue()
+        endif()
+        message(FATAL_ERROR "${link_file} links a Dear ImGui this build did not compile: ${word}")
+    endforeach()
+    if(link_line MATCHES "kadenzo_imgui\\.(a|lib)")
+        get_filename_component(target_dir ${link_file} DIRECTORY)
+        get_filename_component(target ${target_dir} NAME_WE)
+        list(APPEND linked_by ${target})
+    endif()
+endforeach()
+foreach(target Kadenzo kadenzo-sim)
+    if(NOT target IN_LIST linked_by)
+        message(FATAL_ERROR "${target} does not link the Dear ImGui this build compiled (linked by: ${linked_by})")
+    endif()
+endforeach()
+message(STATUS "Dear ImGui ${RELEASE} from ${SOURCE_DIR}, linked by: ${linked_by}")
