@@ -49,6 +49,10 @@ HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
     io.Fonts->SetTexID(&font);
 }
 
+const char* HostInterface::imguiRelease() {
+    return ImGui::GetVersion();
+}
+
 // Dear ImGui leaves no context current when the one it destroys was.
 HostInterface::~HostInterface() {
     ImGui::DestroyContext(imgui);

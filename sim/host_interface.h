@@ -85,6 +85,10 @@ public:
     // The font atlas the draw data samples.
     const render::AlphaTexture& fontTexture() const { return font; }
 
+    // The Dear ImGui release the host's interface runs, such as "1.77". A plugin reads and writes the
+    // host's context by the layouts of the release it was built with, so it must be built with this one.
+    static const char* imguiRelease();
+
 private:
     // From NewFrame to Render, with the input already given to Dear ImGui.
     void drawFrame(const std::function<void()>& hostPanels);

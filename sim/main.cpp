@@ -4,6 +4,7 @@
 #include "console_completion.h"
 #include "console_history.h"
 #include "dynamic_library.h"
+#include "host_interface.h"
 #include "kept_files.h"
 #include "persisted_settings.h"
 #include "platform/line_editor.h"
@@ -126,10 +127,22 @@ int withOutputChecked(int status) {
     return status != 0 ? status : 1;
 }
 
+// What a person reporting a fault names: this program's version, and the Dear ImGui release that its
+// interface and the plugin module of the same build were built with.
+void printVersion() {
+    std::cout << "kadenzo-sim " << KADENZO_PROJECT_VERSION << '\n'
+              << "Dear ImGui " << HostInterface::imguiRelease()
+              << " (the host's interface, and the plugin module built with it)\n";
+}
+
 int run(std::vector<std::string> arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::cout << commandLineHelp();
+        return 0;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        printVersion();
         return 0;
     }
     // Validation runs each check in a host of its own; no settings are read or kept.

@@ -22,6 +22,7 @@ Usage:
   kadenzo-sim window [--config FILE] [OPTIONS] (see kadenzo-sim window --help)
   kadenzo-sim validate [OPTIONS] [MODULE]      (see kadenzo-sim validate --help)
   kadenzo-sim --help
+  kadenzo-sim --version
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
 description record, hands it the host's console and game, calls onLoad, and then runs console
@@ -36,6 +37,7 @@ Options:
   --trace         print every host call the plugin makes from the start (as "trace on")
   --config FILE   keep the console variables in FILE from one run to the next (below)
   --help          show this text
+  --version       show kadenzo-sim's version and the Dear ImGui release of the host's interface
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.

@@ -1,9 +1,10 @@
 # Runs one console script through kadenzo-sim and compares what it prints with the expected files.
-#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  -DVERSION=N.N.N.N  [-DEMULATOR=launcher;args]
-#   [-DPLATFORM=windows]
+#   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  -DVERSION=N.N.N.N  -DIMGUI_RELEASE=N.NN
+#   [-DEMULATOR=launcher;args] [-DPLATFORM=windows]
 # Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
 # NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
-# {version} in the expected files stands for the project's version. NAME.files, if there, lists files
+# {version} in the expected files stands for the project's version, {imgui_release} for the Dear ImGui
+# release the build names. NAME.files, if there, lists files
 # the run must write (relative to the work folder) with their SHA-256, one "HASH  PATH" a line: the
 # same on every platform, so that pictures and tables are the same to the byte everywhere.
 # Directives in the script's first lines:
@@ -88,6 +89,7 @@ function(expected kind default result)
     endif()
     string(REPLACE "{module_extension}" "${module_extension}" value "${value}")
     string(REPLACE "{version}" "${VERSION}" value "${value}")
+    string(REPLACE "{imgui_release}" "${IMGUI_RELEASE}" value "${value}")
     set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 
