@@ -141,7 +141,8 @@ int run(std::vector<std::string> arguments) {
         std::cout << commandLineHelp();
         return 0;
     }
-    if (arguments.size() == 1 && arguments[0] == "--version") {
+    if (!arguments.empty() && arguments[0] == "--version") {
+        if (arguments.size() > 1) return usageError("--version takes no other arguments");
         printVersion();
         return 0;
     }
