@@ -3,11 +3,12 @@
 #include "Kadenzo.h"
 #include "host_state.h"
 
-#include "attempt_codes.h"
-#include "console.h"
-#include "dynamic_library.h"
-#include "play_session.h"
-#include "plugin_attachment.h"
+#include "console/console.h"
+#include "game/attempt_codes.h"
+#include "loader/dynamic_library.h"
+#include "loader/modules.h"
+#include "loader/plugin_attachment.h"
+#include "play/play_session.h"
 
 #include <benchmark/benchmark.h>
 

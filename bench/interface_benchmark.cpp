@@ -2,7 +2,8 @@
 // settings window, and its own window. Dear ImGui's work and the plugin's calls into the host (the
 // page looks up and reads its thirteen variables every frame) are both in the figure. The floor is a
 // frame of the same host that shows nothing of the plugin's: Dear ImGui's own cost of a frame.
-#include "dynamic_library.h"
+#include "loader/dynamic_library.h"
+#include "loader/modules.h"
 #include "simulator.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // One frame of the status overlay through the host's canvas, with tracing off.
 #include "Kadenzo.h"
 #include "host_state.h"
-#include "plugin_attachment.h"
+#include "loader/plugin_attachment.h"
 
 #include <benchmark/benchmark.h>
 

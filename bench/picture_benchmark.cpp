@@ -1,5 +1,5 @@
 // Rendering the simulator's pictures in memory: a full-size overlay frame and a session chart.
-#include "pictures.h"
+#include "pictures/pictures.h"
 #include "render/offscreen_renderer.h"
 
 #include <benchmark/benchmark.h>
@@ -42,10 +42,10 @@ BENCHMARK(overlayPicture)->Unit(benchmark::kMillisecond);
 void speedChartPicture(benchmark::State& state) {
     auto renderer = makeRenderer(state);
     if (!renderer) return;
-    kadenzo::sim::WindowSamples windows;
+    kadenzo::sim::TenAttemptWindows windows;
     for (int window = 0; window < 30; ++window)
-        windows.add(kadenzo::sim::WindowResult{window % 11, 1.0f + 0.05f * (window % 5),
-                                               1.0f + 0.05f * ((window + 1) % 5)});
+        windows.add(kadenzo::sim::TenAttemptWindow{window % 11, 1.0f + 0.05f * (window % 5),
+                                                   1.0f + 0.05f * ((window + 1) % 5)});
     const kadenzo::render::Scene scene = kadenzo::sim::speedChartScene(windows, 0.7f);
     for (auto _ : state)
         benchmark::DoNotOptimize(renderer->render(scene).rgba.data());

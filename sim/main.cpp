@@ -1,24 +1,20 @@
 // kadenzo-sim: loads the plugin module as the host does and runs console commands, a play session or
-// a desktop window, or validates a plugin module.
-#include "console.h"
-#include "console_completion.h"
-#include "console_history.h"
-#include "dynamic_library.h"
-#include "host_interface.h"
-#include "kept_files.h"
-#include "persisted_settings.h"
-#include "platform/line_editor.h"
-#include "platform/terminal.h"
-#include "play_session.h"
-#include "usage.h"
-#include "validate_command.h"
-#include "window_command.h"
+// a desktop window, or validates a plugin module. This file only picks the command; each command's
+// options, help and code live in its own folder.
+#include "command_words.h"
+#include "console/console_command.h"
+#include "console/persisted_settings.h"
+#include "host_ui/host_interface.h"
+#include "loader/modules.h"
+#include "play/play_session.h"
+#include "validate/validate_command.h"
+#include "window/window_command.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,92 +22,61 @@ namespace {
 
 using namespace kadenzo::sim;
 
-struct ConsoleOptions {
-    std::string pluginPath;
-    bool trace = false;
-    std::string scriptPath;
+using Arguments = std::vector<std::string>;
+
+// A command named by the first argument. The console runs when none is named.
+struct Command {
+    const char* name;
+    // What follows "kadenzo-sim NAME" in the help's usage lines.
+    const char* synopsis;
+    // What the help says of it below the usage lines, whole lines; empty for nothing.
+    const char* summary;
+    // Whether the command keeps the console variables with --config FILE (persisted_settings.h).
+    bool keepsSettings;
+    // Runs the command with the arguments after its name, --config taken out; returns the exit status.
+    int (*run)(const Arguments& arguments, const std::string& defaultPluginPath,
+               const std::string& configPath);
 };
 
-int usageError(const std::string& message) {
-    std::cerr << "kadenzo-sim: " << message << "\n(see kadenzo-sim --help)" << std::endl;
-    return 2;
+const Command commands[] = {
+    {"play", "[--config FILE] [OPTIONS]", "", true,
+     [](const Arguments& arguments, const std::string& defaultPluginPath, const std::string& configPath) {
+         return runPlay(arguments, defaultPluginPath, std::cout, std::cerr, configPath);
+     }},
+    {"window", "[--config FILE] [OPTIONS]", "", true,
+     [](const Arguments& arguments, const std::string& defaultPluginPath, const std::string& configPath) {
+         return runWindow(arguments, defaultPluginPath, std::cout, std::cerr, configPath);
+     }},
+    // Validation runs each check in a host of its own; no settings are read or kept.
+    {"validate", "[OPTIONS] [MODULE]",
+     "validate checks a plugin module against the host's contract, each check in a process of its own,\n"
+     "and exits with status 0 only when every check passed.\n",
+     false,
+     [](const Arguments& arguments, const std::string& defaultPluginPath, const std::string&) {
+         return kadenzo::validate::runValidate(
+             arguments, kadenzo::validate::kadenzoSimSetup(defaultPluginPath), std::cout, std::cerr);
+     }},
+};
+
+// The command the first argument names, among those that keep settings or those that do not.
+const Command* findCommand(const Arguments& arguments, bool keepsSettings) {
+    if (arguments.empty()) return nullptr;
+    for (const Command& command : commands)
+        if (arguments[0] == command.name && command.keepsSettings == keepsSettings) return &command;
+    return nullptr;
 }
 
-// Lines typed at the terminal, with the history kept in HISTORY and completion from the console's words
-// and the variables the host has at that moment.
-std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& history) {
-    kadenzo::platform::LineEditing editing;
-    editing.history = history.lines();
-    editing.complete = [&simulator](const std::string& beforeCursor) {
-        std::vector<std::string> variableNames;
-        for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
-            variableNames.push_back(variable->name());
-        return completeConsoleWord(beforeCursor, variableNames);
-    };
-    return std::make_unique<RecordedLines>(
-        kadenzo::platform::openTerminalInput(std::move(editing), std::cout), history);
-}
-
-int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
-                      const std::string& configPath) {
-    ConsoleOptions options;
-    options.pluginPath = defaultPluginPath;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        if (argument == "--plugin") {
-            if (index + 1 >= arguments.size()) return usageError("--plugin needs a path");
-            options.pluginPath = arguments[++index];
-        } else if (argument == "--trace") {
-            options.trace = true;
-        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
-            return usageError("unknown option \"" + argument + "\"");
-        } else if (options.scriptPath.empty()) {
-            options.scriptPath = argument;
-        } else {
-            return usageError("only one script can be given");
-        }
+std::string commandLineHelp() {
+    constexpr std::size_t synopsisWidth = 33;
+    std::string usage;
+    std::string summary;
+    for (const Command& command : commands) {
+        std::string synopsis = std::string(command.name) + " " + command.synopsis;
+        synopsis.resize(std::max(synopsis.size() + 1, synopsisWidth), ' ');
+        usage += "  kadenzo-sim " + synopsis + "(see kadenzo-sim " + command.name + " --help)\n";
+        summary += command.summary;
     }
-
-    const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> script(
-        fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
-    if (!fromStandardInput && !script)
-        return usageError("cannot open script " + options.scriptPath + ": " + std::strerror(errno));
-    const bool interactive = fromStandardInput && kadenzo::platform::standardInputIsTerminal();
-
-    Simulator simulator;
-    simulator.defaultPluginPath = defaultPluginPath;
-    simulator.host.setTraceSink([](const std::string& line) { std::cout << line << '\n'; });
-    simulator.host.setTracing(options.trace);
-    PersistedSettings settings;
-    ConsoleHistory history;
-    try {
-        settings = PersistedSettings::read(configPath, simulator.host, std::cerr);
-        // Only a person leaves a history; scripts and pipes never touch it.
-        if (interactive) history = ConsoleHistory::read(settings.historyPath());
-    } catch (const KeptFileError& error) {
-        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
-        return 2;
-    }
-
-    int status = 0;
-    try {
-        loadPlugin(simulator, options.pluginPath);
-    } catch (const ConsoleError& error) {
-        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
-        status = 2;
-    }
-    if (status == 0) {
-        Console console(simulator, std::cout);
-        const std::unique_ptr<LineSource> lines =
-            interactive ? terminalLines(simulator, history)
-                        : std::make_unique<ScriptReader>(fromStandardInput ? stdin : script.get(),
-                                                         fromStandardInput ? "<stdin>" : options.scriptPath);
-        status = runConsole(console, *lines, interactive, std::cout, std::cerr);
-    }
-    std::cout << std::flush;
-    status = settings.writeAtExit(simulator.host, status, std::cerr);
-    return history.writeAtExit(status, std::cerr);
+    return consoleCommandHelp(usage, summary);
 }
 
 // Output that could not be written is a failure like any other: a run whose standard output was lost
@@ -135,36 +100,33 @@ void printVersion() {
               << " (the host's interface, and the plugin module built with it)\n";
 }
 
-int run(std::vector<std::string> arguments) {
+bool asksForHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h";
+}
+
+int run(Arguments arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
-    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
+    if (!arguments.empty() && asksForHelp(arguments[0])) {
         std::cout << commandLineHelp();
         return 0;
     }
     if (!arguments.empty() && arguments[0] == "--version") {
-        if (arguments.size() > 1) return usageError("--version takes no other arguments");
+        if (arguments.size() > 1) return reportUsageError(std::cerr, "--version takes no other arguments");
         printVersion();
         return 0;
     }
-    // Validation runs each check in a host of its own; no settings are read or kept.
-    if (!arguments.empty() && arguments[0] == "validate")
-        return kadenzo::validate::runValidate(
-            std::vector<std::string>(arguments.begin() + 1, arguments.end()),
-            kadenzo::validate::kadenzoSimSetup(defaultPluginPath), std::cout, std::cerr);
+    if (const Command* command = findCommand(arguments, false))
+        return command->run(Arguments(arguments.begin() + 1, arguments.end()), defaultPluginPath, "");
     std::string configPath;
     try {
         configPath = takeConfigOption(arguments);
     } catch (const ConsoleError& error) {
-        return usageError(error.what());
+        return reportUsageError(std::cerr, error.what());
     }
-    if (!arguments.empty() && arguments[0] == "play")
-        return runPlay(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
-                       std::cout, std::cerr, configPath);
-    if (!arguments.empty() && arguments[0] == "window")
-        return runWindow(std::vector<std::string>(arguments.begin() + 1, arguments.end()), defaultPluginPath,
-                         std::cout, std::cerr, configPath);
+    if (const Command* command = findCommand(arguments, true))
+        return command->run(Arguments(arguments.begin() + 1, arguments.end()), defaultPluginPath, configPath);
     for (const std::string& argument : arguments)
-        if (argument == "--help" || argument == "-h") {
+        if (asksForHelp(argument)) {
             std::cout << commandLineHelp();
             return 0;
         }
@@ -174,5 +136,5 @@ int run(std::vector<std::string> arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    return withOutputChecked(run(std::vector<std::string>(argv + 1, argv + argc)));
+    return withOutputChecked(run(Arguments(argv + 1, argv + argc)));
 }

@@ -5,24 +5,6 @@
 
 namespace kadenzo::sim {
 
-namespace {
-
-std::string escapeControlBytes(const std::string& text) {
-    std::string shown;
-    for (const char character : text) {
-        const auto byte = static_cast<unsigned char>(character);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += fmt::format("\\x{:02X}", byte);
-        else
-            shown += character;
-    }
-    return shown;
-}
-
-} // namespace
-
-ConsoleError::ConsoleError(const std::string& message) : std::runtime_error(escapeControlBytes(message)) {}
-
 Simulator::Simulator() {
     host.setCommandHandler([this](const std::string& command) { pendingCommands.push_back(command); });
     host.contract().setViolationSink([](const std::string& message) {

@@ -2,27 +2,19 @@
 // loading and unloading the plugin, and rendering one whole frame.
 #pragma once
 
-#include "game_simulation.h"
-#include "host_interface.h"
-#include "pictures.h"
-#include "loaded_plugin.h"
+#include "command_words.h"
+#include "game/game_simulation.h"
+#include "host_ui/host_interface.h"
+#include "loader/loaded_plugin.h"
+#include "pictures/pictures.h"
 
 #include "host_state.h"
 
 #include <deque>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace kadenzo::sim {
-
-// A command that cannot be carried out; the message says why. Control bytes in it (from the words
-// of the command it quotes) are shown escaped as \xNN, so that none can cut it short or garble the
-// terminal.
-class ConsoleError : public std::runtime_error {
-public:
-    explicit ConsoleError(const std::string& message);
-};
 
 // Declared in the order they are built; the plugin goes first when the simulator is taken down, while
 // the host state and the interface it was handed are still there.

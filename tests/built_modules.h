@@ -1,7 +1,8 @@
 // Where the tests of kadenzo_sim_tests find the modules the build made.
 #pragma once
 
-#include "dynamic_library.h"
+#include "loader/dynamic_library.h"
+#include "loader/modules.h"
 
 #include <cstdlib>
 #include <string>

@@ -3,7 +3,8 @@
 // Nothing waits a fixed time: each step waits for the output it expects, up to a generous deadline, and
 // keys are typed only once the line editor has the terminal (keys typed before it would be taken by the
 // terminal's own line discipline, which reads ^D and escape sequences differently).
-#include "dynamic_library.h"
+#include "loader/dynamic_library.h"
+#include "loader/modules.h"
 #include "output_test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // with a damaged header fail with what is wrong, and loading them is an error, not a crash. Both
 // formats are checked everywhere, on small images built here.
 #include "built_modules.h"
-#include "module_format_check.h"
-#include "platform/modules.h"
+#include "loader/module_format_check.h"
+#include "loader/modules.h"
 #include "simulator.h"
 
 #include <gtest/gtest.h>
@@ -178,8 +178,7 @@ void expectEachDamageNamed(const Bytes& module, const FormatCase& format) {
 }
 
 const FormatCase& nativeFormat() {
-    return formatCases[kadenzo::platform::nativeModuleFormat() == ModuleFormat::elfSharedObjectX86_64 ? 0
-                                                                                                      : 1];
+    return formatCases[kadenzo::sim::nativeModuleFormat() == ModuleFormat::elfSharedObjectX86_64 ? 0 : 1];
 }
 
 // ---- Tests -------------------------------------------------------------------------------------
@@ -195,7 +194,7 @@ TEST(ModuleFormatCheck, SmallModulesPassAndEachDamageIsNamed) {
 TEST(ModuleFormatCheck, TheBuiltModulePassesAndEachDamageOfItIsNamed) {
     const Bytes module = readFile(builtPlugin());
     ASSERT_FALSE(module.empty()) << builtPlugin();
-    EXPECT_EQ(faultOf(module, kadenzo::platform::nativeModuleFormat()), "");
+    EXPECT_EQ(faultOf(module, kadenzo::sim::nativeModuleFormat()), "");
     expectEachDamageNamed(module, nativeFormat());
 }
 

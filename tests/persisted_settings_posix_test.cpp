@@ -1,9 +1,9 @@
 // Settings files against what only POSIX tests can set up: links, FIFOs and devices given as the file, a
 // file without read permission, and a write that fails midway at exit.
+#include "console/persisted_settings.h"
 #include "file_size_limit_posix.h"
-#include "kept_files.h"
+#include "output/kept_files.h"
 #include "output_test_support.h"
-#include "persisted_settings.h"
 #include "simulator.h"
 
 #include <gtest/gtest.h>

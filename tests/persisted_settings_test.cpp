@@ -3,14 +3,13 @@
 // are reported and skipped; files that could not be written at exit stop the run before it starts; the
 // history's lines; what TAB completes.
 #include "built_modules.h"
-#include "console.h"
-#include "console_completion.h"
-#include "console_history.h"
+#include "console/console.h"
+#include "console/console_completion.h"
+#include "console/console_history.h"
+#include "console/persisted_settings.h"
 #include "error_message.h"
-#include "kept_files.h"
+#include "output/kept_files.h"
 #include "output_test_support.h"
-#include "persisted_settings.h"
-#include "usage.h"
 
 #include <gtest/gtest.h>
 

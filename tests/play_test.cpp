@@ -2,7 +2,7 @@
 // and windows it keeps in bounded memory, and the CSV it writes.
 #include "built_modules.h"
 #include "output_test_support.h"
-#include "play_session.h"
+#include "play/play_session.h"
 
 #include <gtest/gtest.h>
 
@@ -74,10 +74,10 @@ TEST(SpeedChart, NonFiniteAndHugeSpeedsLeaveTheChartDrawable) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float infinity = std::numeric_limits<float>::infinity();
     for (const float odd : {nan, infinity, -infinity, 3e38f, -3e38f}) {
-        WindowSamples windows;
-        windows.add(WindowResult{5, 1.0f, odd});
-        windows.add(WindowResult{7, odd, odd});
-        windows.add(WindowResult{6, odd, 1.0f});
+        TenAttemptWindows windows;
+        windows.add(TenAttemptWindow{5, 1.0f, odd});
+        windows.add(TenAttemptWindow{7, odd, odd});
+        windows.add(TenAttemptWindow{6, odd, 1.0f});
         const kadenzo::render::Scene scene = speedChartScene(windows, 0.7f);
         for (const kadenzo::render::Item& item : scene.items)
             EXPECT_TRUE(drawable(item)) << "speed " << odd;
@@ -85,9 +85,9 @@ TEST(SpeedChart, NonFiniteAndHugeSpeedsLeaveTheChartDrawable) {
 }
 
 TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
-    WindowSamples windows;
+    TenAttemptWindows windows;
     for (int window = 0; window < 5000; ++window)
-        windows.add(WindowResult{window % 11, 1.0f, 1.0f});
+        windows.add(TenAttemptWindow{window % 11, 1.0f, 1.0f});
     const kadenzo::render::Scene scene = speedChartScene(windows, 0.7f);
     bool labelled = false;
     for (const kadenzo::render::Item& item : scene.items)
@@ -98,17 +98,17 @@ TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
 
 // ---- Windows kept for the chart ----------------------------------------------------------------
 
-TEST(WindowSamples, KeepsEveryWindowWhileTheyFitThenAnEvenlySpacedSet) {
-    WindowSamples windows;
-    for (std::size_t window = 0; window < WindowSamples::capacity - 1; ++window)
-        windows.add(WindowResult{0, static_cast<float>(window), 0.0f});
-    EXPECT_EQ(windows.kept().size(), WindowSamples::capacity - 1);
+TEST(TenAttemptWindows, KeepsEveryWindowWhileTheyFitThenAnEvenlySpacedSet) {
+    TenAttemptWindows windows;
+    for (std::size_t window = 0; window < TenAttemptWindows::capacity - 1; ++window)
+        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
+    EXPECT_EQ(windows.kept().size(), TenAttemptWindows::capacity - 1);
     EXPECT_EQ(windows.stride(), 1u);
 
-    for (std::size_t window = WindowSamples::capacity - 1; window < 1'000'000; ++window)
-        windows.add(WindowResult{0, static_cast<float>(window), 0.0f});
+    for (std::size_t window = TenAttemptWindows::capacity - 1; window < 1'000'000; ++window)
+        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
     EXPECT_EQ(windows.total(), 1'000'000u);
-    EXPECT_LT(windows.kept().size(), WindowSamples::capacity);
+    EXPECT_LT(windows.kept().size(), TenAttemptWindows::capacity);
     EXPECT_GE(windows.kept().size() * windows.stride(), 1'000'000u - windows.stride());
     for (std::size_t index = 0; index < windows.kept().size(); ++index)
         ASSERT_EQ(windows.kept()[index].speedDuring, static_cast<float>(index * windows.stride())) << index;

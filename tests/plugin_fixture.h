@@ -2,9 +2,9 @@
 #pragma once
 
 #include "Kadenzo.h"
-#include "attempt_codes.h"
+#include "game/attempt_codes.h"
 #include "host_state.h"
-#include "plugin_attachment.h"
+#include "loader/plugin_attachment.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the host loads it, its object taken from getPlugin's handle, and every slot of both window
 // interfaces called through a function pointer read from the table, in the host's slot order. Also
 // an exception crossing both DLLs back to the host.
-#include "dynamic_library.h"
 #include "host_abi.h"
-#include "ui_readback.h"
+#include "host_ui/ui_readback.h"
+#include "loader/dynamic_library.h"
 
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"

@@ -4,9 +4,9 @@
 // object or a host that lacks some of its variables.
 #include "plugin_fixture.h"
 
-#include "host_interface.h"
-#include "ui_driver.h"
-#include "ui_readback.h"
+#include "host_ui/host_interface.h"
+#include "host_ui/ui_driver.h"
+#include "host_ui/ui_readback.h"
 
 #include <imgui.h>
 

@@ -1,11 +1,11 @@
 // The simulator's own logic: console words, attempt codes, play options, the player model and a
 // whole session against the real plugin module.
 #include "built_modules.h"
-#include "console.h"
+#include "console/console.h"
 #include "error_message.h"
 #include "output_test_support.h"
-#include "play_session.h"
-#include "player_model.h"
+#include "play/play_session.h"
+#include "play/player_model.h"
 
 #include <gtest/gtest.h>
 
@@ -190,7 +190,7 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
     const SessionResult result = playSession(
-        simulator, options, [&reported](std::size_t index, const WindowResult&) { reported = index; });
+        simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
     EXPECT_EQ(result.tally.attempts(), 400);
     EXPECT_EQ(reported, 40u);
     EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);

@@ -2,7 +2,7 @@
 // own. Our module passes them: no failure, and no plugin call that broke the host's rules. (What the
 // checks catch is tested through the command, on tests/validate/broken_plugin.cpp.)
 #include "built_modules.h"
-#include "check.h"
+#include "validate/check.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // are printed. Also: the allocation count used by the frame budgets sees the plugin module's own
 // allocations where it counts at all.
 #include "built_modules.h"
-#include "check.h"
-#include "loaded_plugin.h"
+#include "loader/loaded_plugin.h"
 #include "platform/allocation_count.h"
+#include "validate/check.h"
 
 #include <gtest/gtest.h>
 

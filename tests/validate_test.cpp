@@ -11,8 +11,8 @@
 #include "built_modules.h"
 #include "error_message.h"
 #include "validate/fake_checks.h"
-#include "validate_options.h"
-#include "validation_report.h"
+#include "validate/validate_options.h"
+#include "validate/validation_report.h"
 
 #include <gtest/gtest.h>
 

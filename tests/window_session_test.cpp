@@ -4,10 +4,10 @@
 //   Pieces     the chart's windows, the game view's placement, the player's pace
 //   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts
 #include "built_modules.h"
-#include "play_session.h"
+#include "host_ui/ui_readback.h"
+#include "play/play_session.h"
 #include "render/current_imgui_context.h"
-#include "ui_readback.h"
-#include "window_session.h"
+#include "window/window_session.h"
 
 #include <gtest/gtest.h>
 #include <imgui.h>
@@ -27,7 +27,7 @@ using test::builtPlugin;
 
 TEST(LiveChart, ClosesAWindowEveryTenAttemptsWithItsAccuracyAndSpeeds) {
     LiveChart chart;
-    std::optional<WindowResult> closed;
+    std::optional<TenAttemptWindow> closed;
     for (int attempt = 0; attempt < 10; ++attempt) {
         EXPECT_FALSE(closed) << "closed after " << attempt << " attempts";
         closed = chart.add(attempt < 7, 1.25f, attempt == 9 ? 1.3f : 1.25f);
@@ -176,7 +176,8 @@ TEST_F(WindowSessionTest, WholeAttemptsFillTheChartAndThePluginMovesTheSpeed) {
     EXPECT_EQ(session.chart().accuracies(), (std::deque<float>{1.0f}));
     const float raised = session.gameSpeed();
     EXPECT_GT(raised, 1.0f) << "ten successes are above the target accuracy";
-    EXPECT_NE(logText().find(windowLine(1, WindowResult{10, 1.0f, raised})), std::string::npos) << logText();
+    EXPECT_NE(logText().find(windowLine(1, TenAttemptWindow{10, 1.0f, raised})), std::string::npos)
+        << logText();
 }
 
 TEST_F(WindowSessionTest, TheAutomaticPlayerPlaysUntilStopped) {

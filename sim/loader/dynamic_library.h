@@ -30,12 +30,4 @@ private:
 // of the platform's format. Runs none of the module's code.
 void checkModuleFile(const std::string& path);
 
-// The two below are facts of the platform, defined in platform/modules_*.cpp.
-
-// Folder of the running executable, where the plugin module is built beside it.
-std::string executableDirectory();
-
-// File name of the plugin module on this platform.
-const char* pluginModuleFileName();
-
 } // namespace kadenzo::sim

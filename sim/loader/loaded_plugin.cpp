@@ -1,4 +1,4 @@
-#include "loaded_plugin.h"
+#include "loader/loaded_plugin.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 // opposite order, the module closed last.
 #pragma once
 
-#include "dynamic_library.h"
-#include "plugin_attachment.h"
+#include "loader/dynamic_library.h"
+#include "loader/plugin_attachment.h"
 
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"

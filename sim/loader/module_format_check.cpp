@@ -1,5 +1,5 @@
 // Sections: the formats' first facts; reading fields; messages; ELF; PE; choosing by format.
-#include "module_format_check.h"
+#include "loader/module_format_check.h"
 
 #include <fmt/format.h>
 

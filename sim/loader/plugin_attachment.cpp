@@ -1,4 +1,4 @@
-#include "plugin_attachment.h"
+#include "loader/plugin_attachment.h"
 
 #include <stdexcept>
 #include <utility>

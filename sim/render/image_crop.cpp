@@ -1,4 +1,4 @@
-#include "image_crop.h"
+#include "render/image_crop.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Cutting a part out of an image.
 #pragma once
 
-#include "scene.h"
+#include "render/scene.h"
 
 namespace kadenzo::render {
 

@@ -1,8 +1,8 @@
 // Scenes become ImGui draw lists, which the triangle rasterizer draws into an image in memory.
-#include "offscreen_renderer.h"
+#include "render/offscreen_renderer.h"
 
-#include "current_imgui_context.h"
-#include "triangle_rasterizer.h"
+#include "render/current_imgui_context.h"
+#include "render/triangle_rasterizer.h"
 
 #include <imgui.h>
 

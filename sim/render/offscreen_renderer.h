@@ -2,7 +2,7 @@
 // memory, so that the same scene gives the same pixels on every platform.
 #pragma once
 
-#include "scene.h"
+#include "render/scene.h"
 
 #include <memory>
 #include <string>

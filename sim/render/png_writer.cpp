@@ -1,6 +1,6 @@
 // PNG encoding by stb_image_write, written through OutputFile so that a picture appears complete or
 // not at all, and never where a picture should not go.
-#include "png_writer.h"
+#include "render/png_writer.h"
 
 #include "output/output_file.h"
 

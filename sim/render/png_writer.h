@@ -1,7 +1,7 @@
 // Writes images as PNG files.
 #pragma once
 
-#include "scene.h"
+#include "render/scene.h"
 
 #include <string>
 

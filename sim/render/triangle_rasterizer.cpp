@@ -1,6 +1,6 @@
 // Edge functions over each triangle's bounding box, with the top-left rule, so that triangles sharing an
 // edge cover each pixel along it exactly once.
-#include "triangle_rasterizer.h"
+#include "render/triangle_rasterizer.h"
 
 #include <imgui.h>
 

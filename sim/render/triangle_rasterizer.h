@@ -3,7 +3,7 @@
 // to its command's rectangle and blended over what is already there.
 #pragma once
 
-#include "scene.h"
+#include "render/scene.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,5 +1,5 @@
 // require() and CheckContext: what a check is handed, and what it reports and breaks (check.h).
-#include "check.h"
+#include "validate/check.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 // - The protocol: escaping, writing, reading
 // - One check in its own process
 // - runChecks
-#include "check_runner.h"
+#include "validate/check_runner.h"
 
 #include "platform/child_process.h"
 

@@ -17,8 +17,8 @@
 // - The check's process: runCheckForParent
 #pragma once
 
-#include "check.h"
-#include "validate_options.h"
+#include "validate/check.h"
+#include "validate/validate_options.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "check_support.h"
+#include "validate/check_support.h"
 
-#include "console.h"
+#include "console/console.h"
 
 #include <fmt/format.h>
 

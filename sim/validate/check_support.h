@@ -9,13 +9,13 @@
 // - callsDifference(), unorderedCallsDifference(): the first way two lists of calls differ
 #pragma once
 
-#include "check.h"
+#include "validate/check.h"
 
-#include "dynamic_library.h"
-#include "game_simulation.h"
-#include "host_interface.h"
-#include "loaded_plugin.h"
-#include "plugin_attachment.h"
+#include "game/game_simulation.h"
+#include "host_ui/host_interface.h"
+#include "loader/dynamic_library.h"
+#include "loader/loaded_plugin.h"
+#include "loader/plugin_attachment.h"
 #include "simulator.h"
 
 #include "halvex/game_functions.h"

@@ -1,4 +1,4 @@
-#include "checks.h"
+#include "validate/checks.h"
 
 namespace kadenzo::validate {
 

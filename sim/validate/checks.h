@@ -1,7 +1,7 @@
 // The checks, one function each; check_table.cpp names them and gives their order.
 #pragma once
 
-#include "check.h"
+#include "validate/check.h"
 
 namespace kadenzo::validate {
 

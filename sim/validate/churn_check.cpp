@@ -1,12 +1,12 @@
 // churn.load-unload: the plugin module loaded, played with and unloaded a thousand times in one
 // process. After every unload the host must hold nothing of the plugin's, and resident memory must
 // stay where it was once the process had settled.
-#include "check_support.h"
-#include "checks.h"
+#include "validate/check_support.h"
+#include "validate/checks.h"
 
 #include "platform/process_memory.h"
-#include "sanitizer_build.h"
-#include "stress_support.h"
+#include "validate/sanitizer_build.h"
+#include "validate/stress_support.h"
 
 #include <fmt/format.h>
 

@@ -13,10 +13,10 @@
 // - measuring: frames timed one by one, allocations counted around them
 // - the overlay: the canvas of a session under way
 // - the settings page: one Dear ImGui frame of the host's settings window
-#include "checks.h"
+#include "validate/checks.h"
 
 #include "platform/allocation_count.h"
-#include "stress_support.h"
+#include "validate/stress_support.h"
 
 #include <fmt/format.h>
 

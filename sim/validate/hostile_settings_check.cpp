@@ -10,9 +10,9 @@
 // - values: the hostile values of one variable
 // - Run: the script so far, the speed the plugin writes, the steps
 // - checkHostileSettings
-#include "checks.h"
+#include "validate/checks.h"
 
-#include "stress_support.h"
+#include "validate/stress_support.h"
 
 #include <fmt/format.h>
 

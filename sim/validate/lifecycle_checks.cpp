@@ -7,11 +7,11 @@
 // - lifecycle.transitions: each transition, the exact calls it makes
 // - lifecycle.random-events: random console scripts against a model of the state machine
 // - lifecycle.unload-clears
-#include "check_support.h"
-#include "checks.h"
+#include "validate/check_support.h"
+#include "validate/checks.h"
 
-#include "attempt_codes.h"
-#include "console.h"
+#include "console/console.h"
+#include "game/attempt_codes.h"
 #include "settings_table.h"
 
 #include <fmt/format.h>

@@ -6,8 +6,8 @@
 // - entry.getplugin-once, entry.deleteme-idempotent
 // - entry.fresh-after-deleteme
 // - entry.host-copy-keeps-object
-#include "check_support.h"
-#include "checks.h"
+#include "validate/check_support.h"
+#include "validate/checks.h"
 
 #include "plugin_identity.h"
 #include "settings_table.h"

@@ -1,8 +1,8 @@
 // What onLoad registers: the thirteen variables of settings_table.h, each registered then bound, in
 // order, and the two long-lived hooks, as the host traced the calls; then what the host holds for each
 // variable, and that nothing else is registered.
-#include "check_support.h"
-#include "checks.h"
+#include "validate/check_support.h"
+#include "validate/checks.h"
 
 #include "settings_table.h"
 

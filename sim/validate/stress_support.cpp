@@ -1,7 +1,7 @@
 // The stress checks' shared parts (stress_support.h).
-#include "stress_support.h"
+#include "validate/stress_support.h"
 
-#include "attempt_codes.h"
+#include "game/attempt_codes.h"
 
 #include <fmt/format.h>
 

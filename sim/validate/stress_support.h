@@ -8,8 +8,8 @@
 // - sessions: console lines of a short session
 #pragma once
 
-#include "check.h"
-#include "console.h"
+#include "console/console.h"
+#include "validate/check.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,12 +6,12 @@
 // - Running and reporting
 // - The result files
 // - runValidate
-#include "validate_command.h"
+#include "validate/validate_command.h"
 
-#include "dynamic_library.h"
+#include "loader/dynamic_library.h"
 #include "output/output_file.h"
 #include "platform/child_process.h"
-#include "validation_report.h"
+#include "validate/validation_report.h"
 
 #include <fmt/format.h>
 

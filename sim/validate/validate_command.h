@@ -1,7 +1,7 @@
 // `kadenzo-sim validate`: checks a plugin module against the host's contract (see validateHelp()).
 #pragma once
 
-#include "check_runner.h"
+#include "validate/check_runner.h"
 
 #include <ostream>
 #include <string>

@@ -5,9 +5,9 @@
 // - The table of options
 // - Parsing, selecting
 // - Help
-#include "validate_options.h"
+#include "validate/validate_options.h"
 
-#include "console.h"
+#include "console/console.h"
 #include "output/output_file.h"
 
 #include <fmt/format.h>

@@ -2,7 +2,7 @@
 // checks they make.
 #pragma once
 
-#include "check.h"
+#include "validate/check.h"
 
 #include <cstdint>
 #include <optional>

@@ -6,7 +6,7 @@
 // - What the terminal shows
 // - JUnit XML
 // - JSON
-#include "validation_report.h"
+#include "validate/validation_report.h"
 
 #include <fmt/format.h>
 

@@ -3,7 +3,7 @@
 // Every text is made here; writing it is the command's.
 #pragma once
 
-#include "check_runner.h"
+#include "validate/check_runner.h"
 
 #include <cstdint>
 #include <string>

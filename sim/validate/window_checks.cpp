@@ -6,14 +6,14 @@
 // - windows.input-and-overlay: ShouldBlockInput follows the host's Dear ImGui, IsActiveOverlay
 // - windows.settings-before-onload
 // - contract.session
-#include "check_support.h"
-#include "checks.h"
+#include "validate/check_support.h"
+#include "validate/checks.h"
 
-#include "console.h"
+#include "console/console.h"
+#include "host_ui/ui_readback.h"
 #include "plugin_identity.h"
 #include "render/current_imgui_context.h"
 #include "settings_table.h"
-#include "ui_readback.h"
 
 #include <fmt/format.h>
 #include <imgui.h>

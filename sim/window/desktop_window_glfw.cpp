@@ -4,11 +4,11 @@
 //   Opening      GLFW, the window and its context, the backends bound to the host's context
 //   The canvas   its pixels as a texture
 //   Frames       the loop, drawing, reading the pixels back
-#include "desktop_window.h"
+#include "window/desktop_window.h"
 
-#include "game_view.h"
 #include "render/current_imgui_context.h"
-#include "window_session.h"
+#include "window/game_view.h"
+#include "window/window_session.h"
 
 // The OpenGL declarations come from gl3w, the loader of Dear ImGui's OpenGL 3 backend, not from the
 // system's headers; its functions are ready once gl3wInit has run with a context current.

@@ -1,5 +1,5 @@
 // Builds without a window system library: `kadenzo-sim window` says it is not available here.
-#include "desktop_window.h"
+#include "window/desktop_window.h"
 
 namespace kadenzo::sim {
 

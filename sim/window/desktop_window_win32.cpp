@@ -3,12 +3,12 @@
 //   Opening      the window class, the window, the device and swap chain, the backends
 //   The canvas   its pixels as a texture
 //   Frames       messages, drawing, reading the pixels back
-#include "desktop_window.h"
+#include "window/desktop_window.h"
 
-#include "game_view.h"
 #include "platform/windows_error.h"
 #include "render/current_imgui_context.h"
-#include "window_session.h"
+#include "window/game_view.h"
+#include "window/window_session.h"
 
 // Without the min and max macros, which would hide std::min and std::max.
 #define NOMINMAX

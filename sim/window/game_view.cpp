@@ -1,7 +1,7 @@
 // The canvas as pixels, placed in the window.
-#include "game_view.h"
+#include "window/game_view.h"
 
-#include "pictures.h"
+#include "pictures/pictures.h"
 #include "render/offscreen_renderer.h"
 
 #include <algorithm>

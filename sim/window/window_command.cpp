@@ -4,15 +4,14 @@
 //   at exit    the screenshot, the window closed, the plugin unloaded
 // With --config FILE the settings are read into the host before the plugin loads and written after it
 // is unloaded (persisted_settings.h).
-#include "window_command.h"
+#include "window/window_command.h"
 
-#include "desktop_window.h"
-#include "kept_files.h"
-#include "persisted_settings.h"
+#include "console/persisted_settings.h"
+#include "output/kept_files.h"
 #include "render/png_writer.h"
-#include "usage.h"
-#include "window_options.h"
-#include "window_session.h"
+#include "window/desktop_window.h"
+#include "window/window_options.h"
+#include "window/window_session.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -3,10 +3,10 @@
 //   Menu bar     the host's menus
 //   Training     events, attempts, the automatic player, the chart
 //   Console      the log and the command line
-#include "window_controls.h"
+#include "window/window_controls.h"
 
-#include "play_options.h"
-#include "window_session.h"
+#include "play/play_options.h"
+#include "window/window_session.h"
 
 #include <fmt/format.h>
 #include <imgui.h>

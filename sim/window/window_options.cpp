@@ -1,8 +1,8 @@
 // Parsing and checking the options of `kadenzo-sim window`.
-#include "window_options.h"
+#include "window/window_options.h"
 
-#include "console.h"
-#include "option_table.h"
+#include "console/console.h"
+#include "console/option_table.h"
 #include "output/output_file.h"
 
 #include <fmt/format.h>
@@ -66,6 +66,49 @@ std::optional<int> framesToRender(const WindowOptions& options) {
     if (options.frames) return options.frames;
     if (!options.screenshotPath.empty()) return screenshotFrames;
     return std::nullopt;
+}
+
+// ---- Help --------------------------------------------------------------------------------------
+
+std::string windowHelp() {
+    return fmt::format(R"(kadenzo-sim window: Kadenzo in a desktop window, to try the plugin without the game.
+
+Usage:
+  kadenzo-sim window [--plugin PATH] [--script FILE] [--frames N] [--screenshot FILE.png]
+                     [--width W] [--height H] [--config FILE]
+
+Loads the plugin and opens a window showing the game's canvas with the plugin's overlay (scaled to
+fit), the host's settings window with the plugin's page, and the host's menu bar, whose Plugins
+menu opens and closes the plugin's window (togglemenu). The Training panel has buttons for the
+game's events and for whole attempts, an automatic player (the play model, with its skill and
+pace adjustable while it plays) and a chart of the game speed and the window accuracy of the
+attempts played from the window. The Console panel takes every console command and shows the
+trace and the commands' output; the same lines go to standard output, errors to standard error.
+Keys (when no text field has the keyboard): L load round, G goal, T touch, E explosion,
+R restart, S success, X miss, P automatic player.
+
+Options:
+  --plugin PATH        load this plugin module instead of the one built beside kadenzo-sim
+  --script FILE        run console commands (and the window's own) before the first frame; the
+                       first failing line ends the run with FILE:LINE: message and status 2
+  --frames N           render N frames (1 to {largestFrameCount}), then close the window
+  --screenshot FILE.png
+                       after the last frame write the window's own pixels as a PNG picture
+                       ({screenshotFrames} frames unless --frames says otherwise)
+  --width W, --height H
+                       the window's size in pixels, {smallest} to {largest} (default 1600 x 900)
+  --config FILE        the console variables kept from one run to the next: read before the
+                       plugin loads, written when the window closes (see kadenzo-sim --help)
+  --help               show this text
+
+Without a display (or where this build has no window system) it says why and exits with status 2.
+Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
+or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
+else 0.
+)",
+                       fmt::arg("largestFrameCount", largestFrameCount),
+                       fmt::arg("screenshotFrames", screenshotFrames),
+                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize));
 }
 
 } // namespace kadenzo::sim

@@ -32,4 +32,7 @@ WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
 // the window.
 std::optional<int> framesToRender(const WindowOptions& options);
 
+// `kadenzo-sim window --help`, without the window's own commands (window_session.h adds them).
+std::string windowHelp();
+
 } // namespace kadenzo::sim

@@ -1,11 +1,11 @@
 // The desktop window's session: the log, the chart, the automatic player, the window's own commands and
 // the steps of a frame.
-#include "window_session.h"
+#include "window/window_session.h"
 
+#include "console/console.h"
 #include "console_variables.h"
 #include "halvex/game_functions.h"
-#include "play_session.h"
-#include "usage.h"
+#include "play/play_session.h"
 
 #include <fmt/format.h>
 #include <imgui.h>
@@ -49,8 +49,8 @@ template <typename Value> void keepNewest(std::deque<Value>& values, const Value
 
 } // namespace
 
-std::optional<WindowResult> LiveChart::add(bool success, float speedWhenTaken, float speedAfter) {
-    if (attemptCount % 10 == 0) open = WindowResult{0, speedWhenTaken, speedWhenTaken};
+std::optional<TenAttemptWindow> LiveChart::add(bool success, float speedWhenTaken, float speedAfter) {
+    if (attemptCount % 10 == 0) open = TenAttemptWindow{0, speedWhenTaken, speedWhenTaken};
     ++attemptCount;
     open.successes += success ? 1 : 0;
     keepNewest(attemptSpeeds, speedWhenTaken, attemptsKept);
@@ -240,7 +240,7 @@ float WindowSession::gameSpeed() const {
 void WindowSession::playAttempt(bool success) {
     const float speedWhenTaken = gameSpeed();
     console.execute(success ? "attempts G" : "attempts X");
-    if (const std::optional<WindowResult> window = liveChart.add(success, speedWhenTaken, gameSpeed()))
+    if (const std::optional<TenAttemptWindow> window = liveChart.add(success, speedWhenTaken, gameSpeed()))
         lines.add(LogLine::Kind::output, windowLine(liveChart.windowsClosed(), *window));
 }
 

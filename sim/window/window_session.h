@@ -9,13 +9,13 @@
 // - WindowSession: the simulator, at start / at exit, and the steps of each frame
 #pragma once
 
-#include "console.h"
-#include "game_view.h"
-#include "player_model.h"
-#include "script_reader.h"
+#include "console/console.h"
+#include "console/script_reader.h"
+#include "pictures/ten_attempt_windows.h"
+#include "play/player_model.h"
 #include "simulator.h"
-#include "window_controls.h"
-#include "window_samples.h"
+#include "window/game_view.h"
+#include "window/window_controls.h"
 
 #include <cstddef>
 #include <deque>
@@ -72,7 +72,7 @@ public:
 
     // One attempt: whether it succeeded, the game speed when it was taken and once it was over. Returns
     // the window of ten when this attempt closed one.
-    std::optional<WindowResult> add(bool success, float speedWhenTaken, float speedAfter);
+    std::optional<TenAttemptWindow> add(bool success, float speedWhenTaken, float speedAfter);
 
     // Oldest first: the game speed of each attempt, and the accuracy (0 to 1) of each closed window.
     const std::deque<float>& speeds() const { return attemptSpeeds; }
@@ -83,7 +83,7 @@ public:
 private:
     std::deque<float> attemptSpeeds;
     std::deque<float> windowAccuracies;
-    WindowResult open;
+    TenAttemptWindow open;
     long long attemptCount = 0;
     std::size_t closed = 0;
 };

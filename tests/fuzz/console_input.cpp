@@ -2,10 +2,11 @@
 // module kept mapped, and the run itself.
 #include "console_input.h"
 
-#include "console.h"
-#include "dynamic_library.h"
+#include "console/console.h"
+#include "console/script_reader.h"
+#include "loader/dynamic_library.h"
+#include "loader/modules.h"
 #include "render/offscreen_renderer.h"
-#include "script_reader.h"
 #include "simulator.h"
 
 #include <dlfcn.h>

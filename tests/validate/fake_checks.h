@@ -4,7 +4,7 @@
 // its main() hands "--run-check ..." to runValidate with this table.
 #pragma once
 
-#include "validate_command.h"
+#include "validate/validate_command.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,58 @@
+// The words of a command, whoever reads them (the console, a command's options): the error that refuses
+// a command, splitting a line into words, and the checks of a command's arguments.
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kadenzo::sim {
+
+// A command that cannot be carried out; the message says why. Control bytes in it (from the words
+// of the command it quotes) are shown escaped as \xNN, so that none can cut it short or garble the
+// terminal.
+class ConsoleError : public std::runtime_error {
+public:
+    explicit ConsoleError(const std::string& message);
+};
+
+// Reports a command line kadenzo-sim cannot run on ERR, as "kadenzo-sim: MESSAGE" and a line pointing at
+// --help, and returns the status of bad usage, 2.
+int reportUsageError(std::ostream& err, const std::string& message);
+
+// Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
+std::vector<std::string> splitWords(const std::string& line);
+
+// Throws ConsoleError with the usage when the command's words have too few or too many arguments.
+void expectArguments(const std::vector<std::string>& words, std::size_t least, std::size_t most,
+                     const char* usage);
+// The command's one argument, "on" or "off"; throws ConsoleError for anything else.
+bool parseOnOff(const std::vector<std::string>& words, const char* usage);
+
+// The errors of requireWholeNumber.
+[[noreturn]] void refuseWholeNumber(const std::string& what, const std::string& text,
+                                    const std::string& expected);
+[[noreturn]] void refuseTooLarge(const std::string& what, const std::string& text, const std::string& most);
+
+// TEXT as a whole number from LEAST to MOST. Throws ConsoleError naming WHAT: "WHAT is too large (at most
+// MOST), not "TEXT"" for a whole number above MOST, however many digits it has, and otherwise "WHAT must
+// be EXPECTED, not "TEXT"", EXPECTED being "a whole number of at least LEAST" unless given.
+template <typename Integer>
+Integer requireWholeNumber(const std::string& text, Integer least, Integer most, const std::string& what,
+                           const std::string& expected = {}) {
+    Integer value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool allDigits = !text.empty() && result.ptr == text.data() + text.size();
+    const bool aboveAnyInteger = result.ec == std::errc::result_out_of_range && text.front() != '-';
+    if (allDigits && (aboveAnyInteger || (result.ec == std::errc() && value > most)))
+        refuseTooLarge(what, text, std::to_string(most));
+    if (!allDigits || result.ec != std::errc() || value < least)
+        refuseWholeNumber(
+            what, text, expected.empty() ? "a whole number of at least " + std::to_string(least) : expected);
+    return value;
+}
+
+} // namespace kadenzo::sim

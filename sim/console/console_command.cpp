@@ -1,0 +1,170 @@
+// The console command, `kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]`: its options, its help, and a
+// run of console lines from a script, piped input or a person at the terminal.
+#include "console/console_command.h"
+
+#include "console/console.h"
+#include "console/console_completion.h"
+#include "console/console_history.h"
+#include "console/line_editor.h"
+#include "console/persisted_settings.h"
+#include "console/script_reader.h"
+#include "output/kept_files.h"
+#include "platform/terminal.h"
+
+#include <fmt/format.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+namespace kadenzo::sim {
+
+namespace {
+
+struct ConsoleOptions {
+    std::string pluginPath;
+    bool trace = false;
+    std::string scriptPath;
+};
+
+// Lines typed at the terminal, with the history kept in HISTORY and completion from the console's words
+// and the variables the host has at that moment.
+std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& history) {
+    LineEditing editing;
+    editing.history = history.lines();
+    editing.complete = [&simulator](const std::string& beforeCursor) {
+        std::vector<std::string> variableNames;
+        for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
+            variableNames.push_back(variable->name());
+        return completeConsoleWord(beforeCursor, variableNames);
+    };
+    return std::make_unique<RecordedLines>(openTerminalInput(std::move(editing), std::cout), history);
+}
+
+} // namespace
+
+int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+                      const std::string& configPath) {
+    ConsoleOptions options;
+    options.pluginPath = defaultPluginPath;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--plugin") {
+            if (index + 1 >= arguments.size()) return reportUsageError(std::cerr, "--plugin needs a path");
+            options.pluginPath = arguments[++index];
+        } else if (argument == "--trace") {
+            options.trace = true;
+        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
+            return reportUsageError(std::cerr, "unknown option \"" + argument + "\"");
+        } else if (options.scriptPath.empty()) {
+            options.scriptPath = argument;
+        } else {
+            return reportUsageError(std::cerr, "only one script can be given");
+        }
+    }
+
+    const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> script(
+        fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
+    if (!fromStandardInput && !script)
+        return reportUsageError(std::cerr,
+                                "cannot open script " + options.scriptPath + ": " + std::strerror(errno));
+    const bool interactive = fromStandardInput && platform::standardInputIsTerminal();
+
+    Simulator simulator;
+    simulator.defaultPluginPath = defaultPluginPath;
+    simulator.host.setTraceSink([](const std::string& line) { std::cout << line << '\n'; });
+    simulator.host.setTracing(options.trace);
+    PersistedSettings settings;
+    ConsoleHistory history;
+    try {
+        settings = PersistedSettings::read(configPath, simulator.host, std::cerr);
+        // Only a person leaves a history; scripts and pipes never touch it.
+        if (interactive) history = ConsoleHistory::read(settings.historyPath());
+    } catch (const KeptFileError& error) {
+        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        return 2;
+    }
+
+    int status = 0;
+    try {
+        loadPlugin(simulator, options.pluginPath);
+    } catch (const ConsoleError& error) {
+        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        status = 2;
+    }
+    if (status == 0) {
+        Console console(simulator, std::cout);
+        const std::unique_ptr<LineSource> lines =
+            interactive ? terminalLines(simulator, history)
+                        : std::make_unique<ScriptReader>(fromStandardInput ? stdin : script.get(),
+                                                         fromStandardInput ? "<stdin>" : options.scriptPath);
+        status = runConsole(console, *lines, interactive, std::cout, std::cerr);
+    }
+    std::cout << std::flush;
+    status = settings.writeAtExit(simulator.host, status, std::cerr);
+    return history.writeAtExit(status, std::cerr);
+}
+
+std::string consoleCommandHelp(const std::string& commandsUsage, const std::string& commandsSummary) {
+    return fmt::format(R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
+
+Usage:
+  kadenzo-sim [--plugin PATH] [--trace] [--config FILE] [SCRIPT]
+{commandsUsage}  kadenzo-sim --help
+  kadenzo-sim --version
+
+Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
+description record, hands it the host's console and game, calls onLoad, and then runs console
+commands from SCRIPT, or from standard input when no SCRIPT is given. Before loading, the module
+must be a regular file and a complete module of the platform's format (a 64-bit x86 ELF shared
+object, or a 64-bit x86 DLL on Windows). When the input ends the plugin is unloaded.
+{commandsSummary}
+Options:
+  --plugin PATH   load this plugin module instead of the one built beside kadenzo-sim
+  --trace         print every host call the plugin makes from the start (as "trace on")
+  --config FILE   keep the console variables in FILE from one run to the next (below)
+  --help          show this text
+  --version       show kadenzo-sim's version and the Dear ImGui release of the host's interface
+
+In a script (or piped input) the first error prints FILE:LINE: message on standard error and
+ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
+A script that cannot be read, or a line longer than {longestLine} bytes in a script, is an error too.
+A plugin entry point that fails (throws, or getPlugin returning nothing) is reported naming the
+module and the entry point, and the plugin is unloaded all the same; at the end of the input that
+prints FILE: at exit: message and makes the status 2.
+Command output and trace lines go to standard output, errors to standard error. When standard
+output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
+
+Typed at a terminal, lines are edited as in a shell (the arrow keys, Ctrl+A, Ctrl+E, ...), the up
+and down arrows recall earlier lines, and TAB completes command and variable names and, after
+"event", game functions, or lists the choices when nothing more is certain. With --config FILE
+the lines typed are kept in FILE.history (the last {historyLines}) for the next run, otherwise for
+this run only. Scripts and piped input are read as they always were and leave no history. On
+Windows the console's own line editing serves.
+
+Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
+written again at exit. A line is NAME VALUE, a console variable and a number ('#' starts a
+comment). A variable the plugin registers takes the file's value, clamped to its range; the value
+of a variable no plugin registers is kept. A bad line prints FILE:LINE: message on standard error
+and is skipped: the rest loads and the exit status does not change. At exit the file holds every
+variable the host has, sorted by name, after a comment line saying what wrote it; comments and
+bad lines are dropped. A missing FILE is created at exit. A FILE that could not be written at exit
+(a folder, a symbolic link, a device, a FIFO, a read-only file, a missing folder), that cannot be
+read or that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does
+such a FILE.history at a terminal. Failing to write either at exit prints "kadenzo-sim: cannot
+write settings FILE: cause" (or history) and makes the status {notWritten} if it would have been 0.
+Ctrl+C ends the run without writing them.
+
+)",
+                       fmt::arg("commandsUsage", commandsUsage), fmt::arg("commandsSummary", commandsSummary),
+                       fmt::arg("longestLine", ScriptReader::longestLine),
+                       fmt::arg("historyLines", ConsoleHistory::mostLines),
+                       fmt::arg("largestKeptMiB", largestKeptFile / (1024 * 1024)),
+                       fmt::arg("notWritten", keptFileNotWritten)) +
+           consoleHelp();
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,70 @@
+// The simulated game: the console's shorthands for game functions, firing them, attempts and frames.
+#include "game/game_simulation.h"
+
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
+namespace kadenzo::sim {
+
+namespace {
+
+struct Shorthand {
+    const char* word;
+    const char* functionName;
+};
+
+constexpr Shorthand shorthands[] = {
+    {"loadround", game_function::loadRound},       {"roundchanged", game_function::roundChanged},
+    {"destroyed", game_function::editorDestroyed}, {"touch", game_function::carHitBall},
+    {"explode", game_function::ballExploded},      {"goal", game_function::goalScored},
+    {"restart", game_function::controllerRestart},
+};
+// One shorthand for each game function of halvex/game_functions.h.
+static_assert(std::size(shorthands) == 7);
+
+bool isTrainingEditorFunction(const std::string& functionName) {
+    return functionName.rfind("Function TAGame.GameEvent_TrainingEditor_TA.", 0) == 0;
+}
+
+} // namespace
+
+const char* gameFunctionOfShorthand(const std::string& word) {
+    for (const Shorthand& shorthand : shorthands)
+        if (word == shorthand.word) return shorthand.functionName;
+    return nullptr;
+}
+
+std::vector<const char*> gameShorthandWords() {
+    std::vector<const char*> words;
+    for (const Shorthand& shorthand : shorthands)
+        words.push_back(shorthand.word);
+    return words;
+}
+
+std::vector<const char*> gameFunctions() {
+    std::vector<const char*> functions;
+    for (const Shorthand& shorthand : shorthands)
+        functions.push_back(shorthand.functionName);
+    return functions;
+}
+
+GameSimulation::GameSimulation(halvex::host::HostState& host) : host(host) {}
+
+void GameSimulation::fire(const std::string& functionName) {
+    ActorWrapper caller;
+    if (isTrainingEditorFunction(functionName) && host.inCustomTraining())
+        caller = ActorWrapper(reinterpret_cast<std::uintptr_t>(&trainingEditor));
+    host.fireEvent(functionName, caller, nullptr);
+}
+
+void GameSimulation::playAttempt(char code) {
+    playAttempts(std::string(1, code), [this](const char* functionName) { fire(functionName); });
+}
+
+void GameSimulation::renderCanvas() {
+    frame = std::make_unique<halvex::host::Canvas>(host, size);
+    host.renderFrame(*frame);
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,166 @@
+#include "host_ui/host_interface.h"
+
+#include "host_state.h"
+#include "render/current_imgui_context.h"
+
+#include <imgui.h>
+
+#include <cstddef>
+
+namespace kadenzo::sim {
+
+namespace {
+
+// Frames advance by a fixed step, so that what a script does takes the same time on every run.
+constexpr float frameSeconds = 1.0f / 60.0f;
+
+// Where new windows first appear and how large; afterwards they stay where the user leaves them.
+const ImVec2 settingsPosition(40.0f, 40.0f);
+const ImVec2 settingsSize(640.0f, 420.0f);
+const ImVec2 pluginWindowPosition(720.0f, 300.0f);
+const ImVec2 pluginWindowSize(320.0f, 160.0f);
+// The width of the page's widgets, so that the longest label fits beside its slider.
+constexpr float pageItemWidthInFonts = 16.0f;
+
+// The key index the host reports Enter under.
+constexpr int enterKey = ImGuiKey_Enter;
+
+using CurrentContext = render::CurrentImGuiContext;
+
+} // namespace
+
+HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
+    CurrentContext current(nullptr);
+    imgui = ImGui::CreateContext();
+    ImGui::SetCurrentContext(imgui);
+    ImGuiIO& io = ImGui::GetIO();
+    // The host keeps no files of Dear ImGui's: window places last as long as the process.
+    io.IniFilename = nullptr;
+    io.LogFilename = nullptr;
+    io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.Fonts->AddFontDefault();
+    unsigned char* texels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsAlpha8(&texels, &width, &height);
+    font.width = width;
+    font.height = height;
+    font.alpha.assign(texels, texels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    io.Fonts->SetTexID(&font);
+}
+
+const char* HostInterface::imguiRelease() {
+    return ImGui::GetVersion();
+}
+
+// Dear ImGui leaves no context current when the one it destroys was.
+HostInterface::~HostInterface() {
+    ImGui::DestroyContext(imgui);
+}
+
+void HostInterface::attach(Halvex::Plugin::PluginSettingsWindow* settingsPage,
+                           Halvex::Plugin::PluginWindow* pluginWindow) {
+    page = settingsPage;
+    window = pluginWindow;
+    pluginMenuOpen = false;
+    blocked = false;
+    const auto address = reinterpret_cast<std::uintptr_t>(imgui);
+    if (page) page->SetImGuiContext(address);
+    if (window) window->SetImGuiContext(address);
+}
+
+// Without the plugin nothing wants the input any more: the game has it again.
+void HostInterface::detach() {
+    page = nullptr;
+    window = nullptr;
+    pluginMenuOpen = false;
+    if (blocked) host.trace("host input passed");
+    blocked = false;
+}
+
+bool HostInterface::toggleMenu(const std::string& name) {
+    if (!window || window->GetMenuName() != name) return false;
+    pluginMenuOpen = !pluginMenuOpen;
+    if (pluginMenuOpen)
+        window->OnOpen();
+    else
+        window->OnClose();
+    return true;
+}
+
+const ImDrawData* HostInterface::drawData() const {
+    if (!framed) return nullptr;
+    CurrentContext current(imgui);
+    return ImGui::GetDrawData();
+}
+
+// A desktop window's platform code maps Enter to a key index of its own; scripted frames use theirs
+// and leave the platform's mapping as they found it.
+void HostInterface::frame(Vector2 displaySize) {
+    CurrentContext current(imgui);
+    ImGuiIO& io = ImGui::GetIO();
+    const int platformEnterKey = io.KeyMap[ImGuiKey_Enter];
+    io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
+    io.DeltaTime = frameSeconds;
+    io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
+    io.MouseDown[0] = pending.leftButton;
+    io.KeyCtrl = pending.ctrl;
+    io.KeysDown[enterKey] = pending.enter;
+    io.AddInputCharactersUTF8(pending.typed.c_str());
+    pending.typed.clear();
+    pending.enter = false;
+
+    drawFrame({});
+    io.KeysDown[enterKey] = false;
+    io.KeyMap[ImGuiKey_Enter] = platformEnterKey;
+}
+
+void HostInterface::frame(const std::function<void()>& platformInput,
+                          const std::function<void()>& hostPanels) {
+    CurrentContext current(imgui);
+    platformInput();
+    drawFrame(hostPanels);
+}
+
+void HostInterface::drawFrame(const std::function<void()>& hostPanels) {
+    ImGui::NewFrame();
+    if (showSettings) drawSettingsWindow();
+    if (pluginMenuOpen && window) drawPluginWindow();
+    if (hostPanels) hostPanels();
+    ImGui::Render();
+    framed = true;
+    askWhetherInputIsBlocked();
+}
+
+// The host's window; the plugin fills only the page of its tab.
+void HostInterface::drawSettingsWindow() {
+    ImGui::SetNextWindowPos(settingsPosition, ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(settingsSize, ImGuiCond_FirstUseEver);
+    if (ImGui::Begin(settingsTitle, &showSettings) && page && ImGui::BeginTabBar("##plugins")) {
+        const std::string name = page->GetPluginName();
+        if (ImGui::BeginTabItem(name.c_str())) {
+            ImGui::PushItemWidth(ImGui::GetFontSize() * pageItemWidthInFonts);
+            page->RenderSettingsPanel();
+            ImGui::PopItemWidth();
+            ImGui::EndTabItem();
+        }
+        ImGui::EndTabBar();
+    }
+    ImGui::End();
+}
+
+void HostInterface::drawPluginWindow() {
+    ImGui::SetNextWindowPos(pluginWindowPosition, ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(pluginWindowSize, ImGuiCond_FirstUseEver);
+    window->RenderWindow();
+}
+
+void HostInterface::askWhetherInputIsBlocked() {
+    const bool wanted = window && window->ShouldBlockInput();
+    if (wanted == blocked) return;
+    blocked = wanted;
+    host.trace(blocked ? "host input blocked" : "host input passed");
+}
+
+} // namespace kadenzo::sim

@@ -1,0 +1,47 @@
+// `kadenzo-sim play`: a whole training session against the loaded plugin, driven only through the
+// host interface (console variables and game events), as the game would drive it.
+#pragma once
+
+#include "console/console.h"
+#include "pictures/pictures.h"
+#include "pictures/ten_attempt_windows.h"
+#include "play/attempts_csv.h"
+#include "play/play_options.h"
+#include "play/session_tally.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kadenzo::sim {
+
+// What a session leaves for its summary and chart; its size does not depend on the number of attempts.
+struct SessionResult {
+    SessionTally tally;
+    TenAttemptWindows windows;
+    float targetAccuracy = 0.0f;
+    float finalSpeed = 1.0f;
+};
+
+// Sets the --set variables (each must exist and take the value), enables the plugin, enters custom
+// training, loads a round and plays. Calls onWindow after every closed window, and onAttempt after
+// every attempt with the number played so far and how it went.
+SessionResult
+playSession(Simulator& simulator, const PlayOptions& options,
+            const std::function<void(std::size_t windowIndex, const TenAttemptWindow&)>& onWindow,
+            const std::function<void(long long attemptsPlayed, const AttemptRecord&)>& onAttempt = {});
+
+// The report lines: one per window, and the summary.
+std::string windowLine(std::size_t windowIndex, const TenAttemptWindow& window);
+std::string sessionSummary(const SessionResult& result);
+
+// The command as a whole: returns the process's exit status, 2 for bad options (a file that could not
+// be written among them, or settings in CONFIGPATH that cannot be used) or a session that could not be
+// played, 1 when writing a file failed once the session had started (the settings at exit among them),
+// else 0. With a CONFIGPATH, the settings kept there are read before the plugin loads and written once
+// it is unloaded (persisted_settings.h).
+int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+            std::ostream& out, std::ostream& err, const std::string& configPath = {});
+
+} // namespace kadenzo::sim
