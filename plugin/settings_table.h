@@ -4,7 +4,7 @@
 // kadenzo-sim validate checks a module's registrations against it, and small test plugins register
 // the same variables from it.
 //
-// Index
+// Index of this file:
 // - SettingCell, Setting: one variable
 // - setting::NAME: each variable by name
 // - settingsTable: all of them, in the order the plugin registers them

@@ -1,5 +1,10 @@
 // The coach as the game drives it: arming and disarming, classifying attempts, counting them, and
 // moving the game speed after each ten.
+//
+// Index of this file:
+// - Arming and disarming
+// - Classifying and counting attempts
+// - Speed controller
 #include "plugin_fixture.h"
 
 #include "speed_controller.h"

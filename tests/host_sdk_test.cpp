@@ -1,4 +1,9 @@
 // Our implementation of the host SDK: console variables, hooks, drawables and per-plugin ownership.
+//
+// Index of this file:
+// - Console variables
+// - Hooks and drawables
+// - The calling contract
 #include "host_state.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,12 @@
 // The check of a module file before it is loaded. The built module passes; copies of it cut short or
 // with a damaged header fail with what is wrong, and loading them is an error, not a crash. Both
 // formats are checked everywhere, on small images built here.
+//
+// Index of this file:
+// - Bytes
+// - Small complete modules
+// - Damage
+// - Tests
 #include "built_modules.h"
 #include "loader/module_format_check.h"
 #include "loader/modules.h"

@@ -1,5 +1,9 @@
 // OutputFile against what only POSIX tests can set up: symbolic links, FIFOs, devices, permissions, a
 // write that fails midway, and a process ended by SIGTERM while it writes.
+//
+// Index of this file:
+// - Failures while writing
+// - Ending by a signal
 #include "file_size_limit_posix.h"
 #include "output_test_support.h"
 

@@ -1,5 +1,10 @@
 // OutputFile on every platform: a file appears complete or not at all, beside its target, and targets
 // that must not be replaced are refused with a message naming them.
+//
+// Index of this file:
+// - Writing
+// - Failing
+// - Checking targets
 #include "output_test_support.h"
 
 #include <filesystem>

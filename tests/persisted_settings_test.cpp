@@ -2,6 +2,15 @@
 // plugin of the next run, through a reload too; values of variables nobody registers are kept; bad lines
 // are reported and skipped; files that could not be written at exit stop the run before it starts; the
 // history's lines; what TAB completes.
+//
+// Index of this file:
+// - Values across runs
+// - Bad lines
+// - Files that cannot be used
+// - The file's words
+// - The option
+// - History
+// - Completion
 #include "built_modules.h"
 #include "console/console.h"
 #include "console/console_completion.h"

@@ -1,5 +1,11 @@
 // What a play session leaves behind: its summary and chart whatever the game speed held, the counts
 // and windows it keeps in bounded memory, and the CSV it writes.
+//
+// Index of this file:
+// - Summary
+// - Chart
+// - Windows kept for the chart
+// - Files
 #include "built_modules.h"
 #include "output_test_support.h"
 #include "play/play_session.h"

@@ -1,4 +1,9 @@
 // The module boundary: the description record, getPlugin/deleteMe, and what onLoad registers.
+//
+// Index of this file:
+// - Record
+// - Lifetime
+// - Settings variables
 #include "allocation_failure.h"
 #include "plugin_fixture.h"
 

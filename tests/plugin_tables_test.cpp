@@ -2,6 +2,11 @@
 // the host loads it, its object taken from getPlugin's handle, and every slot of both window
 // interfaces called through a function pointer read from the table, in the host's slot order. Also
 // an exception crossing both DLLs back to the host.
+//
+// Index of this file:
+// - The host's declarations have exactly these slots
+// - The plugin's tables
+// - Exceptions
 #include "host_abi.h"
 #include "host_ui/ui_readback.h"
 #include "loader/dynamic_library.h"

@@ -2,6 +2,11 @@
 // and driven with the pointer and keyboard; what was drawn is read back from the frames. What a script
 // can show is in the console scripts (interface_*.kz); these are the cases that need the plugin's
 // object or a host that lacks some of its variables.
+//
+// Index of this file:
+// - Settings page
+// - Plugin window
+// - Context and input routing
 #include "plugin_fixture.h"
 
 #include "host_ui/host_interface.h"

@@ -1,5 +1,12 @@
 // The simulator's own logic: console words, attempt codes, play options, the player model and a
 // whole session against the real plugin module.
+//
+// Index of this file:
+// - Console words
+// - Play options
+// - Player model
+// - A whole session
+// - Pictures
 #include "built_modules.h"
 #include "console/console.h"
 #include "error_message.h"

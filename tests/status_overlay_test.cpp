@@ -1,4 +1,8 @@
 // The status overlay: anchors, line positions, values and the canvas calls of one frame.
+//
+// Index of this file:
+// - Layout arithmetic
+// - One frame
 #include "plugin_fixture.h"
 
 #include "status_overlay.h"

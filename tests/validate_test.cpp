@@ -2,7 +2,7 @@
 // files, the runner with checks in processes of their own (the fake checks of validate/fake_checks.h, run
 // by this very program) or in this process, and the command as a whole.
 //
-// Index
+// Index of this file:
 // - Options
 // - Selection
 // - Shell commands, JUnit XML, JSON

@@ -3,6 +3,10 @@
 // chart, the automatic player, the keys and the game view are checked on every platform.
 //   Pieces     the chart's windows, the game view's placement, the player's pace
 //   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts
+//
+// Index of this file:
+// - Pieces
+// - Session
 #include "built_modules.h"
 #include "host_ui/ui_readback.h"
 #include "play/play_session.h"

@@ -1,5 +1,9 @@
 // The status overlay: streak, the ten markers of the current window, game speed and accuracies,
 // painted on the game canvas every frame of a training run.
+//
+// Index of this file:
+// - Layout
+// - Drawing
 #include "status_overlay.h"
 
 #include "Kadenzo.h"

@@ -4,7 +4,7 @@
 // Rationale: carrying it out would race with the host's own thread, or register a callback into an
 // object that is about to be deleted; refusing keeps the host sound whatever the plugin does.
 //
-// Index
+// Index of this file:
 // - CallContract: which plugins may call now, the host's thread, the violations seen
 #pragma once
 

@@ -1,3 +1,9 @@
+// The host's console variables: parsing and clamping numbers, one variable, and the table of them all.
+//
+// Index of this file:
+// - Numbers
+// - One variable
+// - All variables
 #include "console_variables.h"
 
 #include <fmt/format.h>

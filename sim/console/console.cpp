@@ -1,7 +1,10 @@
 // The console: the commands and the reading loop.
-//   Helpers    setting a variable from its text
-//   Commands   the table of commands and what each does
-//   Running    the lines of a script or of a person, one after the other
+//
+// Index of this file:
+// - Helpers: setting a variable from its text
+// - Commands: the table of commands and what each does
+// - Running: the lines of a script or of a person, one after the other
+// - Help: the list of commands that `help` shows
 #include "console/console.h"
 
 #include "loader/module_version_info.h"

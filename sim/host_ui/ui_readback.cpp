@@ -1,3 +1,10 @@
+// Reading back what a frame of the host's interface showed: glyphs into text, shapes into separators
+// and boxes, and each window's rows.
+//
+// Index of this file:
+// - Glyphs
+// - Shapes
+// - One window
 #include "host_ui/ui_readback.h"
 
 #include "render/current_imgui_context.h"

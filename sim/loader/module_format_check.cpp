@@ -1,4 +1,12 @@
 // Sections: the formats' first facts; reading fields; messages; ELF; PE; choosing by format.
+//
+// Index of this file:
+// - The formats' first facts
+// - Reading fields
+// - Messages
+// - ELF
+// - PE
+// - Choosing by format
 #include "loader/module_format_check.h"
 
 #include <fmt/format.h>

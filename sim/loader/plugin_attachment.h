@@ -6,7 +6,7 @@
 // Rationale: a plugin's entry points may throw anything, or hand back nothing; the host survives every
 // such failure, reports it naming the plugin and the entry point, and still detaches the plugin.
 //
-// Index
+// Index of this file:
 // - PluginEntryPoints: the two exported functions
 // - PluginAttachment: attach in the constructor, detach() once
 #pragma once

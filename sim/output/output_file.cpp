@@ -1,9 +1,11 @@
 // OutputFile and the checks behind it, the same on every platform; the system calls are in
 // platform/files_*.cpp.
-//   Refusals     the messages for targets that are never written
-//   Checks       what may be at the target and in its folder
-//   Names        the temporary file's name
-//   OutputFile   create, write, commit, abandon
+//
+// Index of this file:
+// - Refusals: the messages for targets that are never written
+// - Checks: what may be at the target and in its folder
+// - Names: the temporary file's name
+// - OutputFile: create, write, commit, abandon
 #include "output/output_file.h"
 
 #include <atomic>

@@ -5,7 +5,7 @@
 // through free, which AddressSanitizer intercepts as it does for its own operator new (only its check
 // that each delete matches its new is lost).
 //
-// Index
+// Index of this file:
 // - the count
 // - allocating: plain, array, nothrow, aligned
 // - freeing: every form, all through free()

@@ -1,7 +1,7 @@
 // Child processes on POSIX: posix_spawn with standard output on a pipe, poll on that pipe until the
 // deadline, SIGKILL when the time is up, and always waitpid.
 //
-// Index
+// Index of this file:
 // - Names of signals
 // - Descriptors and the child that is always reaped
 // - runChildProcess

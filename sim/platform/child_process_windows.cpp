@@ -2,7 +2,7 @@
 // waiting for the process, TerminateProcess when the time is up. A crash shows as the exception code in
 // the exit status, which is how it shows under Wine too.
 //
-// Index
+// Index of this file:
 // - Text and handles
 // - The command line
 // - runChildProcess

@@ -1,4 +1,9 @@
 // The file system calls of files.h on POSIX systems.
+//
+// Index of this file:
+// - New files
+// - Names
+// - Ending
 #include "platform/file_kind_posix.h"
 #include "platform/files.h"
 

@@ -1,5 +1,10 @@
 // The file system calls of files.h on Windows, through the wide-character Win32 calls so that any
 // file name works. Causes that have a C library equivalent read as they do on POSIX systems.
+//
+// Index of this file:
+// - New files
+// - Names
+// - Ending
 #include "platform/files.h"
 #include "platform/windows_error.h"
 

@@ -1,4 +1,10 @@
 // Parsing and checking the options of `kadenzo-sim play`.
+//
+// Index of this file:
+// - Values
+// - Files
+// - The table
+// - Help
 #include "play/play_options.h"
 
 #include "console/console.h"

@@ -1,7 +1,9 @@
 // `kadenzo-sim play`.
-//   The session   settings, then the attempts, counted as they go
-//   Reports       the line of each window and the summary
-//   The command   options, the session, then its files: the CSV and the pictures
+//
+// Index of this file:
+// - The session: settings, then the attempts, counted as they go
+// - Reports: the line of each window and the summary
+// - The command: options, the session, then its files: the CSV and the pictures
 #include "play/play_session.h"
 
 #include "console/persisted_settings.h"

@@ -1,6 +1,6 @@
 // The checks of `kadenzo-sim validate`: what one check is, what it is handed, how it fails.
 //
-// Index
+// Index of this file:
 // - CheckFailure, require(): a check fails by throwing, with one line of why
 // - CheckContext: the module under test, the seed, the figures and hints a check reports, and the
 //   host calling rules watched on every host a check makes

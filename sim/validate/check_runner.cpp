@@ -1,7 +1,7 @@
 // Running checks in their own processes or in this one, and the line protocol between a check's process
 // and the runner (check_runner.h).
 //
-// Index
+// Index of this file:
 // - Outcomes
 // - One check in this process: the verdict
 // - The protocol: escaping, writing, reading

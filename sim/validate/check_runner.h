@@ -11,7 +11,7 @@
 // and then exits with status 0. Other lines are ignored. A process that dies before its result line, or
 // that does not exit with status 0 after it, crashed; one still running after the time limit is killed.
 //
-// Index
+// Index of this file:
 // - Outcome, CheckResult
 // - Running checks: runChecks, runCheckHere
 // - The check's process: runCheckForParent

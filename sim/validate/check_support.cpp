@@ -1,3 +1,11 @@
+// What the checks share: opening the module's entry points, a host of the check's own, the
+// registrations it watches, and comparing lists of calls.
+//
+// Index of this file:
+// - The entry points
+// - A host of the check's own
+// - Registrations
+// - Calls
 #include "validate/check_support.h"
 
 #include "console/console.h"

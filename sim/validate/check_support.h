@@ -1,7 +1,7 @@
 // What the checks share: the module opened as the host opens it, a host of the check's own that traces
 // every plugin call, what the plugin keeps registered there, and comparing lists of calls.
 //
-// Index
+// Index of this file:
 // - OpenedModule, handleAt(): for checks that call the entry points themselves
 // - TracedHost: a watched host with the game around it and the plugin attached
 // - loadWatched(): the same for a whole Simulator

@@ -9,7 +9,7 @@
 // more than the plugin; the 99th percentile is reported for whoever looks at stutter on a quiet
 // machine.
 //
-// Index
+// Index of this file:
 // - measuring: frames timed one by one, allocations counted around them
 // - the overlay: the canvas of a session under way
 // - the settings page: one Dear ImGui frame of the host's settings window

@@ -6,7 +6,7 @@
 // broken calling rule, or a game speed the plugin writes that is no finite positive number fails the check,
 // which then reports the console script that leads there.
 //
-// Index
+// Index of this file:
 // - values: the hostile values of one variable
 // - Run: the script so far, the speed the plugin writes, the steps
 // - checkHostileSettings

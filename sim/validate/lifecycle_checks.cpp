@@ -2,7 +2,7 @@
 // five hooks and the status drawable) until the editor is destroyed while it is enabled or the host
 // calls onUnload; everything of the plugin's gone once the host unloads it.
 //
-// Index
+// Index of this file:
 // - The calls of arming and disarming
 // - lifecycle.transitions: each transition, the exact calls it makes
 // - lifecycle.random-events: random console scripts against a model of the state machine

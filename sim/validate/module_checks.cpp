@@ -1,7 +1,7 @@
 // The module's side of loading: its "exports" record read byte by byte, and the two entry points
 // getPlugin and deleteMe called directly, as the host calls them.
 //
-// Index
+// Index of this file:
 // - record.layout
 // - entry.getplugin-once, entry.deleteme-idempotent
 // - entry.fresh-after-deleteme

@@ -1,4 +1,8 @@
 // The stress checks' shared parts (stress_support.h).
+//
+// Index of this file:
+// - WatchedSimulator
+// - Sessions
 #include "validate/stress_support.h"
 
 #include "game/attempt_codes.h"

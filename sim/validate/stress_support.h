@@ -2,7 +2,7 @@
 // check's seed, a watched simulator driven through its console, short random sessions as console
 // lines.
 //
-// Index
+// Index of this file:
 // - Random: seeded choices, the same on every platform
 // - WatchedSimulator: a simulator whose host reports into the check, and its console
 // - sessions: console lines of a short session

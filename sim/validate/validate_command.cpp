@@ -1,7 +1,7 @@
 // `kadenzo-sim validate`: options, the module checked up front, the checks run with a line each as they
 // finish, the table and summary, and the result files.
 //
-// Index
+// Index of this file:
 // - Before running: usage errors, the seed, --list
 // - Running and reporting
 // - The result files

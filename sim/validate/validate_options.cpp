@@ -1,6 +1,6 @@
 // Parsing and checking the options of `kadenzo-sim validate`, and selecting checks by name.
 //
-// Index
+// Index of this file:
 // - Values: seeds, time limits, regular expressions, result files
 // - The table of options
 // - Parsing, selecting

@@ -1,7 +1,7 @@
 // The texts of `kadenzo-sim validate`'s results: progress lines, table, summary, the command that repeats a
 // failure, JUnit XML and JSON.
 //
-// Index
+// Index of this file:
 // - Text: valid UTF-8, shell quoting, regular expressions
 // - What the terminal shows
 // - JUnit XML

@@ -1,7 +1,7 @@
 // The plugin's two window interfaces as the host uses them, and a whole session with both windows
 // checked against the host's calling rules.
 //
-// Index
+// Index of this file:
 // - windows.names
 // - windows.input-and-overlay: ShouldBlockInput follows the host's Dear ImGui, IsActiveOverlay
 // - windows.settings-before-onload

@@ -1,9 +1,11 @@
 // The desktop window on GLFW and OpenGL 3.2 (core profile), with Dear ImGui's GLFW and OpenGL 3
 // backends. The game view and the host's interface are drawn by the same renderer backend, each from its
 // own draw data.
-//   Opening      GLFW, the window and its context, the backends bound to the host's context
-//   The canvas   its pixels as a texture
-//   Frames       the loop, drawing, reading the pixels back
+//
+// Index of this file:
+// - Opening: GLFW, the window and its context, the backends bound to the host's context
+// - The canvas: its pixels as a texture
+// - Frames: the loop, drawing, reading the pixels back
 #include "window/desktop_window.h"
 
 #include "render/current_imgui_context.h"

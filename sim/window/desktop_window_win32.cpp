@@ -1,8 +1,10 @@
 // The desktop window on Win32 and Direct3D 11, with Dear ImGui's Win32 and DirectX 11 backends. The
 // game view and the host's interface are drawn by the same renderer backend, each from its own draw data.
-//   Opening      the window class, the window, the device and swap chain, the backends
-//   The canvas   its pixels as a texture
-//   Frames       messages, drawing, reading the pixels back
+//
+// Index of this file:
+// - Opening: the window class, the window, the device and swap chain, the backends
+// - The canvas: its pixels as a texture
+// - Frames: messages, drawing, reading the pixels back
 #include "window/desktop_window.h"
 
 #include "platform/windows_error.h"

@@ -1,8 +1,10 @@
 // The desktop window's panels.
-//   Actions      the table of game events and whole attempts, their buttons and keys
-//   Menu bar     the host's menus
-//   Training     events, attempts, the automatic player, the chart
-//   Console      the log and the command line
+//
+// Index of this file:
+// - Actions: the table of game events and whole attempts, their buttons and keys
+// - Menu bar: the host's menus
+// - Training: events, attempts, the automatic player, the chart
+// - Console: the log and the command line
 #include "window/window_controls.h"
 
 #include "play/play_options.h"

@@ -1,5 +1,12 @@
 // The desktop window's session: the log, the chart, the automatic player, the window's own commands and
 // the steps of a frame.
+//
+// Index of this file:
+// - WindowLog
+// - LiveChart
+// - AutoPlayer
+// - The window's own commands
+// - WindowSession
 #include "window/window_session.h"
 
 #include "console/console.h"

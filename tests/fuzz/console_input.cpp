@@ -1,5 +1,9 @@
 // One input of the console fuzzer: the bounds an input must keep, the scratch folder, the plugin
 // module kept mapped, and the run itself.
+//
+// Index of this file:
+// - Bounds
+// - The scratch folder
 #include "console_input.h"
 
 #include "console/console.h"

@@ -9,7 +9,7 @@
 // text); Destroyed while armed and enabled, or the host's onUnload, disarms; the two window interfaces
 // named "Kadenzo". Unlike Kadenzo it draws no Dear ImGui windows.
 //
-// Index
+// Index of this file:
 // - Fault: what each build gets wrong
 // - the cells the variables are bound to
 // - BrokenKadenzo: the plugin object
