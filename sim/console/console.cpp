@@ -80,7 +80,7 @@ void Console::runPendingCommands() {
 }
 
 // In the order of the help text. Rationale: one table, so that the console runs and completes the same
-// commands. A command added here goes in the help text too (usage.cpp); a test checks that every word
+// commands. A command added here goes in the help text too (consoleHelp, below); a test checks that every word
 // is there.
 const Console::Command Console::commands[] = {
     {"cvars", &Console::listVariables},       {"plugin", &Console::pluginCommand},

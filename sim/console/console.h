@@ -1,14 +1,11 @@
 // The simulator's console language: one command per line, '#' starts a comment, words separated by
-// blanks and optionally double-quoted. See usage.cpp for the full list of commands.
+// blanks and optionally double-quoted. consoleHelp() lists the commands.
 #pragma once
 
 #include "console/script_reader.h"
 #include "host_ui/ui_driver.h"
 #include "simulator.h"
 
-#include <fmt/format.h>
-
-#include <charconv>
 #include <iosfwd>
 #include <optional>
 #include <string>

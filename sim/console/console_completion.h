@@ -1,6 +1,6 @@
 // Completing a word of a console line as a person types it at the terminal (TAB): the words that
 // start a command, the host's variables, and after "event" the game functions the shorthands stand
-// for. The same on every platform; platform/line_editor_*.cpp calls it.
+// for. The same on every platform; line_editor_*.cpp calls it.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Where the console's lines come from: a script, piped standard input, or a person typing at a terminal
-// (script_reader.h, terminal_lines.h). The console reads them all the same way.
+// (script_reader.h, line_editor.h). The console reads them all the same way.
 #pragma once
 
 #include <stdexcept>
