@@ -57,15 +57,15 @@ template <typename Value> void keepNewest(std::deque<Value>& values, const Value
 } // namespace
 
 std::optional<TenAttemptWindow> LiveChart::add(bool success, float speedWhenTaken, float speedAfter) {
-    if (attemptCount % 10 == 0) open = TenAttemptWindow{0, speedWhenTaken, speedWhenTaken};
+    if (attemptCount % 10 == 0) filling = TenAttemptWindow{0, speedWhenTaken, speedWhenTaken};
     ++attemptCount;
-    open.successes += success ? 1 : 0;
+    filling.successes += success ? 1 : 0;
     keepNewest(attemptSpeeds, speedWhenTaken, attemptsKept);
     if (attemptCount % 10 != 0) return std::nullopt;
-    open.speedAfter = speedAfter;
+    filling.speedAfter = speedAfter;
     ++closed;
-    keepNewest(windowAccuracies, static_cast<float>(open.successes) / 10.0f, windowsKept);
-    return open;
+    keepNewest(windowAccuracies, static_cast<float>(filling.successes) / 10.0f, windowsKept);
+    return filling;
 }
 
 // ---- AutoPlayer --------------------------------------------------------------------------------

@@ -83,7 +83,7 @@ public:
 private:
     std::deque<float> attemptSpeeds;
     std::deque<float> windowAccuracies;
-    TenAttemptWindow open;
+    TenAttemptWindow filling;
     long long attemptCount = 0;
     std::size_t closed = 0;
 };
