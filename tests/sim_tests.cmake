@@ -3,8 +3,8 @@
 # checks and the window's session, with the real plugin module and the broken ones loaded as modules.
 
 add_executable(kadenzo_sim_tests
-    host_abi_test.cpp module_check_test.cpp persisted_settings_test.cpp play_test.cpp plugin_failure_test.cpp
-    sim_test.cpp validate_checks_test.cpp window_session_test.cpp)
+    console_words_test.cpp host_abi_test.cpp module_check_test.cpp persisted_settings_test.cpp
+    pictures_test.cpp play_test.cpp plugin_failure_test.cpp validate_checks_test.cpp window_session_test.cpp)
 target_compile_definitions(kadenzo_sim_tests PRIVATE HOST_ABI_SUITE=HostAbiOnTheHostSide)
 if(MSVC)
     target_sources(kadenzo_sim_tests PRIVATE plugin_tables_test.cpp)
