@@ -9,7 +9,7 @@
 
 namespace kadenzo::sim::test {
 
-// The real plugin module, named by KADENZO_PLUGIN (tests/CMakeLists.txt).
+// The real plugin module, named by KADENZO_PLUGIN (set for the test programs that load it).
 inline std::string builtPlugin() {
     const char* path = std::getenv("KADENZO_PLUGIN");
     return path ? path : pluginModuleFileName();

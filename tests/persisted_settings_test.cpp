@@ -348,14 +348,40 @@ TEST(Completion, EventCompletesTheGameFunctionsBlanksIncluded) {
     EXPECT_EQ(complete("event ").candidates.size(), 7u);
 }
 
-// The one table the console runs commands from is the one it completes from; each of its words is in
-// the help text a person reads.
+// The commands the help text lists: a line of the list is indented by two blanks and starts with the
+// command and its arguments, or with several commands separated by commas, before the column of what
+// they do; the lines that go on describing start further in.
+Lines commandsListedIn(const std::string& help) {
+    Lines commands;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() < 3 || line.compare(0, 2, "  ") != 0 || line[2] == ' ') continue;
+        const std::string usage = line.substr(2, line.find("  ", 2) - 2);
+        if (usage.find(", ") != std::string::npos) {
+            std::istringstream names(usage);
+            for (std::string name; std::getline(names >> std::ws, name, ',');)
+                commands.push_back(name);
+        } else {
+            commands.push_back(usage.substr(0, usage.find(' ')));
+        }
+    }
+    return commands;
+}
+
+// The one table the console runs commands from is the one it completes from; the help text a person
+// reads lists each of its words as a command, and no command besides (NAME stands for a variable).
 TEST(Completion, EveryCommandWordIsInTheHelpText) {
-    const std::string help = consoleHelp();
     const Lines words = Console::commandWords();
     EXPECT_EQ(words.size(), 27u);
+    const Lines listed = commandsListedIn(consoleHelp());
+    const auto contains = [](const Lines& lines, const std::string& word) {
+        return std::find(lines.begin(), lines.end(), word) != lines.end();
+    };
     for (const std::string& word : words)
-        EXPECT_NE(help.find(word), std::string::npos) << word;
+        EXPECT_TRUE(contains(listed, word)) << word << " is not listed as a command";
+    for (const std::string& command : listed)
+        EXPECT_TRUE(command == "NAME" || contains(words, command))
+            << command << " is listed but is no command";
 }
 
 } // namespace

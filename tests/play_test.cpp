@@ -1,14 +1,20 @@
-// What a play session leaves behind: its summary and chart whatever the game speed held, the counts
-// and windows it keeps in bounded memory, and the CSV it writes.
+// kadenzo-sim play: its options, the player model, a whole session against the real plugin module, and
+// what a session leaves behind: its summary and chart whatever the game speed held, the counts and
+// windows it keeps in bounded memory, and the CSV it writes.
 //
 // Index of this file:
+// - Play options
+// - Player model
+// - A whole session
 // - Summary
 // - Chart
 // - Windows kept for the chart
 // - Files
 #include "built_modules.h"
+#include "error_message.h"
 #include "output_test_support.h"
 #include "play/play_session.h"
+#include "play/player_model.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +29,141 @@ namespace {
 
 using namespace kadenzo::sim;
 using test::builtPlugin;
+
+// ---- Play options ------------------------------------------------------------------------------
+
+TEST(PlayOptions, DefaultsAndValues) {
+    const PlayOptions defaults = parsePlayOptions({}, "plugin.so");
+    EXPECT_EQ(defaults.attempts, 300);
+    EXPECT_EQ(defaults.pluginPath, "plugin.so");
+    const PlayOptions options = parsePlayOptions({"--attempts", "20", "--seed", "7", "--peak", "1", "--set",
+                                                  "idealAccuracy=0.8", "--set", "showStatus=0"},
+                                                 "plugin.so");
+    EXPECT_EQ(options.attempts, 20);
+    EXPECT_EQ(options.seed, 7u);
+    EXPECT_EQ(options.player.peak, 1.0);
+    ASSERT_EQ(options.settings.size(), 2u);
+    EXPECT_EQ(options.settings[0].first, "idealAccuracy");
+    EXPECT_EQ(options.settings[1].second, "0");
+}
+
+std::string optionErrorOf(const std::vector<std::string>& arguments) {
+    return messageOf<ConsoleError>([&] { parsePlayOptions(arguments, "plugin.so"); });
+}
+
+TEST(PlayOptions, BadValuesAreRefusedWithTheirOption) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--attempts", "0"},   {"--attempts", "-5"},
+        {"--attempts", "2.5"}, {"--attempts", "many"},
+        {"--attempts"},        {"--seed", "-1"},
+        {"--spread", "0"},     {"--comfort-speed", "nan"},
+        {"--peak", "1.5"},     {"--set", "idealAccuracy"},
+        {"--set", "=1"},       {"--set", "idealAccuracy=high"},
+        {"--frobnicate", "1"}, {"stray"},
+        {"--csv", ""},         {"--out", ""},
+    };
+    for (const auto& arguments : bad)
+        EXPECT_NE(optionErrorOf(arguments).find(arguments[0]), std::string::npos)
+            << arguments[0] << " accepted";
+}
+
+TEST(PlayOptions, NumbersBeyondTheirLimitsNameTheLimit) {
+    EXPECT_EQ(optionErrorOf({"--attempts", "2147483648"}),
+              "--attempts is too large (at most 2147483647), not \"2147483648\"");
+    EXPECT_EQ(optionErrorOf({"--attempts", "99999999999999999999999"}),
+              "--attempts is too large (at most 2147483647), not \"99999999999999999999999\"");
+    EXPECT_EQ(optionErrorOf({"--seed", "18446744073709551616"}),
+              "--seed is too large (at most 18446744073709551615), not \"18446744073709551616\"");
+    EXPECT_EQ(optionErrorOf({"--attempts", "-99999999999999999999999"}),
+              "--attempts must be a whole number of at least 1, not \"-99999999999999999999999\"");
+    EXPECT_EQ(optionErrorOf({"--spread", "1e-50"}),
+              "--spread needs a number from 0.001 to 100, not \"1e-50\"");
+    EXPECT_EQ(optionErrorOf({"--comfort-speed", "1e39"}),
+              "--comfort-speed needs a number from 0.01 to 100, not \"1e39\"");
+    const PlayOptions limits = parsePlayOptions({"--attempts", "2147483647", "--spread", "0.001",
+                                                 "--comfort-speed", "0.01", "--seed", "18446744073709551615"},
+                                                "plugin.so");
+    EXPECT_EQ(limits.attempts, 2147483647);
+    EXPECT_EQ(limits.seed, 18446744073709551615u);
+}
+
+TEST(PlayOptions, AnUnknownOptionIsReportedAsSuchWithOrWithoutAValue) {
+    EXPECT_EQ(optionErrorOf({"--trace"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
+    EXPECT_EQ(optionErrorOf({"--trace", "1"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
+    EXPECT_EQ(optionErrorOf({"--seed"}), "--seed needs a value");
+}
+
+class PlayOptionFiles : public output_test::FolderTest {};
+
+TEST_F(PlayOptionFiles, NothingIsCreatedBeforeEveryOptionIsChecked) {
+    EXPECT_NE(optionErrorOf({"--out", path("pictures"), "--attempts", "0"}), "");
+    EXPECT_NE(optionErrorOf({"--out", path("pictures"), "--csv", path("absent/session.csv")}), "");
+    EXPECT_EQ(entries(), std::vector<std::string>{});
+    const PlayOptions options =
+        parsePlayOptions({"--out", path("pictures"), "--csv", path("session.csv")}, "x");
+    EXPECT_EQ(entries(), std::vector<std::string>{}) << "parsing alone creates nothing";
+    createOutFolder(options);
+    EXPECT_EQ(entries(), std::vector<std::string>{"pictures"});
+}
+
+TEST_F(PlayOptionFiles, TargetsThatCannotBeWrittenAreRefusedBeforeTheSession) {
+    writeFile("file", "");
+    std::filesystem::create_directories(folder / "pictures" / "speed.png");
+    EXPECT_EQ(optionErrorOf({"--out", path("file")}), "--out: " + path("file") + " is not a folder");
+    PlayOptions pictures;
+    pictures.outDirectory = path("pictures");
+    EXPECT_EQ(optionErrorOf({"--out", path("pictures")}),
+              "--out: cannot write " + outPicturePath(pictures, "speed.png") + ": it is a folder");
+    EXPECT_EQ(optionErrorOf({"--csv", path("pictures")}),
+              "--csv: cannot write " + path("pictures") + ": it is a folder");
+    EXPECT_EQ(optionErrorOf({"--csv", "-"}), "") << "standard output";
+}
+
+// ---- Player model ------------------------------------------------------------------------------
+
+TEST(PlayerModel, ChanceFallsWithSpeedAndDrawsRepeatForASeed) {
+    PlayerModel player(PlayerParameters{1.0, 0.1, 0.9}, 3);
+    EXPECT_NEAR(player.successChance(1.0f), 0.45, 1e-9);
+    EXPECT_GT(player.successChance(0.8f), player.successChance(1.2f));
+    PlayerModel again(PlayerParameters{1.0, 0.1, 0.9}, 3);
+    int successes = 0;
+    for (int attempt = 0; attempt < 2000; ++attempt) {
+        const bool outcome = player.attempt(1.0f);
+        EXPECT_EQ(outcome, again.attempt(1.0f));
+        successes += outcome ? 1 : 0;
+    }
+    EXPECT_NEAR(successes / 2000.0, 0.45, 0.05);
+}
+
+// ---- A whole session ---------------------------------------------------------------------------
+
+TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
+    Simulator simulator;
+    loadPlugin(simulator, builtPlugin());
+    PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
+    std::size_t reported = 0;
+    const SessionResult result = playSession(
+        simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
+    EXPECT_EQ(result.tally.attempts(), 400);
+    EXPECT_EQ(reported, 40u);
+    EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
+    // Player at 70 % near speed 1.0 with the defaults: the speed must come down from too fast, not run away.
+    EXPECT_GT(result.finalSpeed, 0.7f);
+    EXPECT_LT(result.finalSpeed, 1.3f);
+    const std::string summary = sessionSummary(result);
+    EXPECT_NE(summary.find("attempts             400"), std::string::npos) << summary;
+    // The plugin counted what the session played.
+    EXPECT_EQ(simulator.host.variables().find("slowMoEnabled")->text(), "1");
+}
+
+TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
+    Simulator simulator;
+    loadPlugin(simulator, builtPlugin());
+    const PlayOptions options = parsePlayOptions({"--set", "idealAccuracy=0.9", "--set", "nosuch=1"}, "x");
+    EXPECT_THROW(playSession(simulator, options, nullptr), ConsoleError);
+    EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
+    EXPECT_FALSE(simulator.host.inCustomTraining());
+}
 
 // ---- Summary -----------------------------------------------------------------------------------
 

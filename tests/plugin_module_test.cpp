@@ -61,9 +61,18 @@ TEST_F(PluginLifetime, TwoCallsGiveTheSameHandleAndOneObject) {
     EXPECT_EQ(handleAt(first).use_count(), 1);
 }
 
+// The host reads the address getPlugin gives as a shared handle of its own base class and calls the
+// plugin through it: the handle must hold the HalvexPlugin part of the module's one object, whatever
+// the place of that part within the plugin's class, and the host's cast to the settings window from
+// there must reach that object's window.
 TEST_F(PluginLifetime, HandlePointsAtTheHostBasePart) {
-    auto& handle = *reinterpret_cast<std::shared_ptr<Halvex::Plugin::HalvexPlugin>*>(getPlugin());
-    EXPECT_EQ(static_cast<void*>(handle.get()), static_cast<void*>(pluginInstance.get()));
+    const std::uintptr_t address = getPlugin();
+    Kadenzo* const object = pluginInstance.get();
+    ASSERT_TRUE(object);
+    const auto& handle = *reinterpret_cast<const std::shared_ptr<Halvex::Plugin::HalvexPlugin>*>(address);
+    EXPECT_EQ(handle.get(), static_cast<Halvex::Plugin::HalvexPlugin*>(object));
+    EXPECT_EQ(dynamic_cast<Halvex::Plugin::PluginSettingsWindow*>(handle.get()),
+              static_cast<Halvex::Plugin::PluginSettingsWindow*>(object));
 }
 
 TEST_F(PluginLifetime, DeleteMeWithoutObjectOrTwiceDoesNothing) {

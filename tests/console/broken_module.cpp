@@ -1,6 +1,6 @@
-// A plugin module that fails on purpose in one entry point, chosen by the build (tests/CMakeLists.txt):
-// BROKEN_ENTRY_POINT names the entry point and BROKEN_FAILURE how it fails. Its onLoad registers a
-// drawable first, which the host must drop whatever fails afterwards.
+// A plugin module that fails on purpose in one entry point, chosen by the build
+// (tests/console/CMakeLists.txt): BROKEN_ENTRY_POINT names the entry point and BROKEN_FAILURE how it
+// fails. Its onLoad registers a drawable first, which the host must drop whatever fails afterwards.
 #include "halvex/export.h"
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"

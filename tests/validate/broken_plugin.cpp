@@ -1,7 +1,7 @@
 // A small plugin that behaves like Kadenzo wherever the validator looks, but for one fault chosen by the
-// build (BROKEN_FAULT, one module per fault: tests/CMakeLists.txt; `none` keeps the host's contract). The
-// validator's own tests run `kadenzo-sim validate` on each and expect the check that looks there to catch
-// it, and the build without a fault to pass the checks it can be put to.
+// build (BROKEN_FAULT, one module per fault: tests/validate/CMakeLists.txt; `none` keeps the host's
+// contract). The validator's own tests run `kadenzo-sim validate` on each and expect the check that looks
+// there to catch it, and the build without a fault to pass the checks it can be put to.
 //
 // Like Kadenzo: the record, getPlugin and deleteMe with one module-wide handle; onLoad registers and binds
 // the thirteen settings variables of plugin/settings_table.h, then hooks LoadRound and Destroyed;

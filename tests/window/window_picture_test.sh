@@ -4,7 +4,7 @@
 #   window_picture_test.sh KADENZO_SIM CHECKER SCRIPT.kz WORK_DIR [WINDOW_OPTION...] -- CHECKER_ARGUMENTS...
 # KADENZO_WINDOW_LAUNCHER, when set, is the command both programs run through (Wine for the Windows
 # build); KADENZO_WINDOW_PRELOAD, when set, is the LD_PRELOAD of kadenzo-sim alone (see
-# tests/CMakeLists.txt).
+# tests/window/CMakeLists.txt).
 set -euo pipefail
 simulator=$1 checker=$2 script=$3 work=$4
 shift 4

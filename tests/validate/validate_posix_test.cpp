@@ -1,7 +1,7 @@
 // The runner on POSIX leaves nothing behind in the validating process: every child reaped, whether it
 // passed, crashed or was killed at its time limit, and no descriptor left open.
 #include "built_modules.h"
-#include "validate/fake_checks.h"
+#include "fake_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 // - The command
 #include "built_modules.h"
 #include "error_message.h"
-#include "validate/fake_checks.h"
+#include "fake_checks.h"
 #include "validate/validate_options.h"
 #include "validate/validation_report.h"
 
