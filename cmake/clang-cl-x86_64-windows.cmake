@@ -1,14 +1,16 @@
 # Cross build for Windows x86-64 with the host's C++ ABI (Visual C++'s): clang in its MSVC driver
 # mode and lld-link from LLVM 16, Microsoft's STL (vendored in third_party/msvc-stl), Wine's C runtime
 # and Windows headers, and import libraries of Wine's DLLs. What a Visual C++ installation would
-# add besides is stood in for by cmake/msvc-on-wine (see its README). Programs run under Wine.
+# add besides is stood in for by toolchain/msvc-on-wine (see its README). Programs run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 
 set(llvm_suffix -16)
 set(llvm_bin_dir /usr/lib/llvm${llvm_suffix}/bin)
 
-# Everything prepared for this build folder lives here; checks in try_compile projects reuse it.
+# The stand-ins' sources (toolchain/msvc-on-wine), and the folder where everything prepared from them
+# for this build folder lives; checks in try_compile projects reuse the latter.
+get_filename_component(msvc_on_wine_source_dir ${CMAKE_CURRENT_LIST_DIR}/../toolchain/msvc-on-wine ABSOLUTE)
 if(NOT KADENZO_MSVC_ON_WINE_DIR)
     set(KADENZO_MSVC_ON_WINE_DIR ${CMAKE_BINARY_DIR}/msvc-on-wine)
 endif()
@@ -35,7 +37,7 @@ set(CMAKE_MT ${llvm_bin_dir}/llvm-mt)
 # The headers Visual C++ would take from its installation, in its order: the toolset's (stand-ins),
 # the STL, the UCRT and the Windows SDK (Wine's, corrected). /X: nothing from the environment.
 set(msvc_on_wine_include_dirs
-    ${CMAKE_CURRENT_LIST_DIR}/msvc-on-wine/include
+    ${msvc_on_wine_source_dir}/include
     ${KADENZO_MSVC_ON_WINE_DIR}/stl/inc
     ${KADENZO_MSVC_ON_WINE_DIR}/wine-include/msvcrt
     ${KADENZO_MSVC_ON_WINE_DIR}/wine-include/windows)
@@ -75,4 +77,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Tests start Windows programs through our Wine launcher.
 set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
 
-include(${CMAKE_CURRENT_LIST_DIR}/msvc-on-wine/prepare.cmake)
+include(${msvc_on_wine_source_dir}/prepare.cmake)

@@ -33,8 +33,8 @@ if(WIN32)
     target_include_directories(kadenzo_fmt SYSTEM INTERFACE ${third_party_include_dir})
 
     # Debian ships stb as headers plus a Linux library; here the writer and reader are compiled from
-    # their headers.
-    add_library(kadenzo_stb STATIC ${CMAKE_CURRENT_LIST_DIR}/stb_implementation.cpp)
+    # their headers (third_party/stb).
+    add_library(kadenzo_stb STATIC ${PROJECT_SOURCE_DIR}/third_party/stb/stb_implementation.cpp)
     target_compile_definitions(kadenzo_stb PRIVATE STB_IMAGE_IMPLEMENTATION STB_IMAGE_WRITE_IMPLEMENTATION)
     target_compile_options(kadenzo_stb PRIVATE ${KADENZO_THIRD_PARTY_COMPILE_OPTIONS})
     target_include_directories(kadenzo_stb SYSTEM PUBLIC ${third_party_include_dir})

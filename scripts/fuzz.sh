@@ -26,10 +26,10 @@ while [ $# -gt 0 ]; do
 done
 
 started=$SECONDS
+source scripts/build-env.sh
 bash scripts/setup.sh
 echo "==== fuzz: configure and build"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --workflow --preset fuzz
 
 fuzzer=$root/build/fuzz/bin/console_fuzzer
 work=$root/build/fuzz/console-fuzz

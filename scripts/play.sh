@@ -4,9 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-if [ ! -f build/default/CMakeCache.txt ]; then
-  cmake --preset default >/dev/null
-fi
-cmake --build --preset default --target kadenzo-sim
+source scripts/build-sim.sh
 exec build/default/bin/kadenzo-sim play --out out "$@"

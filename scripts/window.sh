@@ -6,11 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-if [ ! -f build/default/CMakeCache.txt ]; then
-  cmake --preset default >/dev/null
-fi
-cmake --build --preset default --target kadenzo-sim
+source scripts/build-sim.sh
 if [ "${1:-}" != --demo ]; then
   exec build/default/bin/kadenzo-sim window "$@"
 fi
