@@ -184,6 +184,18 @@ TEST_F(WindowSessionTest, WholeAttemptsFillTheChartAndThePluginMovesTheSpeed) {
         << logText();
 }
 
+TEST_F(WindowSessionTest, TenWholeMissesMakeThePluginSlowTheGame) {
+    startTraining();
+    for (int attempt = 0; attempt < 10; ++attempt)
+        session.request("miss");
+    frame();
+    EXPECT_EQ(session.chart().accuracies(), (std::deque<float>{0.0f}));
+    const float lowered = session.gameSpeed();
+    EXPECT_LT(lowered, 1.0f) << "ten misses are below the target accuracy";
+    EXPECT_NE(logText().find(windowLine(1, TenAttemptWindow{0, 1.0f, lowered})), std::string::npos)
+        << logText();
+}
+
 TEST_F(WindowSessionTest, TheAutomaticPlayerPlaysUntilStopped) {
     startTraining();
     run("player on 60");

@@ -1,7 +1,9 @@
 // The system's side of `kadenzo-sim window`: a window with a graphics context, Dear ImGui's platform
-// and renderer backends bound to the host's own context, and the loop that draws a WindowSession's
-// frames into it. One implementation per platform, picked by CMake: desktop_window_glfw.cpp (GLFW and
-// OpenGL 3) where GLFW is found, desktop_window_unavailable.cpp elsewhere.
+// and renderer backends bound to the host's own context, and the steps of a frame with which the loop
+// every window shares (frame_loop.h) draws a WindowSession's frames into it. One implementation per
+// platform, picked by CMake: desktop_window_win32.cpp (Win32 and Direct3D 11) on Windows,
+// desktop_window_glfw.cpp (GLFW and OpenGL 3) where GLFW is found, desktop_window_unavailable.cpp
+// elsewhere.
 #pragma once
 
 #include "render/scene.h"

@@ -5,12 +5,11 @@
 // Index of this file:
 // - Opening: GLFW, the window and its context, the backends bound to the host's context
 // - The canvas: its pixels as a texture
-// - Frames: the loop, drawing, reading the pixels back
+// - Frames: the steps of the shared loop (frame_loop.h): events, drawing, reading the pixels back
 #include "window/desktop_window.h"
 
 #include "render/current_imgui_context.h"
-#include "window/game_view.h"
-#include "window/window_session.h"
+#include "window/frame_loop.h"
 
 // The OpenGL declarations come from gl3w, the loader of Dear ImGui's OpenGL 3 backend, not from the
 // system's headers; its functions are ready once gl3wInit has run with a context current.
@@ -21,7 +20,6 @@
 #include <imgui_impl_glfw.h>
 #include <imgui_impl_opengl3.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -55,8 +53,6 @@ std::string noWindowReason() {
     return lastGlfwError.empty() ? "the window system gave no reason" : lastGlfwError;
 }
 
-constexpr auto frameInterval = std::chrono::microseconds(16667);
-
 ImTextureID textureId(GLuint texture) {
     return reinterpret_cast<ImTextureID>(static_cast<std::intptr_t>(texture));
 }
@@ -69,7 +65,7 @@ struct GlfwLibrary {
     ~GlfwLibrary() { glfwTerminate(); }
 };
 
-class GlfwWindow : public DesktopWindow {
+class GlfwWindow : public DesktopWindow, private FramePlatform {
 public:
     GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window, ImGuiContext* context);
     ~GlfwWindow() override;
@@ -79,33 +75,37 @@ public:
     render::Image run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) override;
 
 private:
-    void showCanvas(const render::Image& pixels);
-    void draw(WindowSession& session);
-    render::Image readPixels() const;
+    bool handleEvents() override;
+    void uploadCanvas(const render::Image& pixels) override;
+    void newBackendFrame() override;
+    void clearBackBuffer() override;
+    void renderDrawData(ImDrawData* drawData) override;
+    ImTextureID canvasTexture() const override { return textureId(canvas); }
+    FontTextures fontTextures() const override { return fonts; }
+    render::Image readBackBuffer() override;
+    void present(bool waitForDisplay) override;
+    void sleepUntil(std::chrono::steady_clock::time_point time) override;
 
     std::unique_ptr<GlfwLibrary> library;
     GLFWwindow* window;
     ImGuiContext* context;
-    // The host's interface names its font by the address of its pixels (kadenzo-sim's pictures draw it
-    // so); the renderer backend has the same font as a texture of its own.
-    ImTextureID hostFont = nullptr;
-    ImTextureID backendFont = nullptr;
-    GLuint canvasTexture = 0;
+    FontTextures fonts;
+    GLuint canvas = 0;
 };
 
 GlfwWindow::GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window, ImGuiContext* context)
     : library(std::move(library)), window(window), context(context) {
     render::CurrentImGuiContext current(context);
     ImGuiIO& io = ImGui::GetIO();
-    hostFont = io.Fonts->TexID;
+    fonts.host = io.Fonts->TexID;
     ImGui_ImplGlfw_InitForOpenGL(window, true);
     ImGui_ImplOpenGL3_Init("#version 150");
     ImGui_ImplOpenGL3_CreateDeviceObjects();
-    backendFont = io.Fonts->TexID;
-    io.Fonts->SetTexID(hostFont);
+    fonts.backend = io.Fonts->TexID;
+    io.Fonts->SetTexID(fonts.host);
 
-    glGenTextures(1, &canvasTexture);
-    glBindTexture(GL_TEXTURE_2D, canvasTexture);
+    glGenTextures(1, &canvas);
+    glBindTexture(GL_TEXTURE_2D, canvas);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
@@ -114,10 +114,10 @@ GlfwWindow::GlfwWindow(std::unique_ptr<GlfwLibrary> library, GLFWwindow* window,
 
 GlfwWindow::~GlfwWindow() {
     render::CurrentImGuiContext current(context);
-    glDeleteTextures(1, &canvasTexture);
+    glDeleteTextures(1, &canvas);
     ImGui_ImplOpenGL3_Shutdown();
     ImGui_ImplGlfw_Shutdown();
-    ImGui::GetIO().Fonts->SetTexID(hostFont);
+    ImGui::GetIO().Fonts->SetTexID(fonts.host);
     glfwDestroyWindow(window);
 }
 
@@ -164,9 +164,8 @@ std::unique_ptr<DesktopWindow> openDesktopWindow(const std::string& title, int w
 
 namespace {
 
-void GlfwWindow::showCanvas(const render::Image& pixels) {
-    if (pixels.rgba.empty()) return;
-    glBindTexture(GL_TEXTURE_2D, canvasTexture);
+void GlfwWindow::uploadCanvas(const render::Image& pixels) {
+    glBindTexture(GL_TEXTURE_2D, canvas);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
@@ -175,24 +174,37 @@ void GlfwWindow::showCanvas(const render::Image& pixels) {
 
 // ---- Frames ------------------------------------------------------------------------------------
 
-void GlfwWindow::draw(WindowSession& session) {
+render::Image GlfwWindow::run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) {
+    // GLFW's callbacks feed whichever Dear ImGui context is current: the host's, for the whole loop.
+    render::CurrentImGuiContext current(context);
+    return runFrames(*this, session, frames, keepLastFrame);
+}
+
+bool GlfwWindow::handleEvents() {
+    glfwPollEvents();
+    return !glfwWindowShouldClose(window);
+}
+
+void GlfwWindow::newBackendFrame() {
+    ImGui_ImplOpenGL3_NewFrame();
+    ImGui_ImplGlfw_NewFrame();
+}
+
+void GlfwWindow::clearBackBuffer() {
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(window, &width, &height);
     glViewport(0, 0, width, height);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    const ImGuiIO& io = ImGui::GetIO();
-    ImGui_ImplOpenGL3_RenderDrawData(
-        session.gameView().drawData(textureId(canvasTexture), io.DisplaySize, io.DisplayFramebufferScale));
-    ImDrawData* hostInterface = ImGui::GetDrawData();
-    if (!hostInterface) return;
-    TextureIdSwap font(*hostInterface, hostFont, backendFont);
-    ImGui_ImplOpenGL3_RenderDrawData(hostInterface);
 }
 
-// The back buffer holds the frame until it is swapped; OpenGL's rows start at the bottom.
-render::Image GlfwWindow::readPixels() const {
+void GlfwWindow::renderDrawData(ImDrawData* drawData) {
+    ImGui_ImplOpenGL3_RenderDrawData(drawData);
+}
+
+// OpenGL's rows start at the bottom.
+render::Image GlfwWindow::readBackBuffer() {
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(window, &width, &height);
@@ -208,37 +220,16 @@ render::Image GlfwWindow::readPixels() const {
     for (int row = 0; row < height; ++row)
         std::memcpy(image.rgba.data() + static_cast<std::size_t>(row) * rowBytes,
                     bottomUp.data() + static_cast<std::size_t>(height - 1 - row) * rowBytes, rowBytes);
-    for (std::size_t alpha = 3; alpha < image.rgba.size(); alpha += 4)
-        image.rgba[alpha] = 255;
     return image;
 }
 
-render::Image GlfwWindow::run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) {
-    // GLFW's callbacks feed whichever Dear ImGui context is current: the host's, for the whole loop.
-    render::CurrentImGuiContext current(context);
-    if (frames) session.useFixedTimeStep();
-    render::Image lastFrame;
-    auto nextFrame = std::chrono::steady_clock::now();
-    for (int frame = 0; !frames || frame < *frames; ++frame) {
-        glfwPollEvents();
-        if (glfwWindowShouldClose(window)) break;
-        if (const render::Image* pixels = session.beforeFrame()) showCanvas(*pixels);
-        if (session.quitRequested()) break;
-        session.interfaceFrame([] {
-            ImGui_ImplOpenGL3_NewFrame();
-            ImGui_ImplGlfw_NewFrame();
-        });
-        draw(session);
-        if (keepLastFrame && frames && frame + 1 == *frames) lastFrame = readPixels();
-        glfwSwapBuffers(window);
-        session.afterFrame();
-        if (!frames) {
-            // Where the window system does not wait for the display, no more than 60 frames a second.
-            nextFrame = std::max(nextFrame + frameInterval, std::chrono::steady_clock::now());
-            std::this_thread::sleep_until(nextFrame);
-        }
-    }
-    return lastFrame;
+// The swap interval set when the window opened waits for the display, whatever the frames.
+void GlfwWindow::present(bool) {
+    glfwSwapBuffers(window);
+}
+
+void GlfwWindow::sleepUntil(std::chrono::steady_clock::time_point time) {
+    std::this_thread::sleep_until(time);
 }
 
 } // namespace

@@ -4,13 +4,12 @@
 // Index of this file:
 // - Opening: the window class, the window, the device and swap chain, the backends
 // - The canvas: its pixels as a texture
-// - Frames: messages, drawing, reading the pixels back
+// - Frames: the steps of the shared loop (frame_loop.h): messages, drawing, reading the pixels back
 #include "window/desktop_window.h"
 
 #include "platform/windows_error.h"
 #include "render/current_imgui_context.h"
-#include "window/game_view.h"
-#include "window/window_session.h"
+#include "window/frame_loop.h"
 
 // Without the min and max macros, which would hide std::min and std::max.
 #define NOMINMAX
@@ -21,7 +20,6 @@
 #include <imgui_impl_dx11.h>
 #include <imgui_impl_win32.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -37,7 +35,6 @@ namespace kadenzo::sim {
 namespace {
 
 constexpr const wchar_t* windowClassName = L"KadenzoSimWindow";
-constexpr auto frameInterval = std::chrono::microseconds(16667);
 
 // A COM pointer released at the end of its scope.
 template <typename Interface> class Com {
@@ -70,7 +67,7 @@ class Win32Window;
 // The window's messages go to the backend first, then to the window.
 LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
-class Win32Window : public DesktopWindow {
+class Win32Window : public DesktopWindow, private FramePlatform {
 public:
     Win32Window(HWND handle, ImGuiContext* context) : handle(handle), context(context) {}
     ~Win32Window() override;
@@ -85,9 +82,17 @@ public:
 
 private:
     bool makeRenderTarget();
-    void showCanvas(const render::Image& pixels);
-    void draw(WindowSession& session);
-    render::Image readPixels();
+
+    bool handleEvents() override;
+    void uploadCanvas(const render::Image& pixels) override;
+    void newBackendFrame() override;
+    void clearBackBuffer() override;
+    void renderDrawData(ImDrawData* drawData) override;
+    ImTextureID canvasTexture() const override { return reinterpret_cast<ImTextureID>(canvasView.get()); }
+    FontTextures fontTextures() const override { return fonts; }
+    render::Image readBackBuffer() override;
+    void present(bool waitForDisplay) override;
+    void sleepUntil(std::chrono::steady_clock::time_point time) override;
 
     HWND handle;
     ImGuiContext* context;
@@ -97,11 +102,10 @@ private:
     Com<ID3D11DeviceContext> deviceContext;
     Com<IDXGISwapChain> swapChain;
     Com<ID3D11RenderTargetView> renderTarget;
-    Com<ID3D11Texture2D> canvasTexture;
+    Com<ID3D11Texture2D> canvas;
     Com<ID3D11ShaderResourceView> canvasView;
     int canvasWidth = 0, canvasHeight = 0;
-    ImTextureID hostFont = nullptr;
-    ImTextureID backendFont = nullptr;
+    FontTextures fonts;
 };
 
 LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -159,12 +163,12 @@ bool Win32Window::setUp(std::string& error) {
     }
     render::CurrentImGuiContext current(context);
     ImGuiIO& io = ImGui::GetIO();
-    hostFont = io.Fonts->TexID;
+    fonts.host = io.Fonts->TexID;
     ImGui_ImplWin32_Init(handle);
     ImGui_ImplDX11_Init(device.get(), deviceContext.get());
     ImGui_ImplDX11_CreateDeviceObjects();
-    backendFont = io.Fonts->TexID;
-    io.Fonts->SetTexID(hostFont);
+    fonts.backend = io.Fonts->TexID;
+    io.Fonts->SetTexID(fonts.host);
     backendsReady = true;
     ShowWindow(handle, SW_SHOWDEFAULT);
     UpdateWindow(handle);
@@ -176,10 +180,10 @@ Win32Window::~Win32Window() {
         render::CurrentImGuiContext current(context);
         ImGui_ImplDX11_Shutdown();
         ImGui_ImplWin32_Shutdown();
-        ImGui::GetIO().Fonts->SetTexID(hostFont);
+        ImGui::GetIO().Fonts->SetTexID(fonts.host);
     }
     canvasView.reset();
-    canvasTexture.reset();
+    canvas.reset();
     renderTarget.reset();
     swapChain.reset();
     deviceContext.reset();
@@ -228,8 +232,7 @@ std::unique_ptr<DesktopWindow> openDesktopWindow(const std::string& title, int w
 
 namespace {
 
-void Win32Window::showCanvas(const render::Image& pixels) {
-    if (pixels.rgba.empty()) return;
+void Win32Window::uploadCanvas(const render::Image& pixels) {
     if (pixels.width != canvasWidth || pixels.height != canvasHeight) {
         canvasView.reset();
         D3D11_TEXTURE2D_DESC description{};
@@ -241,34 +244,52 @@ void Win32Window::showCanvas(const render::Image& pixels) {
         description.SampleDesc.Count = 1;
         description.Usage = D3D11_USAGE_DEFAULT;
         description.BindFlags = D3D11_BIND_SHADER_RESOURCE;
-        if (FAILED(device->CreateTexture2D(&description, nullptr, canvasTexture.out())) ||
-            FAILED(device->CreateShaderResourceView(canvasTexture.get(), nullptr, canvasView.out())))
+        if (FAILED(device->CreateTexture2D(&description, nullptr, canvas.out())) ||
+            FAILED(device->CreateShaderResourceView(canvas.get(), nullptr, canvasView.out())))
             throw std::runtime_error("cannot show the game: no texture for the canvas");
         canvasWidth = pixels.width;
         canvasHeight = pixels.height;
     }
-    deviceContext->UpdateSubresource(canvasTexture.get(), 0, nullptr, pixels.rgba.data(),
+    deviceContext->UpdateSubresource(canvas.get(), 0, nullptr, pixels.rgba.data(),
                                      static_cast<UINT>(pixels.width) * 4, 0);
 }
 
 // ---- Frames ------------------------------------------------------------------------------------
 
-void Win32Window::draw(WindowSession& session) {
+render::Image Win32Window::run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) {
+    // The backend's message handler feeds whichever Dear ImGui context is current: the host's.
+    render::CurrentImGuiContext current(context);
+    return runFrames(*this, session, frames, keepLastFrame);
+}
+
+bool Win32Window::handleEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) return false;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return !closing;
+}
+
+void Win32Window::newBackendFrame() {
+    ImGui_ImplDX11_NewFrame();
+    ImGui_ImplWin32_NewFrame();
+}
+
+void Win32Window::clearBackBuffer() {
     const float black[4] = {0.0f, 0.0f, 0.0f, 1.0f};
     ID3D11RenderTargetView* target = renderTarget.get();
     deviceContext->OMSetRenderTargets(1, &target, nullptr);
     deviceContext->ClearRenderTargetView(target, black);
-    const ImGuiIO& io = ImGui::GetIO();
-    ImGui_ImplDX11_RenderDrawData(session.gameView().drawData(reinterpret_cast<ImTextureID>(canvasView.get()),
-                                                              io.DisplaySize, io.DisplayFramebufferScale));
-    ImDrawData* hostInterface = ImGui::GetDrawData();
-    if (!hostInterface) return;
-    TextureIdSwap font(*hostInterface, hostFont, backendFont);
-    ImGui_ImplDX11_RenderDrawData(hostInterface);
 }
 
-// The back buffer holds the frame until it is presented; it is copied to memory the processor can read.
-render::Image Win32Window::readPixels() {
+void Win32Window::renderDrawData(ImDrawData* drawData) {
+    ImGui_ImplDX11_RenderDrawData(drawData);
+}
+
+// The back buffer is copied to memory the processor can read.
+render::Image Win32Window::readBackBuffer() {
     render::Image image;
     Com<ID3D11Texture2D> backBuffer;
     if (FAILED(swapChain->GetBuffer(0, IID_PPV_ARGS(backBuffer.out())))) return image;
@@ -293,48 +314,19 @@ render::Image Win32Window::readPixels() {
                         static_cast<std::size_t>(row) * mapped.RowPitch,
                     rowBytes);
     deviceContext->Unmap(copy.get(), 0);
-    for (std::size_t alpha = 3; alpha < image.rgba.size(); alpha += 4)
-        image.rgba[alpha] = 255;
     return image;
 }
 
-bool pumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) return false;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return true;
+// A run of a fixed count of frames does not wait for the display.
+void Win32Window::present(bool waitForDisplay) {
+    swapChain->Present(waitForDisplay ? 1 : 0, 0);
 }
 
-render::Image Win32Window::run(WindowSession& session, std::optional<int> frames, bool keepLastFrame) {
-    // The backend's message handler feeds whichever Dear ImGui context is current: the host's.
-    render::CurrentImGuiContext current(context);
-    if (frames) session.useFixedTimeStep();
-    render::Image lastFrame;
-    auto nextFrame = std::chrono::steady_clock::now();
-    for (int frame = 0; !frames || frame < *frames; ++frame) {
-        if (!pumpMessages() || closing) break;
-        if (const render::Image* pixels = session.beforeFrame()) showCanvas(*pixels);
-        if (session.quitRequested()) break;
-        session.interfaceFrame([] {
-            ImGui_ImplDX11_NewFrame();
-            ImGui_ImplWin32_NewFrame();
-        });
-        draw(session);
-        if (keepLastFrame && frames && frame + 1 == *frames) lastFrame = readPixels();
-        swapChain->Present(frames ? 0 : 1, 0);
-        session.afterFrame();
-        if (!frames) {
-            // Sleep rather than std::this_thread, whose function Wine's msvcp140.dll lacks.
-            const auto now = std::chrono::steady_clock::now();
-            nextFrame = std::max(nextFrame + frameInterval, now);
-            Sleep(static_cast<DWORD>(
-                std::chrono::duration_cast<std::chrono::milliseconds>(nextFrame - now).count()));
-        }
-    }
-    return lastFrame;
+// Sleep rather than std::this_thread, whose function Wine's msvcp140.dll lacks.
+void Win32Window::sleepUntil(std::chrono::steady_clock::time_point time) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(time - std::chrono::steady_clock::now());
+    if (left.count() > 0) Sleep(static_cast<DWORD>(left.count()));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include "console/console.h"
 #include "console_variables.h"
+#include "game/game_simulation.h"
 #include "halvex/game_functions.h"
 #include "play/play_session.h"
 
@@ -177,6 +178,14 @@ void WindowSession::playerCommand(const std::vector<std::string>& words) {
 
 // ---- WindowSession -----------------------------------------------------------------------------
 
+namespace {
+
+// The attempt codes (game/attempt_codes.h) of the window's whole attempts: a goal, or an explosion.
+constexpr char successCode = 'G';
+constexpr char missCode = 'X';
+
+} // namespace
+
 std::unique_ptr<Simulator> makeWindowSimulator(const std::string& defaultPluginPath,
                                                std::function<void(const std::string&)> sink) {
     auto simulator = std::make_unique<Simulator>();
@@ -246,7 +255,9 @@ float WindowSession::gameSpeed() const {
 
 void WindowSession::playAttempt(bool success) {
     const float speedWhenTaken = gameSpeed();
-    console.execute(success ? "attempts G" : "attempts X");
+    sim->game.playAttempt(success ? successCode : missCode);
+    // The plugin's commands run before the chart reads the speed, as they would after a typed line.
+    console.runPendingCommands();
     if (const std::optional<TenAttemptWindow> window = liveChart.add(success, speedWhenTaken, gameSpeed()))
         lines.add(LogLine::Kind::output, windowLine(liveChart.windowsClosed(), *window));
 }
