@@ -46,8 +46,9 @@ void warn(std::ostream& warnings, const std::string& path, int line, const std::
     warnings << path << ':' << line << ": " << message << std::endl;
 }
 
-// A byte no settings line holds: a NUL or a control byte other than a tab or a carriage return.
+// A byte no settings line holds: a NUL, else a control byte other than a tab or a carriage return.
 std::optional<unsigned char> foreignByte(const std::string& line) {
+    if (line.find('\0') != std::string::npos) return 0;
     for (const char byte : line) {
         const auto value = static_cast<unsigned char>(byte);
         if ((value < 0x20 && value != '\t' && value != '\r') || value == 0x7f) return value;
@@ -57,11 +58,11 @@ std::optional<unsigned char> foreignByte(const std::string& line) {
 
 // Why LINE cannot be a line of a settings file: a blank line, a comment or NAME VALUE; none when it can.
 std::optional<std::string> whyNoSettingLine(const std::string& line) {
-    if (line.size() > ScriptReader::longestLine)
-        return fmt::format("the line is longer than {} bytes", ScriptReader::longestLine);
     if (const std::optional<unsigned char> byte = foreignByte(line))
         return *byte == 0 ? std::string("the line holds a NUL byte")
                           : fmt::format("the line holds the control byte \\x{:02X}", *byte);
+    if (line.size() > ScriptReader::longestLine)
+        return fmt::format("the line is longer than {} bytes", ScriptReader::longestLine);
     try {
         const std::size_t words = splitWords(line).size();
         if (words == 0 || words == 2) return std::nullopt;
