@@ -97,10 +97,13 @@ RunFiles* RunFiles::current() {
 
 void RunFiles::declare(const std::string& path, FileUse use, std::string what) {
     Entry entry = entryFor(path, use, std::move(what));
+    // Rationale: a file declared again (a module loaded a thousand times) is kept once, so that the
+    // run's files do not grow with its length.
+    for (const Entry& other : entries)
+        if (use == other.use && entry.what == other.what && sameFile(entry, other)) return;
     for (const Entry& other : entries) {
         if (!isWritten(use) && !isWritten(other.use)) continue;
         if (!sameFile(entry, other)) continue;
-        if (use == other.use && entry.what == other.what) return;
         if (isWritten(use))
             refuse(entry.spelling, other.spelling, other.what);
         else
