@@ -6,6 +6,7 @@
 #include "console/persisted_settings.h"
 #include "host_ui/host_interface.h"
 #include "loader/modules.h"
+#include "output/run_files.h"
 #include "play/play_session.h"
 #include "validate/validate_command.h"
 #include "window/window_command.h"
@@ -104,7 +105,7 @@ bool asksForHelp(const std::string& argument) {
     return argument == "--help" || argument == "-h";
 }
 
-int run(Arguments arguments) {
+int runCommand(Arguments arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
     if (!arguments.empty() && asksForHelp(arguments[0])) {
         std::cout << commandLineHelp();
@@ -131,6 +132,18 @@ int run(Arguments arguments) {
             return 0;
         }
     return runConsoleCommand(arguments, defaultPluginPath, configPath);
+}
+
+// Every command declares the files it reads and writes to the one RunFiles of the run, which keeps
+// each output off the run's inputs and its other outputs.
+int run(Arguments arguments) {
+    try {
+        const kadenzo::output::RunFiles files;
+        return runCommand(std::move(arguments));
+    } catch (const kadenzo::output::OutputError& error) {
+        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        return 2;
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "console/persisted_settings.h"
 #include "console/script_reader.h"
 #include "output/kept_files.h"
+#include "output/run_files.h"
 #include "platform/terminal.h"
 
 #include <fmt/format.h>
@@ -22,6 +23,8 @@
 namespace kadenzo::sim {
 
 namespace {
+
+constexpr const char* scriptWhat = "the script being run";
 
 struct ConsoleOptions {
     std::string pluginPath;
@@ -66,6 +69,8 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     }
 
     const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
+    output::declareInput(options.pluginPath, pluginModuleWhat);
+    if (!fromStandardInput) output::declareInput(options.scriptPath, scriptWhat);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> script(
         fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
     if (!fromStandardInput && !script)
@@ -146,17 +151,32 @@ this run only. Scripts and piped input are read as they always were and leave no
 Windows the console's own line editing serves.
 
 Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
-written again at exit. A line is NAME VALUE, a console variable and a number ('#' starts a
-comment). A variable the plugin registers takes the file's value, clamped to its range; the value
-of a variable no plugin registers is kept. A bad line prints FILE:LINE: message on standard error
-and is skipped: the rest loads and the exit status does not change. At exit the file holds every
-variable the host has, sorted by name, after a comment line saying what wrote it; comments and
-bad lines are dropped. A missing FILE is created at exit. A FILE that could not be written at exit
-(a folder, a symbolic link, a device, a FIFO, a read-only file, a missing folder), that cannot be
-read or that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does
-such a FILE.history at a terminal. Failing to write either at exit prints "kadenzo-sim: cannot
-write settings FILE: cause" (or history) and makes the status {notWritten} if it would have been 0.
-Ctrl+C ends the run without writing them.
+written again at exit. A line is NAME VALUE, a console variable and a number; blank lines and
+'#' comments may stand between. A file with any other line (one or three words, a NUL or other
+control byte, a binary file, a script) is no settings file: the run ends with status 2 before
+anything runs, printing FILE:LINE: cause for its first such line, and FILE is left as it is. A
+variable the plugin registers takes the file's value, clamped to its range; the value of a
+variable no plugin registers is kept. A value a variable refuses prints FILE:LINE: message on
+standard error and is skipped: the rest loads and the exit status does not change. At exit FILE
+is read again and written with only what this run changed (a variable whose value differs from
+the one it started with); every other variable keeps the value FILE holds then. So runs sharing
+FILE at the same time keep each other's changes; they take turns under a lock on it. FILE holds
+every variable, sorted by name, after a comment line saying what wrote it; comments are dropped.
+A missing FILE is created at exit. "--config -" is refused: settings are a file, which standard
+input and output cannot be. A FILE that could not be written at exit (a folder, a symbolic link,
+a device, a FIFO, a read-only file, a folder without write permission or missing), that is
+another file of the run (the module, the script, kadenzo-sim, an output), that cannot be read or
+that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does such a
+FILE.history at a terminal, which gets the lines typed in this run added to what it holds at
+exit, the oldest dropped so that it stays within that size. Settings that would be larger are
+not written. Failing to write either at exit prints "kadenzo-sim: cannot write settings FILE:
+cause" (or history) and makes the status {notWritten} if it would have been 0. Ctrl+C ends the
+run without writing them.
+
+Files written (screenshots, pictures, the CSV of play, the reports of validate, settings) are
+never written over a file the run reads (the plugin module, the script, kadenzo-sim itself, the
+settings and history files) or over another file it writes, however the two are spelled;
+"cannot write FILE: it is the same file as OTHER, what it is" says which.
 
 )",
                        fmt::arg("commandsUsage", commandsUsage), fmt::arg("commandsSummary", commandsSummary),

@@ -1,6 +1,7 @@
 // The file system calls of files.h on POSIX systems.
 //
 // Index of this file:
+// - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
 // - Ending
@@ -24,16 +25,26 @@ namespace {
 }
 
 bool mayWrite(const std::filesystem::path& path, const struct stat& info, FileKind kind) {
-    // Creating a file in a folder needs the right to search it as well as to write it.
-    if (kind == FileKind::folder) return ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-    if (kind != FileKind::regular) return false;
-    // Rationale: root may write any file, yet a file with no write permission at all is one its owner
-    // meant to keep, so for root it counts as read-only.
+    if (kind != FileKind::folder && kind != FileKind::regular) return false;
+    // Rationale: root may write anything, yet a file or folder with no write permission at all is one
+    // its owner meant to keep, so for root it counts as read-only.
     if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    // Creating a file in a folder needs the right to search it as well as to write it.
+    const int wanted = kind == FileKind::folder ? W_OK | X_OK : W_OK;
+    return ::faccessat(AT_FDCWD, path.c_str(), wanted, AT_EACCESS) == 0;
+}
+
+// False when nothing is at PATH.
+bool statusOf(const std::filesystem::path& path, Links links, struct stat& info) {
+    const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result == 0) return true;
+    if (errno == ENOENT) return false;
+    failWithErrno(errno);
 }
 
 } // namespace
+
+// ---- What a name is ------------------------------------------------------------------------------
 
 FileKind fileKindOfMode(mode_t mode) {
     if (S_ISREG(mode)) return FileKind::regular;
@@ -47,13 +58,19 @@ FileKind fileKindOfMode(mode_t mode) {
 
 FileStatus fileStatus(const std::filesystem::path& path, Links links) {
     struct stat info {};
-    const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-    if (result != 0) {
-        if (errno == ENOENT) return FileStatus{};
-        failWithErrno(errno);
-    }
+    if (!statusOf(path, links, info)) return FileStatus{};
     const FileKind kind = fileKindOfMode(info.st_mode);
     return FileStatus{kind, mayWrite(path, info, kind)};
+}
+
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path, Links links) {
+    struct stat info {};
+    if (!statusOf(path, links, info)) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+bool sameNameInFolder(const std::filesystem::path& first, const std::filesystem::path& second) {
+    return first.native() == second.native();
 }
 
 // ---- New files ---------------------------------------------------------------------------------

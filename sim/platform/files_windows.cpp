@@ -2,6 +2,7 @@
 // file name works. Causes that have a C library equivalent read as they do on POSIX systems.
 //
 // Index of this file:
+// - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
 // - Ending
@@ -96,26 +97,52 @@ HANDLE toHandle(std::intptr_t value) {
     return reinterpret_cast<HANDLE>(value);
 }
 
-} // namespace
-
-FileStatus fileStatus(const std::filesystem::path& path, Links links) {
-    // No access rights are asked for: the handle only reads what the name is. Folders open only with
-    // backup semantics.
+// A handle that only reads what PATH names (no access rights asked for); INVALID_HANDLE_VALUE when
+// nothing is there. Folders open only with backup semantics.
+HANDLE openToLookAt(const std::filesystem::path& path, Links links) {
     const DWORD flags =
         FILE_FLAG_BACKUP_SEMANTICS | (links == Links::notFollowed ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     const HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, flags, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const DWORD code = GetLastError();
-        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return FileStatus{};
-        SetLastError(code);
-        failWithLastError();
-    }
+    if (handle != INVALID_HANDLE_VALUE) return handle;
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return INVALID_HANDLE_VALUE;
+    SetLastError(code);
+    failWithLastError();
+}
+
+} // namespace
+
+// ---- What a name is ------------------------------------------------------------------------------
+
+FileStatus fileStatus(const std::filesystem::path& path, Links links) {
+    const HANDLE handle = openToLookAt(path, links);
+    if (handle == INVALID_HANDLE_VALUE) return FileStatus{};
     const HandleCloser closer(handle);
     const FileKind kind = kindOf(handle);
     // The read-only attribute of a folder does not keep files from being created in it.
     const bool writable = kind == FileKind::folder || (kind == FileKind::regular && !readOnly(handle));
     return FileStatus{kind, writable};
+}
+
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path, Links links) {
+    const HANDLE handle = openToLookAt(path, links);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    const HandleCloser closer(handle);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(handle, &information)) failWithLastError();
+    return FileIdentity{information.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
+                            information.nFileIndexLow};
+}
+
+// Rationale: the file system decides whether case matters; NTFS and FAT ignore it, as the system's own
+// ordinal comparison without case does.
+bool sameNameInFolder(const std::filesystem::path& first, const std::filesystem::path& second) {
+    const std::wstring& a = first.native();
+    const std::wstring& b = second.native();
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
 }
 
 // ---- New files ---------------------------------------------------------------------------------

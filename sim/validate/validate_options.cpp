@@ -85,19 +85,23 @@ NamePattern parsePattern(const std::string& option, const std::string& text) {
 
 std::string requireFileName(const std::string& option, const std::string& path) {
     if (path.empty()) throw UsageError(fmt::format("{} needs a file name", option));
-    try {
-        output::checkTarget(path);
-    } catch (const output::OutputError& error) {
-        throw UsageError(fmt::format("{}: {}", option, error.what()));
-    }
     return path;
 }
 
-bool sameFile(const std::string& first, const std::string& second) {
-    std::error_code ignored;
-    namespace fs = std::filesystem;
-    return fs::weakly_canonical(fs::u8path(first), ignored) ==
-           fs::weakly_canonical(fs::u8path(second), ignored);
+void declareReport(const char* option, const std::string& path, const char* what) {
+    if (path.empty()) return;
+    try {
+        output::declareOutput(path, what);
+    } catch (const output::OutputError& error) {
+        throw UsageError(fmt::format("{}: {}", option, error.what()));
+    }
+}
+
+// The module first, so that a report naming it (or the other report) is the one refused.
+void declareFiles(const ValidateOptions& options) {
+    output::declareInput(options.modulePath, "the module under test");
+    declareReport("--junit", options.junitPath, "the JUnit report (--junit)");
+    declareReport("--json", options.jsonPath, "the JSON report (--json)");
 }
 
 // ---- The table of options ----------------------------------------------------------------------
@@ -200,10 +204,8 @@ ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
             entry->applyValue(options, argument, arguments[++index]);
         }
     }
-    if (!options.junitPath.empty() && !options.jsonPath.empty() &&
-        sameFile(options.junitPath, options.jsonPath))
-        throw UsageError("--junit and --json name the same file");
     options.modulePath = module ? *module : defaultModulePath;
+    declareFiles(options);
     return options;
 }
 

@@ -46,8 +46,10 @@ struct ValidateOptions {
     std::optional<std::string> runCheck;
 };
 
-// Parses the arguments after "validate"; MODULE defaults to DEFAULT MODULE PATH. Checks that the files
-// --junit and --json name could be written (output::checkTarget), and creates nothing. Throws UsageError.
+// Parses the arguments after "validate"; MODULE defaults to DEFAULT MODULE PATH. Declares the module, read,
+// and the files --junit and --json name, written, to the run's files (output/run_files.h): a report
+// that could not be written (output::checkTarget), that is the module, kadenzo-sim itself or the other
+// report, however spelled, is refused. Creates nothing. Throws UsageError.
 ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
                                      const std::string& defaultModulePath);
 

@@ -45,7 +45,7 @@ void checkScreenshotTarget(const std::string& path) {
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0)
         throw ConsoleError(fmt::format("--screenshot writes PNG files; \"{}\" does not end in .png", path));
     try {
-        output::checkTarget(path);
+        output::declareOutput(path, "the screenshot (--screenshot)");
     } catch (const output::OutputError& error) {
         throw ConsoleError(fmt::format("--screenshot: {}", error.what()));
     }
@@ -58,6 +58,8 @@ WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
     WindowOptions options;
     options.pluginPath = defaultPluginPath;
     applyOptions(arguments, optionTable, options, "window");
+    // The module first, so that an output naming it is the one refused.
+    output::declareInput(options.pluginPath, pluginModuleWhat);
     if (!options.screenshotPath.empty()) checkScreenshotTarget(options.screenshotPath);
     return options;
 }

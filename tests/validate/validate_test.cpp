@@ -11,6 +11,8 @@
 #include "built_modules.h"
 #include "error_message.h"
 #include "fake_checks.h"
+#include "output/run_files.h"
+#include "platform/child_process.h"
 #include "validate/validate_options.h"
 #include "validate/validation_report.h"
 
@@ -123,9 +125,34 @@ TEST(ValidateOptions, ResultFilesAreCheckedBeforeAnythingRuns) {
     EXPECT_NE(junitError.find(folder), std::string::npos) << junitError;
     const std::string jsonError = usageErrorOf({"--json", folder + "/missing/r.json"});
     EXPECT_EQ(jsonError.rfind("--json: ", 0), 0u) << jsonError;
-    EXPECT_EQ(usageErrorOf({"--junit", folder + "/r", "--json", folder + "/./r"}),
-              "--junit and --json name the same file");
     EXPECT_TRUE(fs::is_empty(fs::u8path(folder)));
+}
+
+// Each parse is one run of kadenzo-sim, with the files of a run of its own.
+std::string usageErrorOfRun(const std::vector<std::string>& arguments) {
+    const kadenzo::output::RunFiles files;
+    return usageErrorOf(arguments);
+}
+
+TEST(ValidateOptions, AReportThatIsTheModuleOrTheOtherReportIsRefusedHoweverSpelled) {
+    const std::string folder = freshFolder("same");
+    const std::string relative = fs::relative(fs::u8path(folder)).u8string();
+    const std::string twoSpellings = "--json: cannot write " + relative + "/r.xml: it is the same file as " +
+                                     folder + "/./r.xml, the JUnit report (--junit)";
+    EXPECT_EQ(usageErrorOfRun({"--junit", folder + "/./r.xml", "--json", relative + "/r.xml"}), twoSpellings);
+    EXPECT_EQ(usageErrorOfRun({"--junit", "r.xml", "--json", "./r.xml"}),
+              "--json: cannot write ./r.xml: it is the same file as r.xml, the JUnit report (--junit)");
+
+    const std::string module = folder + "/module.so";
+    std::ofstream(module) << "not loaded";
+    EXPECT_EQ(usageErrorOfRun({"--json", relative + "/module.so", module}),
+              "--json: cannot write " + relative + "/module.so: it is the same file as " + module +
+                  ", the module under test");
+    EXPECT_EQ(usageErrorOfRun({"--junit", kadenzo::platform::ownExecutablePath()}),
+              "--junit: cannot write " + kadenzo::platform::ownExecutablePath() +
+                  ": it is kadenzo-sim itself");
+    EXPECT_EQ(fs::file_size(fs::u8path(module)), 10u);
+    EXPECT_EQ(usageErrorOfRun({"--junit", folder + "/r.xml", "--json", folder + "/r.json", module}), "");
 }
 
 // ---- Selection -----------------------------------------------------------------------------------
