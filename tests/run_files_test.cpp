@@ -30,15 +30,28 @@ using Names = std::vector<std::string>;
 
 class RunFilesTest : public output_test::FolderTest {
 protected:
+    // The working folder is the test folder's parent, so that a relative name reaches the test's folder.
+    void SetUp() override {
+        FolderTest::SetUp();
+        workingFolder.emplace(folder.parent_path());
+    }
+    void TearDown() override {
+        workingFolder.reset();
+        FolderTest::TearDown();
+    }
+
     // NAME in the test's folder, spelled from the working folder.
     std::string relativePath(const std::string& name) const {
-        return fs::relative(folder / fs::u8path(name)).u8string();
+        return (folder.filename() / fs::u8path(name)).u8string();
     }
     // NAME in the test's folder, through a "." and a "..".
     std::string roundaboutPath(const std::string& name) const {
         fs::create_directories(folder / "sub");
         return (folder / "." / "sub" / ".." / fs::u8path(name)).u8string();
     }
+
+private:
+    std::optional<output_test::WorkingFolder> workingFolder;
 };
 
 // ---- Outputs naming inputs ---------------------------------------------------------------------

@@ -1,21 +1,23 @@
 // An advisory lock on a file that several runs of kadenzo-sim may rewrite, so that they take turns:
 // each holds it while it reads what is on the disk now and puts its own version in place.
-// file_lock_posix.cpp (flock) and file_lock_windows.cpp (LockFileEx) implement it; the build picks one.
+// file_lock_posix.cpp (flock on the file) and file_lock_windows.cpp (a named mutex for the file's folder
+// and name) implement it; the build picks one.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace kadenzo::platform {
 
 class LockedFile {
 public:
-    // Opens the file at PATH, creating it empty when nothing is there, and waits until this process
-    // holds the lock on it. Throws FileSystemError when it cannot be opened, is no regular file or
+    // Waits until this process holds the lock on the file at PATH, and creates the file empty when
+    // nothing is there. Throws FileSystemError when it cannot be opened, is no regular file or
     // cannot be locked.
-    // Rationale: the file is rewritten by renaming a new file over it, so a run that waited for the lock
-    // may hold it on a file no longer at PATH; it then tries again until the file locked is the one at
+    // Rationale: the file is rewritten by renaming a new file over it, so a run that waited for a lock on
+    // the file itself may hold it on a file no longer at PATH; it then tries again until the file locked is the one at
     // PATH, so that two runs never hold the lock on what is one name at the same time.
     static LockedFile lock(const std::filesystem::path& path);
 
@@ -27,14 +29,15 @@ public:
     ~LockedFile();
 
     std::uint64_t size() const;
-    // The whole file, read through the lock's own handle (Windows refuses the bytes to others while it is
-    // locked). Throws FileSystemError.
+    // The whole file as it is now. Throws FileSystemError.
     std::string contents() const;
 
 private:
-    explicit LockedFile(std::intptr_t handle) : handle(handle) {}
+    LockedFile(std::intptr_t handle, std::filesystem::path path) : handle(handle), path(std::move(path)) {}
     static constexpr std::intptr_t noHandle = -1;
+    // The locked file's descriptor (POSIX) or the mutex held for it (Windows).
     std::intptr_t handle;
+    std::filesystem::path path;
 };
 
 } // namespace kadenzo::platform

@@ -72,11 +72,12 @@ LockedFile LockedFile::lock(const std::filesystem::path& path) {
         if (::fstat(file.get(), &info) != 0) failWithErrno(errno);
         if (!S_ISREG(info.st_mode)) throw FileSystemError("it is not a regular file");
         waitForLock(file.get());
-        if (stillAt(path, file.get())) return LockedFile(file.release());
+        if (stillAt(path, file.get())) return LockedFile(file.release(), path);
     }
 }
 
-LockedFile::LockedFile(LockedFile&& other) noexcept : handle(std::exchange(other.handle, noHandle)) {}
+LockedFile::LockedFile(LockedFile&& other) noexcept
+    : handle(std::exchange(other.handle, noHandle)), path(std::move(other.path)) {}
 
 // Closing the last descriptor of the open file releases the lock.
 LockedFile::~LockedFile() {

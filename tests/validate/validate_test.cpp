@@ -12,6 +12,7 @@
 #include "error_message.h"
 #include "fake_checks.h"
 #include "output/run_files.h"
+#include "output_test_support.h"
 #include "platform/child_process.h"
 #include "validate/validate_options.h"
 #include "validate/validation_report.h"
@@ -136,7 +137,8 @@ std::string usageErrorOfRun(const std::vector<std::string>& arguments) {
 
 TEST(ValidateOptions, AReportThatIsTheModuleOrTheOtherReportIsRefusedHoweverSpelled) {
     const std::string folder = freshFolder("same");
-    const std::string relative = fs::relative(fs::u8path(folder)).u8string();
+    const output_test::WorkingFolder working(fs::u8path(folder).parent_path());
+    const std::string relative = fs::u8path(folder).filename().u8string();
     const std::string twoSpellings = "--json: cannot write " + relative + "/r.xml: it is the same file as " +
                                      folder + "/./r.xml, the JUnit report (--junit)";
     EXPECT_EQ(usageErrorOfRun({"--junit", folder + "/./r.xml", "--json", relative + "/r.xml"}), twoSpellings);
