@@ -1,6 +1,7 @@
 #include "host_ui/host_interface.h"
 
 #include "host_state.h"
+#include "plugin_entry.h"
 #include "render/current_imgui_context.h"
 
 #include <imgui.h>
@@ -26,6 +27,12 @@ constexpr float pageItemWidthInFonts = 16.0f;
 constexpr int enterKey = ImGuiKey_Enter;
 
 using CurrentContext = render::CurrentImGuiContext;
+
+// Calls the plugin's window interface, marked as the entry point ENTRY (plugin_entry.h).
+template <typename Call> auto callPlugin(const char* entry, Call&& call) {
+    const halvex::host::PluginEntry running(entry);
+    return call();
+}
 
 } // namespace
 
@@ -65,8 +72,8 @@ void HostInterface::attach(Halvex::Plugin::PluginSettingsWindow* settingsPage,
     pluginMenuOpen = false;
     blocked = false;
     const auto address = reinterpret_cast<std::uintptr_t>(imgui);
-    if (page) page->SetImGuiContext(address);
-    if (window) window->SetImGuiContext(address);
+    if (page) callPlugin("SetImGuiContext", [&] { page->SetImGuiContext(address); });
+    if (window) callPlugin("SetImGuiContext", [&] { window->SetImGuiContext(address); });
 }
 
 // Without the plugin nothing wants the input any more: the game has it again.
@@ -79,12 +86,12 @@ void HostInterface::detach() {
 }
 
 bool HostInterface::toggleMenu(const std::string& name) {
-    if (!window || window->GetMenuName() != name) return false;
+    if (!window || callPlugin("GetMenuName", [this] { return window->GetMenuName(); }) != name) return false;
     pluginMenuOpen = !pluginMenuOpen;
     if (pluginMenuOpen)
-        window->OnOpen();
+        callPlugin("OnOpen", [this] { window->OnOpen(); });
     else
-        window->OnClose();
+        callPlugin("OnClose", [this] { window->OnClose(); });
     return true;
 }
 
@@ -138,10 +145,10 @@ void HostInterface::drawSettingsWindow() {
     ImGui::SetNextWindowPos(settingsPosition, ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowSize(settingsSize, ImGuiCond_FirstUseEver);
     if (ImGui::Begin(settingsTitle, &showSettings) && page && ImGui::BeginTabBar("##plugins")) {
-        const std::string name = page->GetPluginName();
+        const std::string name = callPlugin("GetPluginName", [this] { return page->GetPluginName(); });
         if (ImGui::BeginTabItem(name.c_str())) {
             ImGui::PushItemWidth(ImGui::GetFontSize() * pageItemWidthInFonts);
-            page->RenderSettingsPanel();
+            callPlugin("RenderSettingsPanel", [this] { page->RenderSettingsPanel(); });
             ImGui::PopItemWidth();
             ImGui::EndTabItem();
         }
@@ -153,11 +160,12 @@ void HostInterface::drawSettingsWindow() {
 void HostInterface::drawPluginWindow() {
     ImGui::SetNextWindowPos(pluginWindowPosition, ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowSize(pluginWindowSize, ImGuiCond_FirstUseEver);
-    window->RenderWindow();
+    callPlugin("RenderWindow", [this] { window->RenderWindow(); });
 }
 
 void HostInterface::askWhetherInputIsBlocked() {
-    const bool wanted = window && window->ShouldBlockInput();
+    const bool wanted =
+        window && callPlugin("ShouldBlockInput", [this] { return window->ShouldBlockInput(); });
     if (wanted == blocked) return;
     blocked = wanted;
     host.trace(blocked ? "host input blocked" : "host input passed");

@@ -1,5 +1,7 @@
 #include "loader/plugin_attachment.h"
 
+#include "plugin_entry.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -24,6 +26,7 @@ std::string describeCurrentException(const std::string& plugin, const char* entr
 template <typename Call>
 std::optional<std::string> callEntryPoint(const std::string& plugin, const char* entryPoint, Call&& call) {
     try {
+        const halvex::host::PluginEntry entry(entryPoint);
         call();
         return std::nullopt;
     } catch (...) {

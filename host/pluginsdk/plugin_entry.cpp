@@ -1,0 +1,24 @@
+#include "plugin_entry.h"
+
+#include <atomic>
+
+namespace halvex::host {
+
+namespace {
+
+std::atomic<const char*> runningEntry{nullptr};
+static_assert(std::atomic<const char*>::is_always_lock_free, "read while the process ends");
+
+} // namespace
+
+PluginEntry::PluginEntry(const char* name) noexcept : outer(runningEntry.exchange(name)) {}
+
+PluginEntry::~PluginEntry() {
+    runningEntry.store(outer);
+}
+
+const char* PluginEntry::running() noexcept {
+    return runningEntry.load();
+}
+
+} // namespace halvex::host
