@@ -9,6 +9,7 @@
 #include "console/persisted_settings.h"
 #include "console/script_reader.h"
 #include "output/kept_files.h"
+#include "platform/process_ending.h"
 #include "platform/terminal.h"
 
 #include <fmt/format.h>
@@ -137,6 +138,9 @@ module and the entry point, and the plugin is unloaded all the same; at the end 
 prints FILE: at exit: message and makes the status 2.
 Command output and trace lines go to standard output, errors to standard error. When standard
 output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
+Every command of kadenzo-sim exits with status
+{unchosenEnding};
+nothing more is written then (no settings, no history).
 
 Typed at a terminal, lines are edited as in a shell (the arrow keys, Ctrl+A, Ctrl+E, ...), the up
 and down arrows recall earlier lines, and TAB completes command and variable names and, after
@@ -163,7 +167,8 @@ Ctrl+C ends the run without writing them.
                        fmt::arg("longestLine", ScriptReader::longestLine),
                        fmt::arg("historyLines", ConsoleHistory::mostLines),
                        fmt::arg("largestKeptMiB", largestKeptFile / (1024 * 1024)),
-                       fmt::arg("notWritten", keptFileNotWritten)) +
+                       fmt::arg("notWritten", keptFileNotWritten),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp)) +
            consoleHelp();
 }
 

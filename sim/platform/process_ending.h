@@ -18,8 +18,7 @@ namespace kadenzo::platform {
 constexpr int unchosenEndingStatus = 3;
 // What the help texts say of that status.
 constexpr const char* unchosenEndingHelp =
-    "3 when the plugin ended the process itself (exit or quick_exit), which is reported on\n"
-    "standard error naming the entry point that was running; nothing is written then";
+    "3 when the plugin ended the process itself (exit or quick_exit), said on standard error";
 
 // Called once at the start of main: from now on an exit or quick_exit that kadenzo-sim did not choose
 // prints "kadenzo-sim: the plugin ended the process in ENTRY ..." on standard error (RUNNING names the

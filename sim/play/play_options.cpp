@@ -11,6 +11,7 @@
 #include "console/option_table.h"
 #include "output/output_file.h"
 #include "platform/files.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -192,11 +193,13 @@ Every option is checked before anything is created or played. Files are written 
 at all: never through a symbolic link, never over a folder, a device, a FIFO or a read-only
 file. Exit status: 2 for bad options (a file that could not be written among them, the settings
 file included) or a session that could not be played, 1 when writing a file failed once the
-session had started (the settings at exit included), else 0.
+session had started (the settings at exit included),
+{unchosenEnding}; else 0.
 )",
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),
-                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
+                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::sim

@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "output/output_file.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -270,11 +271,14 @@ Files are written whole or not at all, never through a symbolic link, never over
 device, a FIFO or a read-only file. Exit status: 0 when every check passed; 1 when any failed,
 crashed or timed out, or a result file could not be written; 2 for bad usage: an unknown option,
 a bad value, a regular expression that does not compile, a selection of no check, a result file
-that could not be written there, or a module that is missing or no module file.
+that could not be written there, or a module that is missing or no module file. With --in-process,
+{unchosenEnding};
+in a check's own process that ending is the check's CRASH.
 )",
                        fmt::arg("mostSeed", std::numeric_limits<std::uint64_t>::max()),
                        fmt::arg("mostTimeout", longestTimeoutSeconds),
-                       fmt::arg("timeout", defaultTimeoutSeconds));
+                       fmt::arg("timeout", defaultTimeoutSeconds),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::validate
