@@ -75,18 +75,17 @@ bool needsQuotes(const std::string& text) {
 
 std::string takeConfigOption(std::vector<std::string>& arguments) {
     std::string path;
-    bool given = false;
+    GivenOptions given;
     std::vector<std::string> rest;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         if (arguments[index] != configOption) {
             rest.push_back(arguments[index]);
             continue;
         }
-        if (given) throw ConsoleError(fmt::format("{} can be given only once", configOption));
+        given.note(configOption);
         if (index + 1 >= arguments.size() || arguments[index + 1].empty())
             throw ConsoleError(fmt::format("{} needs a file name", configOption));
         path = arguments[++index];
-        given = true;
     }
     arguments = std::move(rest);
     return path;

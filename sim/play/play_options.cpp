@@ -109,8 +109,11 @@ const OptionRow<PlayOptions> optionTable[] = {
      }},
     {"--peak", [](PlayOptions& options, const std::string& option,
                   const std::string& value) { options.player.peak = parsePeak(option, value); }},
-    {"--set", [](PlayOptions& options, const std::string&,
-                 const std::string& value) { options.settings.push_back(parseSetting(value)); }},
+    {"--set",
+     [](PlayOptions& options, const std::string&, const std::string& value) {
+         options.settings.push_back(parseSetting(value));
+     },
+     true},
     {"--csv", [](PlayOptions& options, const std::string& option,
                  const std::string& value) { options.csvPath = requireName(option, value, "a file name"); }},
     {"--out",

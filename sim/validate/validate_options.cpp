@@ -111,6 +111,7 @@ struct OptionEntry {
     const char* value; // what the value is, for "--include needs a regular expression"; null for a flag
     ApplyValue applyValue;
     ApplyFlag applyFlag;
+    bool repeats = false; // may be given more than once (sim::GivenOptions)
 };
 
 const std::array<OptionEntry, 11> optionTable{{
@@ -119,12 +120,12 @@ const std::array<OptionEntry, 11> optionTable{{
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.includes.push_back(parsePattern(option, value));
      },
-     nullptr},
+     nullptr, true},
     {"--exclude", "a regular expression",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.excludes.push_back(parsePattern(option, value));
      },
-     nullptr},
+     nullptr, true},
     {"--seed", "a whole number",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.seed = parseSeed(option, value);
@@ -163,6 +164,14 @@ bool looksLikeOption(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-';
 }
 
+void noteGiven(sim::GivenOptions& given, const std::string& option) {
+    try {
+        given.note(option);
+    } catch (const sim::ConsoleError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& name) {
     for (const NamePattern& pattern : patterns)
         if (std::regex_search(name, pattern.regex)) return true;
@@ -183,11 +192,13 @@ ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
             return options;
         }
     std::optional<std::string> module;
+    sim::GivenOptions given;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         const OptionEntry* entry = findOption(argument);
         if (!entry && looksLikeOption(argument))
             throw UsageError(fmt::format("unknown option \"{}\"", argument));
+        if (entry && !entry->repeats) noteGiven(given, argument);
         if (!entry) {
             if (module)
                 throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument));
