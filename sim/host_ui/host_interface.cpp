@@ -23,8 +23,9 @@ const ImVec2 pluginWindowSize(320.0f, 160.0f);
 // The width of the page's widgets, so that the longest label fits beside its slider.
 constexpr float pageItemWidthInFonts = 16.0f;
 
-// The key index the host reports Enter under.
+// The key indices the host reports Enter and Escape under.
 constexpr int enterKey = ImGuiKey_Enter;
+constexpr int escapeKey = ImGuiKey_Escape;
 
 using CurrentContext = render::CurrentImGuiContext;
 
@@ -45,6 +46,7 @@ HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.KeyMap[ImGuiKey_Escape] = escapeKey;
     io.Fonts->AddFontDefault();
     unsigned char* texels = nullptr;
     int width = 0;
@@ -101,26 +103,32 @@ const ImDrawData* HostInterface::drawData() const {
     return ImGui::GetDrawData();
 }
 
-// A desktop window's platform code maps Enter to a key index of its own; scripted frames use theirs
-// and leave the platform's mapping as they found it.
+// A desktop window's platform code maps Enter and Escape to key indices of its own; scripted frames use
+// theirs and leave the platform's mapping as they found it.
 void HostInterface::frame(Vector2 displaySize) {
     CurrentContext current(imgui);
     ImGuiIO& io = ImGui::GetIO();
     const int platformEnterKey = io.KeyMap[ImGuiKey_Enter];
+    const int platformEscapeKey = io.KeyMap[ImGuiKey_Escape];
     io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.KeyMap[ImGuiKey_Escape] = escapeKey;
     io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
     io.DeltaTime = frameSeconds;
     io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
     io.MouseDown[0] = pending.leftButton;
     io.KeyCtrl = pending.ctrl;
     io.KeysDown[enterKey] = pending.enter;
+    io.KeysDown[escapeKey] = pending.escape;
     io.AddInputCharactersUTF8(pending.typed.c_str());
     pending.typed.clear();
     pending.enter = false;
+    pending.escape = false;
 
     drawFrame({});
     io.KeysDown[enterKey] = false;
+    io.KeysDown[escapeKey] = false;
     io.KeyMap[ImGuiKey_Enter] = platformEnterKey;
+    io.KeyMap[ImGuiKey_Escape] = platformEscapeKey;
 }
 
 void HostInterface::frame(const std::function<void()>& platformInput,
