@@ -82,12 +82,16 @@ std::optional<std::string> PluginAttachment::detach() {
 }
 
 void PluginAttachment::release(std::string& failures) {
-    if (pluginId != 0) {
-        // Nothing may call into the plugin once its object is gone, nor the plugin into the host.
-        host.dropPlugin(pluginId);
-        pluginId = 0;
+    {
+        // The plugin's own code runs here too: the destructors of its callbacks and of its object.
+        const halvex::host::PluginEntry entry("the release of its registrations and object");
+        if (pluginId != 0) {
+            // Nothing may call into the plugin once its object is gone, nor the plugin into the host.
+            host.dropPlugin(pluginId);
+            pluginId = 0;
+        }
+        pluginObject.reset();
     }
-    pluginObject.reset();
     if (released) return;
     released = true;
     if (auto failure = callEntryPoint(pluginName, "deleteMe", entryPoints.deleteMe))
