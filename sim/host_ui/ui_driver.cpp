@@ -6,7 +6,6 @@
 #include <imgui_internal.h>
 
 #include <charconv>
-#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
@@ -93,8 +92,6 @@ void UiDriver::slide(const std::string& label, const std::string& value) {
     runFrame();
 }
 
-// Rationale: the plugin decides whether its window closes (it may ignore the button, as it does while
-// the window is collapsed), so the click is judged by the frame after it, not taken as done.
 // Ctrl+click on the slider under the pointer, which then takes typed input, all of its text selected.
 void UiDriver::startTypedInput(const std::string& label) {
     pressThenRelease(true);
@@ -123,6 +120,8 @@ bool UiDriver::typesRealNumbers(const std::string& label) {
     return real;
 }
 
+// Rationale: the plugin decides whether its window closes (it may ignore the button, as it does while
+// the window is collapsed), so the click is judged by the frame after it, not taken as done.
 void UiDriver::closeWindow(const std::string& title) {
     clickTitleBarButton(title, TitleBarButton{"#CLOSE", "close", false});
     if (frontmostShown(shownWindows(ui.context()), title))
