@@ -1,3 +1,7 @@
+// The one record of the entry point running, read by whoever reports what a plugin did.
+//
+// Index of this file:
+// - PluginEntry
 #include "plugin_entry.h"
 
 #include <atomic>
@@ -10,6 +14,8 @@ std::atomic<const char*> runningEntry{nullptr};
 static_assert(std::atomic<const char*>::is_always_lock_free, "read while the process ends");
 
 } // namespace
+
+// ---- PluginEntry -------------------------------------------------------------------------------
 
 PluginEntry::PluginEntry(const char* name) noexcept : outer(runningEntry.exchange(name)) {}
 
