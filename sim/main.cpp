@@ -7,7 +7,9 @@
 #include "host_ui/host_interface.h"
 #include "loader/modules.h"
 #include "output/run_files.h"
+#include "platform/process_ending.h"
 #include "play/play_session.h"
+#include "plugin_entry.h"
 #include "validate/validate_command.h"
 #include "window/window_command.h"
 
@@ -148,6 +150,11 @@ int run(Arguments arguments) {
 
 } // namespace
 
+// Every ending but main's return is one kadenzo-sim did not choose (platform/process_ending.h); the
+// check process of validate runs through here too.
 int main(int argc, char** argv) {
-    return withOutputChecked(run(Arguments(argv + 1, argv + argc)));
+    kadenzo::platform::guardAgainstUnchosenEndings(&halvex::host::PluginEntry::running);
+    const int status = withOutputChecked(run(Arguments(argv + 1, argv + argc)));
+    kadenzo::platform::chooseToEnd();
+    return status;
 }

@@ -1,5 +1,7 @@
 #include "event_hooks.h"
 
+#include "plugin_entry.h"
+
 #include <utility>
 
 namespace halvex::host {
@@ -39,12 +41,16 @@ void EventHooks::fire(const std::string& functionName, ActorWrapper caller, void
     // Node-based map: the reference stays valid if a hook registers on another function meanwhile.
     FunctionHooks& hooks = found->second;
     hooks.pre.forEach([&](const EventHook& hook) {
+        const PluginEntry entry("a game event hook");
         if (hook.onEventWithCaller)
             hook.onEventWithCaller(caller, params, functionName);
         else
             hook.onEvent(functionName);
     });
-    hooks.post.forEach([&](const GameWrapper::EventCallback& callback) { callback(functionName); });
+    hooks.post.forEach([&](const GameWrapper::EventCallback& callback) {
+        const PluginEntry entry("a game event hook");
+        callback(functionName);
+    });
 }
 
 std::size_t EventHooks::count(const std::string& functionName) const {

@@ -1,5 +1,7 @@
 #include "host_state.h"
 
+#include "plugin_entry.h"
+
 #include <utility>
 
 namespace halvex::host {
@@ -45,7 +47,10 @@ void HostState::removeDrawablesOf(PluginId owner) {
 }
 
 void HostState::renderFrame(Canvas& canvas) {
-    drawables.forEach([&](const GameWrapper::DrawableCallback& draw) { draw(CanvasWrapper(&canvas)); });
+    drawables.forEach([&](const GameWrapper::DrawableCallback& draw) {
+        const PluginEntry entry("a drawable");
+        draw(CanvasWrapper(&canvas));
+    });
 }
 
 void HostState::executeCommand(const std::string& command) {

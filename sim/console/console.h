@@ -54,6 +54,9 @@ private:
     void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
+    // The canvas of the last frame; throws ConsoleError when no frame has been rendered yet, for
+    // every command that reads the last frame back (screenshot, ui).
+    const halvex::host::Canvas& renderedFrame() const;
 
     void showHelp(const std::vector<std::string>& words);
     void setOrShowVariable(const std::vector<std::string>& words);

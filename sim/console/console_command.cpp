@@ -10,6 +10,7 @@
 #include "console/script_reader.h"
 #include "output/kept_files.h"
 #include "output/run_files.h"
+#include "platform/process_ending.h"
 #include "platform/terminal.h"
 
 #include <fmt/format.h>
@@ -32,6 +33,33 @@ struct ConsoleOptions {
     std::string scriptPath;
 };
 
+// The arguments after --config was taken out: options, each given once (GivenOptions), and SCRIPT.
+// Throws ConsoleError.
+ConsoleOptions parseConsoleOptions(const std::vector<std::string>& arguments,
+                                   const std::string& defaultPluginPath) {
+    ConsoleOptions options;
+    options.pluginPath = defaultPluginPath;
+    GivenOptions given;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--plugin") {
+            given.note(argument);
+            if (index + 1 >= arguments.size()) throw ConsoleError("--plugin needs a path");
+            options.pluginPath = arguments[++index];
+        } else if (argument == "--trace") {
+            given.note(argument);
+            options.trace = true;
+        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
+            throw ConsoleError("unknown option \"" + argument + "\"");
+        } else if (options.scriptPath.empty()) {
+            options.scriptPath = argument;
+        } else {
+            throw ConsoleError("only one script can be given");
+        }
+    }
+    return options;
+}
+
 // Lines typed at the terminal, with the history kept in HISTORY and completion from the console's words
 // and the variables the host has at that moment.
 std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& history) {
@@ -51,21 +79,10 @@ std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& 
 int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
                       const std::string& configPath) {
     ConsoleOptions options;
-    options.pluginPath = defaultPluginPath;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        if (argument == "--plugin") {
-            if (index + 1 >= arguments.size()) return reportUsageError(std::cerr, "--plugin needs a path");
-            options.pluginPath = arguments[++index];
-        } else if (argument == "--trace") {
-            options.trace = true;
-        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
-            return reportUsageError(std::cerr, "unknown option \"" + argument + "\"");
-        } else if (options.scriptPath.empty()) {
-            options.scriptPath = argument;
-        } else {
-            return reportUsageError(std::cerr, "only one script can be given");
-        }
+    try {
+        options = parseConsoleOptions(arguments, defaultPluginPath);
+    } catch (const ConsoleError& error) {
+        return reportUsageError(std::cerr, error.what());
     }
 
     const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
@@ -133,6 +150,8 @@ Options:
   --config FILE   keep the console variables in FILE from one run to the next (below)
   --help          show this text
   --version       show kadenzo-sim's version and the Dear ImGui release of the host's interface
+Every command takes each option once, unless its help says that the option repeats (play's --set,
+validate's --include and --exclude); an option given twice is refused with status 2.
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
@@ -142,6 +161,9 @@ module and the entry point, and the plugin is unloaded all the same; at the end 
 prints FILE: at exit: message and makes the status 2.
 Command output and trace lines go to standard output, errors to standard error. When standard
 output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
+Every command of kadenzo-sim exits with status
+{unchosenEnding};
+nothing more is written then (no settings, no history).
 
 Typed at a terminal, lines are edited as in a shell (the arrow keys, Ctrl+A, Ctrl+E, ...), the up
 and down arrows recall earlier lines, and TAB completes command and variable names and, after
@@ -183,7 +205,8 @@ settings and history files) or over another file it writes, however the two are 
                        fmt::arg("longestLine", ScriptReader::longestLine),
                        fmt::arg("historyLines", ConsoleHistory::mostLines),
                        fmt::arg("largestKeptMiB", largestKeptFile / (1024 * 1024)),
-                       fmt::arg("notWritten", keptFileNotWritten)) +
+                       fmt::arg("notWritten", keptFileNotWritten),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp)) +
            consoleHelp();
 }
 

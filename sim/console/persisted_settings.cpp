@@ -144,14 +144,14 @@ std::map<std::string, std::string> valuesOf(const ConsoleVariables& variables) {
 
 std::string takeConfigOption(std::vector<std::string>& arguments) {
     std::string path;
-    bool given = false;
+    GivenOptions given;
     std::vector<std::string> rest;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         if (arguments[index] != configOption) {
             rest.push_back(arguments[index]);
             continue;
         }
-        if (given) throw ConsoleError(fmt::format("{} can be given only once", configOption));
+        given.note(configOption);
         if (index + 1 >= arguments.size() || arguments[index + 1].empty())
             throw ConsoleError(fmt::format("{} needs a file name", configOption));
         path = arguments[++index];
@@ -161,7 +161,6 @@ std::string takeConfigOption(std::vector<std::string>& arguments) {
                             "written back to it at exit, which standard input and output "
                             "cannot do",
                             configOption, standardStreamName));
-        given = true;
     }
     arguments = std::move(rest);
     return path;

@@ -11,6 +11,7 @@
 #include "console/option_table.h"
 #include "output/output_file.h"
 #include "platform/files.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -108,8 +109,11 @@ const OptionRow<PlayOptions> optionTable[] = {
      }},
     {"--peak", [](PlayOptions& options, const std::string& option,
                   const std::string& value) { options.player.peak = parsePeak(option, value); }},
-    {"--set", [](PlayOptions& options, const std::string&,
-                 const std::string& value) { options.settings.push_back(parseSetting(value)); }},
+    {"--set",
+     [](PlayOptions& options, const std::string&, const std::string& value) {
+         options.settings.push_back(parseSetting(value));
+     },
+     true},
     {"--csv", [](PlayOptions& options, const std::string& option,
                  const std::string& value) { options.csvPath = requireName(option, value, "a file name"); }},
     {"--out",
@@ -196,11 +200,13 @@ file, never into a folder without write permission (for root too), and never ove
 run reads (the module, kadenzo-sim, the settings file) or another file it writes, however the
 two are spelled. Exit status: 2 for bad options (a file that could not be written among them, the settings
 file included) or a session that could not be played, 1 when writing a file failed once the
-session had started (the settings at exit included), else 0.
+session had started (the settings at exit included),
+{unchosenEnding}; else 0.
 )",
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),
-                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
+                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::sim

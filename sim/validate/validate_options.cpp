@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "output/output_file.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -114,6 +115,7 @@ struct OptionEntry {
     const char* value; // what the value is, for "--include needs a regular expression"; null for a flag
     ApplyValue applyValue;
     ApplyFlag applyFlag;
+    bool repeats = false; // may be given more than once (sim::GivenOptions)
 };
 
 const std::array<OptionEntry, 11> optionTable{{
@@ -122,12 +124,12 @@ const std::array<OptionEntry, 11> optionTable{{
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.includes.push_back(parsePattern(option, value));
      },
-     nullptr},
+     nullptr, true},
     {"--exclude", "a regular expression",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.excludes.push_back(parsePattern(option, value));
      },
-     nullptr},
+     nullptr, true},
     {"--seed", "a whole number",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.seed = parseSeed(option, value);
@@ -166,6 +168,14 @@ bool looksLikeOption(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-';
 }
 
+void noteGiven(sim::GivenOptions& given, const std::string& option) {
+    try {
+        given.note(option);
+    } catch (const sim::ConsoleError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& name) {
     for (const NamePattern& pattern : patterns)
         if (std::regex_search(name, pattern.regex)) return true;
@@ -186,11 +196,13 @@ ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
             return options;
         }
     std::optional<std::string> module;
+    sim::GivenOptions given;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         const OptionEntry* entry = findOption(argument);
         if (!entry && looksLikeOption(argument))
             throw UsageError(fmt::format("unknown option \"{}\"", argument));
+        if (entry && !entry->repeats) noteGiven(given, argument);
         if (!entry) {
             if (module)
                 throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument));
@@ -272,11 +284,14 @@ Files are written whole or not at all, never through a symbolic link, never over
 device, a FIFO or a read-only file. Exit status: 0 when every check passed; 1 when any failed,
 crashed or timed out, or a result file could not be written; 2 for bad usage: an unknown option,
 a bad value, a regular expression that does not compile, a selection of no check, a result file
-that could not be written there, or a module that is missing or no module file.
+that could not be written there, or a module that is missing or no module file. With --in-process,
+{unchosenEnding};
+in a check's own process that ending is the check's CRASH.
 )",
                        fmt::arg("mostSeed", std::numeric_limits<std::uint64_t>::max()),
                        fmt::arg("mostTimeout", longestTimeoutSeconds),
-                       fmt::arg("timeout", defaultTimeoutSeconds));
+                       fmt::arg("timeout", defaultTimeoutSeconds),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::validate

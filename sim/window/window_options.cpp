@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "console/option_table.h"
 #include "output/output_file.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -106,11 +107,12 @@ Options:
 Without a display (or where this build has no window system) it says why and exits with status 2.
 Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
 or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
-else 0.
+{unchosenEnding}; else 0.
 )",
                        fmt::arg("largestFrameCount", largestFrameCount),
                        fmt::arg("screenshotFrames", screenshotFrames),
-                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize));
+                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::sim

@@ -25,6 +25,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -49,6 +50,7 @@ enum class Fault {
     crashInDrawable,       // the drawable writes through a null pointer
     hangInOnLoad,          // onLoad never returns
     hostCallFromThread,    // onLoad calls the host from a thread of its own
+    exitInDrawable,        // the drawable ends the process with exit(0)
 };
 constexpr Fault fault = Fault::BROKEN_FAULT;
 
@@ -162,6 +164,7 @@ private:
             static volatile std::intptr_t nowhere = 0;
             *reinterpret_cast<volatile int*>(nowhere) = 1;
         }
+        if (fault == Fault::exitInDrawable) std::exit(0);
         canvas.SetColor(255, 255, 255, 255);
         canvas.SetPosition(Vector2{10, 10});
         canvas.DrawString(pluginClassName, 1, 1, false, false);

@@ -111,6 +111,24 @@ TEST(ValidateOptions, EachBadUsageIsRefusedNamingTheOptionAndTheValue) {
         EXPECT_EQ(usageErrorOf(example.arguments), example.message) << example.arguments.front();
 }
 
+// --include and --exclude repeat (TakesEveryOptionInAnyOrder); every other option, flags among them,
+// is refused the second time, as "--junit a.xml --junit b.xml" would otherwise leave a.xml unwritten.
+TEST(ValidateOptions, AnOptionGivenTwiceIsRefusedNamingIt) {
+    const std::string folder = freshFolder("twice");
+    const std::vector<std::vector<std::string>> twice = {
+        {"--seed", "1", "--seed", "2"},
+        {"--timeout", "1", "--timeout", "1"},
+        {"--junit", folder + "/a.xml", "--junit", folder + "/b.xml"},
+        {"--json", folder + "/a.json", "--json", folder + "/b.json"},
+        {"--list", "--list"},
+        {"--in-process", "a.so", "--in-process"},
+        {"--run-check", "x", "--run-check", "y"},
+    };
+    for (const auto& arguments : twice)
+        EXPECT_EQ(usageErrorOf(arguments), arguments[0] + " can be given only once");
+    EXPECT_TRUE(fs::is_empty(fs::u8path(folder)));
+}
+
 TEST(ValidateOptions, ATimeLimitIsAPositiveNumberOfSecondsUpToADay) {
     for (const char* bad : {"0", "0.0", "-1", "abc", "nan", "inf", "1e3", " 5", "5 s", "86400.5", "1."})
         EXPECT_EQ(usageErrorOf({"--timeout", bad}),
