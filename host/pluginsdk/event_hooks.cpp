@@ -52,4 +52,14 @@ std::size_t EventHooks::count(const std::string& functionName) const {
     return found == functions.end() ? 0 : found->second.pre.size() + found->second.post.size();
 }
 
+EventHooks::Registered EventHooks::registeredOn(const std::string& functionName) const {
+    Registered registered;
+    const auto found = functions.find(functionName);
+    if (found == functions.end()) return registered;
+    found->second.pre.forEachPresent([&](const EventHook& hook) { registered.pre.push_back(hook); });
+    found->second.post.forEachPresent(
+        [&](const GameWrapper::EventCallback& callback) { registered.post.push_back(callback); });
+    return registered;
+}
+
 } // namespace halvex::host

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace halvex::host {
 
@@ -30,6 +31,14 @@ public:
 
     // Hooks currently registered on the function: pre and post together.
     std::size_t count(const std::string& functionName) const;
+
+    // Copies of the callbacks registered on the function, in the order fire calls them. For measuring a
+    // plugin's own work apart from the host's dispatch.
+    struct Registered {
+        std::vector<EventHook> pre;
+        std::vector<GameWrapper::EventCallback> post;
+    };
+    Registered registeredOn(const std::string& functionName) const;
 
 private:
     struct FunctionHooks {

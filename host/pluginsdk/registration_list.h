@@ -43,6 +43,12 @@ public:
         }
     }
 
+    // Calls every entry not removed, without walking: INVOKE must not change the list.
+    template <typename Invoke> void forEachPresent(Invoke invoke) const {
+        for (const Entry& entry : entries)
+            if (!entry.removed) invoke(entry.callback);
+    }
+
     std::size_t size() const {
         return static_cast<std::size_t>(
             std::count_if(entries.begin(), entries.end(), [](const Entry& entry) { return !entry.removed; }));
