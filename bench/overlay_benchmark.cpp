@@ -2,7 +2,7 @@
 //
 // Index of this file:
 // - The frame through the host
-// - Its floor: the same texts formatted and recorded without the host
+// - Its floor: the same texts formatted and recorded by the canvas without the host's bookkeeping
 #include "Kadenzo.h"
 #include "host_state.h"
 #include "loader/plugin_attachment.h"
@@ -59,35 +59,25 @@ BENCHMARK(overlayFrame);
 
 // ---- Its floor ---------------------------------------------------------------------------------
 
-// What a canvas must keep of a frame: the position and colour set last, and each text drawn with them.
-struct RecordedFrame {
-    Vector2 position;
-    LinearColor color;
-    std::vector<halvex::host::CanvasText> texts;
-
-    void draw(std::string text, float scale) {
-        texts.push_back(halvex::host::CanvasText{std::move(text), position, color, scale, scale});
-    }
-};
-
 // The overlay's irreducible work for the frame above: its six lines formatted, its sixteen colours,
-// positions and texts recorded, and the game speed found by name in a hashed table (the plugin names
-// the variable with a string of its own). Its layout arithmetic is left out, as is every check of the
-// host's: it is the least any host could do for this frame.
+// positions and texts recorded by the host's canvas, called directly, and the game speed found by name in
+// a hashed table (the plugin names the variable with a string of its own). What is left out is the
+// host's bookkeeping between the plugin and the canvas: the wrappers, the call contract, the drawable's
+// dispatch and the variable's handle.
 void drawFloorFrame(const Kadenzo& plugin, const std::unordered_map<std::string, float>& variables,
-                    RecordedFrame& frame) {
+                    halvex::host::Canvas& canvas) {
     const status_overlay::Anchors anchors = status_overlay::computeAnchors(Vector2{1920, 1080});
     // A line is handed to the canvas as the plugin does it: a copy of the formatted text.
     const auto line = [&](const std::string& text, int row) {
-        frame.color = LinearColor{255, 255, 255, 255};
-        frame.position = Vector2{status_overlay::lineStart(anchors, text.size()), anchors.y0 + row};
-        frame.draw(text, 1.0f);
+        canvas.setColor(255, 255, 255, 255);
+        canvas.setPosition(Vector2{status_overlay::lineStart(anchors, text.size()), anchors.y0 + row});
+        canvas.drawString(text, 1.0f, 1.0f);
     };
     line(fmt::format("Streak: {0}", plugin.currentStreak), 0);
     for (std::size_t marker = 0; marker < plugin.statusColors.size(); ++marker) {
-        frame.color = plugin.statusColors[marker];
-        frame.position = Vector2{anchors.x0 + 15 * static_cast<int>(marker), anchors.y0 + 20};
-        frame.draw("*", 1.5f);
+        canvas.setColor(plugin.statusColors[marker]);
+        canvas.setPosition(Vector2{anchors.x0 + 15 * static_cast<int>(marker), anchors.y0 + 20});
+        canvas.drawString("*", 1.5f, 1.5f);
     }
     const float speed = variables.find(gameSpeedVariable)->second;
     line(fmt::format("Game speed: {0}%", status_overlay::truncateToInt(speed * 100.0f)), 40);
@@ -116,15 +106,15 @@ void overlayFrameFloor(benchmark::State& state) {
     for (const halvex::host::ConsoleVariable* variable : overlay.host.variables().all())
         variables.emplace(variable->name(), variable->floatValue());
     {
-        RecordedFrame check;
+        halvex::host::Canvas check(overlay.host, Vector2{1920, 1080});
         drawFloorFrame(overlay.plugin, variables, check);
-        if (!sameTexts(check.texts, overlay.frame()))
+        if (!sameTexts(check.texts(), overlay.frame()))
             state.SkipWithError("the floor draws other texts than the overlay");
     }
     for (auto _ : state) {
-        RecordedFrame frame;
-        drawFloorFrame(overlay.plugin, variables, frame);
-        benchmark::DoNotOptimize(frame.texts.data());
+        halvex::host::Canvas canvas(overlay.host, Vector2{1920, 1080});
+        drawFloorFrame(overlay.plugin, variables, canvas);
+        benchmark::DoNotOptimize(canvas.texts().data());
     }
     state.SetItemsProcessed(state.iterations());
 }
