@@ -190,9 +190,29 @@ TEST_F(HostHooks, HooksMayUnhookAndRegisterWhileTheyRun) {
     secondGame->HookEvent("f", record("second"));
     host.fireEvent("f");
     EXPECT_EQ(calls, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(host.hooks().count("f"), 2u) << "the removed hooks are gone once the walk is over";
     calls.clear();
     host.fireEvent("f");
     EXPECT_EQ(calls, (std::vector<std::string>{"second", "added"}));
+}
+
+TEST_F(HostHooks, AHookMayFireAgainAndHookOtherFunctionsWhileItRuns) {
+    bool inner = false;
+    firstGame->HookEvent("f", [this, &inner](std::string name) {
+        calls.push_back("outer " + name);
+        for (int function = 0; function < 100; ++function)
+            firstGame->HookEvent("g" + std::to_string(function), record("g"));
+        if (inner) return;
+        inner = true;
+        secondGame->UnhookEvent("f");
+        host.fireEvent("f");
+    });
+    secondGame->HookEvent("f", record("removed in the inner walk"));
+    firstGame->HookEventPost("f", record("post"));
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"outer f", "outer f", "post", "post"}));
+    EXPECT_EQ(host.hooks().count("f"), 2u);
+    EXPECT_EQ(host.hooks().count("g99"), 2u);
 }
 
 TEST_F(HostHooks, DroppingAPluginRemovesAllItsRegistrations) {
@@ -281,6 +301,41 @@ TEST_F(HostHooks, CallsBeforeStartOrAfterDropAreRefused) {
     EXPECT_EQ(cell.use_count(), 1) << "no binding was made";
     EXPECT_EQ(host.variables().find("sv_soccar_gamespeed")->floatValue(), 1.0f);
     EXPECT_EQ(host.contract().violationCount(), 4u);
+}
+
+// However many plugins run at once, each may call from its start until it is dropped, and no longer.
+TEST(HostState, EveryStartedPluginMayCallUntilItIsDroppedHoweverManyRun) {
+    HostState host;
+    host.setInCustomTraining(true);
+    std::vector<halvex::host::PluginId> plugins;
+    std::vector<std::shared_ptr<GameWrapper>> games;
+    for (int index = 0; index < 20; ++index) {
+        plugins.push_back(host.addPlugin());
+        games.push_back(host.makeGameWrapper(plugins.back()));
+        host.startPlugin(plugins.back());
+    }
+    host.startPlugin(plugins[3]);
+    for (std::size_t index = 0; index < plugins.size(); ++index)
+        EXPECT_TRUE(games[index]->IsInCustomTraining()) << index;
+    for (std::size_t index = 0; index < plugins.size(); index += 3)
+        host.dropPlugin(plugins[index]);
+    for (std::size_t index = 0; index < plugins.size(); ++index)
+        EXPECT_EQ(games[index]->IsInCustomTraining(), index % 3 != 0) << index;
+    const halvex::host::PluginId late = host.addPlugin();
+    host.startPlugin(late);
+    EXPECT_TRUE(host.makeGameWrapper(late)->IsInCustomTraining());
+    EXPECT_EQ(host.contract().violationCount(), 7u);
+}
+
+TEST_F(HostHooks, EveryCallIsCountedWhetherCarriedOutOrRefused) {
+    const std::size_t before = host.contract().callsChecked();
+    firstGame->IsInCustomTraining();
+    secondGame->IsInCustomTraining();
+    std::thread([this] { firstGame->IsInCustomTraining(); }).join();
+    host.dropPlugin(first);
+    firstGame->IsInCustomTraining();
+    EXPECT_EQ(host.contract().callsChecked() - before, 4u);
+    EXPECT_EQ(host.contract().violationCount(), 2u);
 }
 
 TEST(HostState, AnEmptyVariableHandleDoesNothing) {

@@ -4,6 +4,8 @@
 
 #include <fmt/format.h>
 
+#include <utility>
+
 namespace halvex::host {
 
 Canvas::Canvas(HostState& host, Vector2 size) : host(host), canvasSize(size) {}
@@ -26,9 +28,10 @@ void Canvas::setColor(LinearColor newColor) {
         host.trace(fmt::format("canvas SetColor {} {} {} {}", color.R, color.G, color.B, color.A));
 }
 
-void Canvas::drawString(const std::string& text, float xScale, float yScale) {
-    drawnTexts.push_back(CanvasText{text, position, color, xScale, yScale});
-    if (host.tracing()) host.trace(fmt::format("canvas DrawString \"{}\" {} {}", text, xScale, yScale));
+void Canvas::drawString(std::string text, float xScale, float yScale) {
+    drawnTexts.push_back(CanvasText{std::move(text), position, color, xScale, yScale});
+    if (host.tracing())
+        host.trace(fmt::format("canvas DrawString \"{}\" {} {}", drawnTexts.back().text, xScale, yScale));
 }
 
 } // namespace halvex::host

@@ -31,7 +31,7 @@ public:
     void setPosition(Vector2 position);
     void setColor(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha);
     void setColor(LinearColor color);
-    void drawString(const std::string& text, float xScale, float yScale);
+    void drawString(std::string text, float xScale, float yScale);
 
 private:
     HostState& host;

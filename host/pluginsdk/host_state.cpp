@@ -32,7 +32,7 @@ void HostState::bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable
     variable.bind(plugin, std::move(cell));
 }
 
-void HostState::fireEvent(const std::string& functionName, ActorWrapper caller, void* params) {
+void HostState::fireEvent(std::string_view functionName, ActorWrapper caller, void* params) {
     eventHooks.fire(functionName, caller, params);
 }
 

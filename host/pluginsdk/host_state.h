@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace halvex::host {
 
@@ -58,7 +59,7 @@ public:
     void bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable::Cell cell);
 
     // ---- Game
-    void fireEvent(const std::string& functionName, ActorWrapper caller = ActorWrapper(),
+    void fireEvent(std::string_view functionName, ActorWrapper caller = ActorWrapper(),
                    void* params = nullptr);
     void addDrawable(PluginId owner, GameWrapper::DrawableCallback callback);
     void removeDrawablesOf(PluginId owner);
