@@ -62,6 +62,46 @@ TEST(ConsoleVariable, NaNIsRefusedByARangeAndKeptWithout) {
     EXPECT_TRUE(std::isnan(free.floatValue()));
 }
 
+// The game's speed takes only a speed, whichever way a value comes: no range could say so without
+// clamping a mistake into some other value.
+TEST(HostState, TheGameSpeedRefusesWhatIsNoSpeed) {
+    HostState host;
+    const halvex::host::PluginId plugin = host.addPlugin();
+    host.startPlugin(plugin);
+    ConsoleVariable& speed = *host.variables().find("sv_soccar_gamespeed");
+    const auto cell = std::make_shared<float>(0.0f);
+    speed.bind(plugin, cell);
+    ASSERT_EQ(speed.setText("0.75"), ConsoleVariable::TextOutcome::taken);
+    for (const char* refused : {"nan", "-nan", "inf", "-inf", "1e39", "0", "-0", "1e-50", "-0.5"})
+        EXPECT_EQ(speed.setText(refused), ConsoleVariable::TextOutcome::outsideRule) << refused;
+    EXPECT_EQ(host.variables().hold("sv_soccar_gamespeed", "nan"), ConsoleVariable::TextOutcome::outsideRule);
+    const CVarWrapper handle = host.makeCvarManager(plugin)->getCvar("sv_soccar_gamespeed");
+    handle.setValue(std::numeric_limits<float>::infinity());
+    handle.setValue(std::numeric_limits<float>::quiet_NaN());
+    handle.setValue(0);
+    speed.setFloat(-1.0f);
+    EXPECT_EQ(speed.text(), "0.75");
+    EXPECT_EQ(*cell, 0.75f) << "a refused value reaches no cell";
+    EXPECT_EQ(speed.setText("1e-30"), ConsoleVariable::TextOutcome::taken) << "small, but a speed";
+    handle.setValue(2);
+    EXPECT_EQ(speed.text(), "2");
+    EXPECT_EQ(host.contract().violationCount(), 0u);
+}
+
+TEST(ConsoleVariables, AHeldValueOutsideTheRuleIsToldWhenTheVariableIsAdded) {
+    halvex::host::ConsoleVariables variables;
+    ASSERT_EQ(variables.hold("pace", "-2"), ConsoleVariable::TextOutcome::taken) << "no rule known yet";
+    std::vector<ConsoleVariable::TextOutcome> refusals;
+    variables.setHeldValueRefusalSink(
+        [&refusals](const ConsoleVariable&, const std::string&, ConsoleVariable::TextOutcome outcome) {
+            refusals.push_back(outcome);
+        });
+    const ConsoleVariable& pace =
+        variables.add("pace", "1", "", VariableRange{}, halvex::host::ValueRule::finitePositive);
+    EXPECT_EQ(pace.text(), "1");
+    EXPECT_EQ(refusals, std::vector<ConsoleVariable::TextOutcome>{ConsoleVariable::TextOutcome::outsideRule});
+}
+
 TEST(ConsoleVariable, ShowsTheValueHeldWhenTheTextIsBeyondAFloat) {
     ConsoleVariable variable("speed", "1", "", VariableRange{});
     variable.setText("1e39");

@@ -5,7 +5,7 @@
 namespace halvex::host {
 
 HostState::HostState() {
-    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{});
+    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{}, gameSpeedRule);
 }
 
 PluginId HostState::addPlugin() {

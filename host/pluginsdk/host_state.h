@@ -21,8 +21,10 @@
 
 namespace halvex::host {
 
-// The game's own speed variable; 1.0 is normal speed.
+// The game's own speed variable; 1.0 is normal speed. It takes only what is a speed: no NaN, no
+// infinity, nothing at or below 0.
 using ::gameSpeedVariable;
+inline constexpr ValueRule gameSpeedRule = ValueRule::finitePositive;
 
 class HALVEX_SDK_API HostState {
 public:
