@@ -28,10 +28,19 @@ void Canvas::setColor(LinearColor newColor) {
         host.trace(fmt::format("canvas SetColor {} {} {} {}", color.R, color.G, color.B, color.A));
 }
 
-void Canvas::drawString(std::string text, float xScale, float yScale) {
+void Canvas::drawString(const std::string& text, float xScale, float yScale) {
+    drawnTexts.push_back(CanvasText{text, position, color, xScale, yScale});
+    if (host.tracing()) traceLastText();
+}
+
+void Canvas::drawString(std::string&& text, float xScale, float yScale) {
     drawnTexts.push_back(CanvasText{std::move(text), position, color, xScale, yScale});
-    if (host.tracing())
-        host.trace(fmt::format("canvas DrawString \"{}\" {} {}", drawnTexts.back().text, xScale, yScale));
+    if (host.tracing()) traceLastText();
+}
+
+void Canvas::traceLastText() const {
+    const CanvasText& last = drawnTexts.back();
+    host.trace(fmt::format("canvas DrawString \"{}\" {} {}", last.text, last.xScale, last.yScale));
 }
 
 } // namespace halvex::host
