@@ -10,7 +10,11 @@
 
 namespace halvex::host {
 
-CallContract::CallContract() = default;
+// Rationale: every slot is cleared here, as not every library's std::atomic starts from zero in C++17.
+CallContract::CallContract() {
+    for (std::atomic<std::uint64_t>& slot : admittedSlots)
+        slot.store(0, std::memory_order_relaxed);
+}
 
 // ---- Admitted plugins --------------------------------------------------------------------------
 
