@@ -244,15 +244,19 @@ TEST_F(PersistedSettingsTest, AFileOfTheLargestSizeIsReadButNothingLargerIsWritt
 }
 
 // NaN is a console number; whether a variable takes it is known only once it is registered with its
-// range, so the refusal comes then, naming the line it came from.
+// range, so the refusal comes then, naming the line it came from. The game's speed is registered before
+// the file is read, and refuses at once what is no speed.
 TEST_F(PersistedSettingsTest, NanIsRefusedByARangedVariableWhenItIsRegistered) {
-    writeFile("settings.cfg",
-              "sv_soccar_gamespeed nan\nzz_unranged nan\n# idealAccuracy 1\nidealAccuracy nan\n");
+    writeFile("settings.cfg", "sv_soccar_gamespeed nan\nzz_unranged nan\n# idealAccuracy 1\nidealAccuracy "
+                              "nan\nsv_soccar_gamespeed -inf\nsv_soccar_gamespeed 0\n");
     HostRun run(config(), warnings);
     EXPECT_EQ(warnings.str(),
-              config() + ":4: \"nan\" cannot be clamped to the range 0..1 of idealAccuracy\n");
+              config() + ":1: \"nan\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":5: \"-inf\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":6: \"0\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":4: \"nan\" cannot be clamped to the range 0..1 of idealAccuracy\n");
     EXPECT_EQ(run.value("idealAccuracy"), "0.7");
-    EXPECT_EQ(run.value("sv_soccar_gamespeed"), "nan");
+    EXPECT_EQ(run.value("sv_soccar_gamespeed"), "1");
     EXPECT_EQ(run.end(), 0);
     const std::string written = contents("settings.cfg");
     EXPECT_NE(written.find("\nzz_unranged nan\n"), std::string::npos) << written;

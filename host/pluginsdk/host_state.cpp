@@ -7,7 +7,7 @@
 namespace halvex::host {
 
 HostState::HostState() {
-    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{});
+    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{}, gameSpeedRule);
 }
 
 PluginId HostState::addPlugin() {
@@ -34,7 +34,7 @@ void HostState::bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable
     variable.bind(plugin, std::move(cell));
 }
 
-void HostState::fireEvent(const std::string& functionName, ActorWrapper caller, void* params) {
+void HostState::fireEvent(std::string_view functionName, ActorWrapper caller, void* params) {
     eventHooks.fire(functionName, caller, params);
 }
 

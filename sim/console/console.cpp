@@ -31,17 +31,21 @@ std::string describeRange(const halvex::host::VariableRange& range) {
 } // namespace
 
 void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome, const std::string& name,
-                        const std::string& text, const halvex::host::VariableRange& range) {
+                        const std::string& text, const halvex::host::VariableRange& range,
+                        halvex::host::ValueRule rule) {
     if (outcome == halvex::host::ConsoleVariable::TextOutcome::unordered)
         throw ConsoleError(
             fmt::format("\"{}\" cannot be clamped to the range {} of {}", text, describeRange(range), name));
+    if (outcome == halvex::host::ConsoleVariable::TextOutcome::outsideRule)
+        throw ConsoleError(fmt::format("\"{}\" is refused: {} takes {}", text, name,
+                                       halvex::host::describeRule(rule)));
     throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, name));
 }
 
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
     const halvex::host::ConsoleVariable::TextOutcome outcome = variable.setText(text);
     if (outcome != halvex::host::ConsoleVariable::TextOutcome::taken)
-        refuseVariableText(outcome, variable.name(), text, variable.range());
+        refuseVariableText(outcome, variable.name(), text, variable.range(), variable.rule());
 }
 
 // ---- Commands ----------------------------------------------------------------------------------

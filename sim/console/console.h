@@ -15,11 +15,12 @@ namespace kadenzo::sim {
 
 // Sets the variable as the console does; throws ConsoleError saying why a text is refused.
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
-// Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE, when registered)
-// refused with OUTCOME.
+// Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE and RULE, when
+// registered) refused with OUTCOME.
 [[noreturn]] void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome,
                                      const std::string& name, const std::string& text,
-                                     const halvex::host::VariableRange& range = {});
+                                     const halvex::host::VariableRange& range = {},
+                                     halvex::host::ValueRule rule = halvex::host::ValueRule::anyNumber);
 
 // The most frames one "frame" command renders: a million take a few seconds; more is a typing error.
 constexpr int largestFrameCount = 1'000'000;

@@ -110,7 +110,7 @@ void reportRefusedHeldValues(ConsoleVariables& variables, std::shared_ptr<const 
         const auto found = lines->lineOfName.find(variable.name());
         const int line = found == lines->lineOfName.end() ? 0 : found->second;
         try {
-            refuseVariableText(outcome, variable.name(), heldText, variable.range());
+            refuseVariableText(outcome, variable.name(), heldText, variable.range(), variable.rule());
         } catch (const ConsoleError& refusal) {
             warn(warnings, lines->path, line, refusal.what());
         }
