@@ -13,7 +13,7 @@ namespace halvex::host {
 
 // Marks the host's call of a plugin's entry point for as long as it lives: "onLoad", "a drawable".
 // Calls nest (a hook may run inside a console command the plugin issued); the innermost is the one
-// running. NAME must outlive the mark: a string literal.
+// running. NAME must outlive the mark: a string literal. Made on the host's thread only.
 // Rationale: one record for the whole process, not one per thread, so that a thread the plugin
 // started itself can still be told from what the host was running when it acted.
 class HALVEX_SDK_API PluginEntry {
