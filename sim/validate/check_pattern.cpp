@@ -301,7 +301,10 @@ private:
                 static_cast<unsigned char>(hexValue(text[index - 2]) * 16 + hexValue(text[index - 1])));
         default:
             if (isPunctuation(kind)) return single(static_cast<unsigned char>(kind));
-            refuse(fmt::format("the escape \\{}", shown(kind)), start, "is not supported");
+            refuse(isPunctuation(kind) || isWordByte(static_cast<unsigned char>(kind))
+                       ? fmt::format("the escape '\\{}'", kind)
+                       : fmt::format("the escape of {}", shown(kind)),
+                   start, "is not supported");
         }
     }
 

@@ -156,7 +156,8 @@ std::string outputLines(const CheckResult& result) {
     std::string text;
     for (const std::string& line : linesOf(result.output))
         text += std::string(reportIndent) + "output: " + terminalText(line) + "\n";
-    if (result.outputDroppedBytes > 0) text += std::string(reportIndent) + "output: " + droppedNote(result) + "\n";
+    if (result.outputDroppedBytes > 0)
+        text += std::string(reportIndent) + "output: " + droppedNote(result) + "\n";
     return text;
 }
 
@@ -271,7 +272,8 @@ std::string junitCase(const CheckResult& result, const RunDescription& run) {
         body.push_back("repeat: " + repeatCommand(result.name, run.seed, run.modulePath));
     if (failed(result)) body.insert(body.begin(), result.reason);
     std::string output = result.output;
-    if (result.outputDroppedBytes > 0) output += "\n" + droppedNote(result);
+    if (result.outputDroppedBytes > 0)
+        output += (output.empty() || output.back() == '\n' ? "" : "\n") + droppedNote(result);
     const std::string systemErr =
         output.empty() ? "" : "    <system-err>" + xmlEscaped(output, XmlPlace::text) + "</system-err>\n";
     if (failed(result))
@@ -280,7 +282,8 @@ std::string junitCase(const CheckResult& result, const RunDescription& run) {
                xmlEscaped(joinedLines(body), XmlPlace::text) + "</failure>\n" + systemErr + "  </testcase>\n";
     if (body.empty() && systemErr.empty()) return text + "/>\n";
     const std::string systemOut =
-        body.empty() ? "" : "    <system-out>" + xmlEscaped(joinedLines(body), XmlPlace::text) + "</system-out>\n";
+        body.empty() ? ""
+                     : "    <system-out>" + xmlEscaped(joinedLines(body), XmlPlace::text) + "</system-out>\n";
     return text + ">\n" + systemOut + systemErr + "  </testcase>\n";
 }
 
@@ -350,7 +353,8 @@ std::string jsonCheck(const CheckResult& result) {
                        "      \"reason\": {},\n      \"reports\": [{}],\n      \"output\": {},\n"
                        "      \"outputDroppedBytes\": {}\n    }}",
                        jsonString(result.name), outcomeName(result.outcome), result.seconds,
-                       jsonString(result.reason), reports, jsonString(result.output), result.outputDroppedBytes);
+                       jsonString(result.reason), reports, jsonString(result.output),
+                       result.outputDroppedBytes);
 }
 
 } // namespace
