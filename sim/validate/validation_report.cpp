@@ -151,13 +151,29 @@ std::string droppedNote(const CheckResult& result) {
                        mostOutputBytes);
 }
 
+// Rationale: the terminal shows the start of the output only; the result files hold all that was kept.
+constexpr std::size_t shownOutputLines = 20;
+constexpr std::size_t shownOutputLineBytes = 300;
+
 // The process's output beneath the reports, each line marked as output.
 std::string outputLines(const CheckResult& result) {
+    const std::string mark = std::string(reportIndent) + "output: ";
+    const std::vector<std::string> lines = linesOf(result.output);
     std::string text;
-    for (const std::string& line : linesOf(result.output))
-        text += std::string(reportIndent) + "output: " + terminalText(line) + "\n";
-    if (result.outputDroppedBytes > 0)
-        text += std::string(reportIndent) + "output: " + droppedNote(result) + "\n";
+    for (std::size_t index = 0; index < std::min(lines.size(), shownOutputLines); ++index) {
+        const std::string& line = lines[index];
+        text += mark + terminalText(line.substr(0, shownOutputLineBytes)) +
+                (line.size() > shownOutputLineBytes
+                     ? fmt::format(" ({} more bytes)", line.size() - shownOutputLineBytes)
+                     : "") +
+                "\n";
+    }
+    if (lines.size() > shownOutputLines)
+        text +=
+            mark +
+            fmt::format("({} more lines; --json and --junit keep them)", lines.size() - shownOutputLines) +
+            "\n";
+    if (result.outputDroppedBytes > 0) text += mark + droppedNote(result) + "\n";
     return text;
 }
 

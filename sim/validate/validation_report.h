@@ -19,7 +19,8 @@ struct RunDescription {
 
 // The line of one finished check (number NUMBER of COUNT, names padded to NAME WIDTH):
 //     [ 3/17] entry.deleteme-idempotent  FAIL     0.02 s  deleteMe twice destroyed the object twice
-// then its report lines indented, then its process's output (each line after "output: "), then for a failed check with random parts the command that repeats
+// then its report lines indented, then the start of its process's output (its first lines, each cut
+// short, after "output: "), then for a failed check with random parts the command that repeats
 // it. Each line ends with a line end.
 std::string progressLines(const CheckResult& result, std::size_t number, std::size_t count,
                           std::size_t nameWidth, const RunDescription& run);
