@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <mutex>
 #include <string>
@@ -115,6 +116,11 @@ void forgesAResult(CheckContext&) {
 }
 #endif
 
+// Passes, but has the process end with status 0 once the result is sent, as a plugin's exit handler may.
+void exitsWithZeroAfterItsResult(CheckContext&) {
+    std::atexit([] { std::_Exit(0); });
+}
+
 // Writes floodBytes to its standard output and error, then passes.
 void floods(CheckContext&) {
     const std::string block(1 << 16, 'x');
@@ -148,6 +154,8 @@ const std::vector<Check>& fakeChecks() {
          writesResultLines},
         {"fake.random-fails", "fails, saying its seed", true, randomFails},
         {"fake.module-path", "sees the module path the runner was given", false, loadsTheModule},
+        {"fake.exits-zero-after-result", "passes, then its process exits with status 0", false,
+         exitsWithZeroAfterItsResult},
         {"fake.floods", "writes 100 MB to standard output and error, then passes", false, floods},
 #ifndef _WIN32
         {"fake.leaves-process", "forks a process that stays, then passes", false, leavesAProcess},

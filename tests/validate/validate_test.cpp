@@ -448,6 +448,16 @@ TEST(ValidateRunner, ReportLinesArriveAsTheyWereMadeWhateverTheyHold) {
     EXPECT_EQ(printed.reason, "printed a pass but failed");
 }
 
+// The result counts only when the process then ends with the status that goes with its token.
+TEST(ValidateRunner, AResultIsConfirmedByTheExitStatusThatGoesWithIt) {
+    const CheckResult result = runAlone("fake.exits-zero-after-result", inProcessesOfTheirOwn());
+    EXPECT_EQ(result.outcome, Outcome::crash);
+    const std::regex reason(
+        R"(its process ended with status 0 after its result \(PASS\), not with the status \d+ )"
+        R"(that confirms it)");
+    EXPECT_TRUE(std::regex_match(result.reason, reason)) << result.reason;
+}
+
 TEST(ValidateRunner, InThisProcessTheVerdictsAreTheSame) {
     RunSettings settings = inProcessesOfTheirOwn();
     settings.processCommand.reset();
