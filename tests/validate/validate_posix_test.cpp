@@ -149,9 +149,12 @@ TEST(ValidateRunnerPosix, AProcessACheckLeavesRunningFailsItAndIsEnded) {
 TEST(ValidateRunnerPosix, APassWrittenToEveryDescriptorIsNoResultAndReachesNoFileOfTheRunner) {
     const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "kadenzo-validate-open";
     std::filesystem::remove(path);
-    // Open without close-on-exec, as a caller's file may be.
-    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ASSERT_GE(file, 0);
+    // Open without close-on-exec, as a caller's file may be, and not among the first few descriptors.
+    const int opened = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(opened, 0);
+    const int file = ::fcntl(opened, F_DUPFD, 100);
+    ::close(opened);
+    ASSERT_GE(file, 100);
     const CheckResult result = runAlone("fake.forges", 60);
     ::close(file);
     EXPECT_EQ(result.outcome, Outcome::crash);
