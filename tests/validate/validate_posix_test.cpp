@@ -211,6 +211,14 @@ TEST(ValidateRunnerPosix, EndedBySigintItEndsTheRunningCheckAndWhatItStarted) {
     endWhileACheckHangs(SIGINT);
 }
 
+// Rationale: under nohup SIGHUP is ignored, and kadenzo-sim leaves it so; there is nothing to test then.
+TEST(ValidateRunnerPosix, EndedBySighupItEndsTheRunningCheckAndWhatItStarted) {
+    struct sigaction current {};
+    ::sigaction(SIGHUP, nullptr, &current);
+    if (current.sa_handler == SIG_IGN) GTEST_SKIP() << "SIGHUP is ignored here";
+    endWhileACheckHangs(SIGHUP);
+}
+
 TEST(ValidateRunnerPosix, KilledTheRunningCheckAndWhatItStartedDieToo) {
     endWhileACheckHangs(SIGKILL);
 }
