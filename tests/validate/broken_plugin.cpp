@@ -11,8 +11,9 @@
 //
 // Index of this file:
 // - Fault: what each build gets wrong
-// - the cells the variables are bound to
-// - BrokenKadenzo: the plugin object
+// - The cells: those the variables are bound to
+// - Outside the contract: a process left running, a forged result, a flood of output, a hang
+// - The plugin object: BrokenKadenzo
 // - getPlugin, deleteMe and the record
 #include "module_info.h"
 #include "plugin_identity.h"
@@ -40,6 +41,8 @@
 #endif
 
 namespace {
+
+// ---- Fault ---------------------------------------------------------------------------------------
 
 enum class Fault {
     none,
@@ -84,6 +87,8 @@ constexpr std::size_t idealAccuracyRow = 2, maxSpeedRow = 4;
 
 constexpr const char* perPackPreHooks[] = {game_function::roundChanged, game_function::carHitBall,
                                            game_function::ballExploded, game_function::goalScored};
+
+// ---- Outside the contract ------------------------------------------------------------------------
 
 // A process that stays, with every descriptor of the check's process.
 void startLingerer() {
