@@ -90,7 +90,9 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 // Has CLEANUP called when the process is asked to end (SIGINT, SIGTERM and SIGHUP on POSIX, unless
 // ignored; Ctrl+C, Ctrl+Break and closing the console on Windows), after which the process ends as it
-// would have without it. CLEANUP must be safe to call in a signal handler. Called once.
+// would have without it. CLEANUP must be safe to call in a signal handler. Each part of the program that
+// needs one registers its own once (at most four in all; more is a programming error and throws
+// std::logic_error); they are called in the order they were registered.
 void onRequestToEnd(void (*cleanup)() noexcept);
 
 // A number that differs between processes running at the same time.

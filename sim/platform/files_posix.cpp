@@ -8,10 +8,12 @@
 #include "platform/file_kind_posix.h"
 #include "platform/files.h"
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <stdexcept>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,12 +145,27 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 namespace {
 
-std::atomic<void (*)() noexcept> cleanupBeforeEnding{nullptr};
+using Cleanup = void (*)() noexcept;
+std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
+
+void cleanUp() {
+    for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
+        if (const Cleanup cleanup = slot.load()) cleanup();
+}
+
+// Takes the first free slot; true when it was the first registration, which installs the handler.
+bool registerCleanup(Cleanup cleanup) {
+    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
+        Cleanup expected = nullptr;
+        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
+    }
+    throw std::logic_error("too many clean-ups before ending");
+}
 
 // SA_RESETHAND has restored the default action by now, so raising the signal again ends the process
 // as the signal would have, with the status a parent expects.
 void cleanUpAndEnd(int signalNumber) {
-    if (const auto cleanup = cleanupBeforeEnding.load()) cleanup();
+    cleanUp();
     ::raise(signalNumber);
 }
 
@@ -161,7 +178,7 @@ bool hasDefaultAction(int signalNumber) {
 } // namespace
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    cleanupBeforeEnding.store(cleanup);
+    if (!registerCleanup(cleanup)) return;
     for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         // Rationale: a signal that is ignored (as under nohup) or handled by someone else stays so.
         if (!hasDefaultAction(signalNumber)) continue;

@@ -12,9 +12,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace kadenzo::platform {
@@ -210,21 +212,31 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 namespace {
 
-std::atomic<void (*)() noexcept> cleanupBeforeEnding{nullptr};
+using Cleanup = void (*)() noexcept;
+std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
+
+// Takes the first free slot; true when it was the first registration, which installs the handler.
+bool registerCleanup(Cleanup cleanup) {
+    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
+        Cleanup expected = nullptr;
+        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
+    }
+    throw std::logic_error("too many clean-ups before ending");
+}
 
 // Runs in a thread of its own. FALSE passes the event on to the default handler, which ends the
 // process.
 BOOL WINAPI cleanUpAndEnd(DWORD event) {
     if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT)
-        if (const auto cleanup = cleanupBeforeEnding.load()) cleanup();
+        for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
+            if (const Cleanup cleanup = slot.load()) cleanup();
     return FALSE;
 }
 
 } // namespace
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    cleanupBeforeEnding.store(cleanup);
-    SetConsoleCtrlHandler(cleanUpAndEnd, TRUE);
+    if (registerCleanup(cleanup)) SetConsoleCtrlHandler(cleanUpAndEnd, TRUE);
 }
 
 std::uint64_t processNumber() {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "validate/check.h"
+#include "validate/check_pattern.h"
 
 #include <cstdint>
 #include <optional>
-#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,10 +24,10 @@ constexpr double defaultTimeoutSeconds = 30;
 // Rationale: a limit, so that seconds convert to any clock's ticks without overflow.
 constexpr double longestTimeoutSeconds = 86400;
 
-// A regular expression (ECMAScript) as given and compiled; matched anywhere in a check's name.
+// A pattern (check_pattern.h) as given and compiled; matched anywhere in a check's name.
 struct NamePattern {
     std::string text;
-    std::regex regex;
+    CheckPattern pattern;
 };
 
 struct ValidateOptions {

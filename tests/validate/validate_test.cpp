@@ -93,15 +93,19 @@ TEST(ValidateOptions, EachBadUsageIsRefusedNamingTheOptionAndTheValue) {
         {{"-x", "a.so"}, "unknown option \"-x\""},
         {{"a.so", "b.so"}, "only one module can be given, not also \"b.so\""},
         {{""}, "the module's path is empty"},
-        {{"--include"}, "--include needs a regular expression"},
-        {{"--exclude"}, "--exclude needs a regular expression"},
+        {{"--include"}, "--include needs a pattern"},
+        {{"--exclude"}, "--exclude needs a pattern"},
         {{"--seed"}, "--seed needs a whole number"},
         {{"--timeout"}, "--timeout needs a number of seconds"},
         {{"--junit"}, "--junit needs a file name"},
         {{"--json"}, "--json needs a file name"},
         {{"--junit", ""}, "--junit needs a file name"},
-        {{"--include", "("}, "--include: \"(\" is not a regular expression: it has an unmatched ( or )"},
-        {{"--exclude", "[ab"}, "--exclude: \"[ab\" is not a regular expression: it has an unmatched [ or ]"},
+        {{"--include", "("}, "--include: \"(\" is not a pattern: '(' at position 1 is never closed"},
+        {{"--exclude", "[ab"}, "--exclude: \"[ab\" is not a pattern: '[' at position 1 is never closed"},
+        {{"--include", "*"}, "--include: \"*\" is not a pattern: '*' at position 1 has nothing to repeat"},
+        {{"--include", "a{4294967296}"},
+         "--include: \"a{4294967296}\" is not a pattern: the count 4294967296 at position 2 is above the "
+         "largest allowed, 1000"},
         {{"--seed", "-1"}, "--seed must be a whole number, not \"-1\""},
         {{"--seed", "1x"}, "--seed must be a whole number, not \"1x\""},
         {{"--seed", "18446744073709551616"},
@@ -244,13 +248,18 @@ TEST(ValidateReport, TextThatIsNoUtf8IsShownByteForByte) {
 }
 
 std::vector<CheckResult> sampleResults() {
-    CheckResult passed{"record.layout", false, Outcome::pass, 0.0125, "", {"64 bytes"}};
-    CheckResult quiet{"entry.getplugin-once", false, Outcome::pass, 0.5, "", {}};
+    CheckResult passed{"record.layout", false, Outcome::pass, 0.0125, "", {"64 bytes"}, "", 0};
+    CheckResult quiet{"entry.getplugin-once", false, Outcome::pass, 0.5, "", {}, "", 0};
     CheckResult failed{
-        "onload.registrations", false, Outcome::fail, 1.0, "slowMoEnabled's default is \"1\"", {}};
-    CheckResult crashed{
-        "lifecycle.random-events", true, Outcome::crash, 2.25, "killed by signal 11 (SIGSEGV)",
-        {"script:", "loadround"}};
+        "onload.registrations", false, Outcome::fail, 1.0, "slowMoEnabled's default is \"1\"", {}, "", 0};
+    CheckResult crashed{"lifecycle.random-events",
+                        true,
+                        Outcome::crash,
+                        2.25,
+                        "killed by signal 11 (SIGSEGV)",
+                        {"script:", "loadround"},
+                        "SEGV on unknown address\n",
+                        12};
     return {passed, quiet, failed, crashed};
 }
 
@@ -275,6 +284,8 @@ const char* const sampleJUnit = R"xml(<?xml version="1.0" encoding="UTF-8"?>
 script:
 loadround
 repeat: kadenzo-sim validate --include &apos;^lifecycle\.random-events$&apos; --seed 42 build/Kadenzo.so</failure>
+    <system-err>SEGV on unknown address
+(12 more bytes of output dropped: the first 1048576 are kept)</system-err>
   </testcase>
 </testsuite>
 )xml";
@@ -290,7 +301,9 @@ const char* const sampleJson = R"json({
       "reason": "",
       "reports": [
         "64 bytes"
-      ]
+      ],
+      "output": "",
+      "outputDroppedBytes": 0
     },
     {
       "name": "lifecycle.random-events",
@@ -300,12 +313,45 @@ const char* const sampleJson = R"json({
       "reports": [
         "script:",
         "loadround"
-      ]
+      ],
+      "output": "SEGV on unknown address\n",
+      "outputDroppedBytes": 12
     }
   ]
 }
 )json";
 // clang-format on
+
+// What a plugin puts in a reason, a report or its output reaches the terminal with every control
+// character (C0, DEL, C1) shown as its bytes.
+TEST(ValidateReport, TheTerminalSeesControlCharactersAsEscapes) {
+    CheckResult hostile{"odd",
+                        false,
+                        Outcome::fail,
+                        1.0,
+                        "red \x1b[31m, bell \a, delete \x7f, csi \xc2\x9b, tab \t",
+                        {"title \x1b]0;owned\x07 \xc3\xbc"},
+                        "clear \x1b[2J\rback\n",
+                        3};
+    const std::string text = progressLines(hostile, 1, 1, 3, sampleRun) + resultTable({hostile});
+    EXPECT_NE(text.find("red \\x1B[31m, bell \\x07, delete \\x7F, csi \\xC2\\x9B, tab \\x09"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("title \\x1B]0;owned\\x07 \xc3\xbc"), std::string::npos) << text;
+    EXPECT_NE(text.find("output: clear \\x1B[2J\\x0Dback\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("output: (3 more bytes of output dropped: the first 1048576 are kept)"),
+              std::string::npos)
+        << text;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        EXPECT_FALSE((byte < 0x20 && byte != '\n') || byte == 0x7f)
+            << "control byte " << int(byte) << " in " << text;
+        EXPECT_FALSE(byte == 0xc2 && index + 1 < text.size() &&
+                     static_cast<unsigned char>(text[index + 1]) >= 0x80 &&
+                     static_cast<unsigned char>(text[index + 1]) <= 0x9f)
+            << text;
+    }
+}
 
 TEST(ValidateReport, JUnitHasATestCasePerCheckAndAFailureForEachThatDidNotPass) {
     EXPECT_EQ(junitXml(sampleResults(), sampleRun), sampleJUnit);
@@ -319,7 +365,7 @@ TEST(ValidateReport, JsonHasTheModuleTheSeedAndEveryCheck) {
 
 CheckResult oddResult() {
     return CheckResult{
-        "odd", false, Outcome::timeout, 1.0, "a <b> & \"c\" 'd'", {oddReportLine, "\xef\xbf\xbe"}};
+        "odd", false, Outcome::timeout, 1.0, "a <b> & \"c\" 'd'", {oddReportLine, "\xef\xbf\xbe"}, "", 0};
 }
 
 TEST(ValidateReport, XmlEscapesMarkupControlBytesAndBytesThatAreNoUtf8) {
@@ -447,6 +493,16 @@ TEST(ValidateRunner, ReportLinesArriveAsTheyWereMadeWhateverTheyHold) {
     const CheckResult printed = runAlone("fake.prints-result", inProcessesOfTheirOwn());
     EXPECT_EQ(printed.outcome, Outcome::fail);
     EXPECT_EQ(printed.reason, "printed a pass but failed");
+}
+
+// The result counts only when the process then ends with the status that goes with its token.
+TEST(ValidateRunner, AResultIsConfirmedByTheExitStatusThatGoesWithIt) {
+    const CheckResult result = runAlone("fake.exits-zero-after-result", inProcessesOfTheirOwn());
+    EXPECT_EQ(result.outcome, Outcome::crash);
+    const std::regex reason(
+        R"(its process ended with status 0 after its result \(PASS\), not with the status \d+ )"
+        R"(that confirms it)");
+    EXPECT_TRUE(std::regex_match(result.reason, reason)) << result.reason;
 }
 
 TEST(ValidateRunner, InThisProcessTheVerdictsAreTheSame) {
