@@ -102,6 +102,7 @@ void playSession(benchmark::State& state) {
         kadenzo::sim::loadPlugin(simulator, pluginPath);
         const kadenzo::sim::PlayOptions options =
             kadenzo::sim::parsePlayOptions({"--attempts", std::to_string(attempts)}, pluginPath);
+        kadenzo::sim::prepareSession(simulator, options);
         const auto result = kadenzo::sim::playSession(simulator, options, nullptr);
         benchmark::DoNotOptimize(result.finalSpeed);
     }

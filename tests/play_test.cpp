@@ -163,6 +163,7 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     loadPlugin(simulator, builtPlugin());
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
+    prepareSession(simulator, options);
     const SessionResult result = playSession(
         simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
     EXPECT_EQ(result.tally.attempts(), 400);
@@ -181,7 +182,7 @@ TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
     Simulator simulator;
     loadPlugin(simulator, builtPlugin());
     const PlayOptions options = parsePlayOptions({"--set", "idealAccuracy=0.9", "--set", "nosuch=1"}, "x");
-    EXPECT_THROW(playSession(simulator, options, nullptr), ConsoleError);
+    EXPECT_THROW(prepareSession(simulator, options), ConsoleError);
     EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
     EXPECT_FALSE(simulator.host.inCustomTraining());
 }

@@ -80,7 +80,8 @@ void UiDriver::slide(const std::string& label, const std::string& value) {
     if (value.size() > longestSliderText)
         throw UiError("\"" + value + "\" is longer than the " + std::to_string(longestSliderText) +
                       " characters a slider's field takes");
-    if (!typesRealNumbers(label) && !fitsIntegerSlider(value))
+    // Only a value that no integer slider takes needs the slider's type, which costs frames to find.
+    if (!fitsIntegerSlider(value) && !typesRealNumbers(label))
         throw UiError("\"" + value + "\" does not fit the integer slider \"" + label +
                       "\": it takes a whole number from " + std::to_string(std::numeric_limits<int>::min()) +
                       " to " + std::to_string(std::numeric_limits<int>::max()));

@@ -14,7 +14,7 @@
 #                      file for --config, say), replacing what an earlier run left there
 #   # creates: no other file
 #                      the run starts in an empty work folder and may leave no file there but those
-#                      of NAME.files (no settings file, no unfinished output)
+#                      of NAME.files (no settings file, no unfinished output, no folder)
 # {old_plugin} and {not_a_plugin} in a run line name copies of -DOLD_PLUGIN and -DNOT_A_PLUGIN made in
 # the work folder: a module for another interface version, and a module that is no plugin at all.
 # {NAME} names a copy of the module NAME.so (or .dll) of the list -DBROKEN_MODULES, the plugins that fail
@@ -79,7 +79,7 @@ if(NOT input_file)
     endif()
 endif()
 
-file(GLOB_RECURSE files_before RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
+file(GLOB_RECURSE files_before LIST_DIRECTORIES true RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
 execute_process(
     COMMAND ${EMULATOR} ${SIMULATOR} ${arguments}
     WORKING_DIRECTORY ${WORK_DIR}
@@ -143,7 +143,7 @@ foreach(entry IN LISTS expected_files)
     endif()
 endforeach()
 if(creates_no_other_file)
-    file(GLOB_RECURSE files_after RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
+    file(GLOB_RECURSE files_after LIST_DIRECTORIES true RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
     foreach(path IN LISTS files_after)
         list(FIND files_before "${path}" was_there)
         string(FIND "${expected_files}" "  ${path}" listed)
