@@ -56,7 +56,9 @@ public:
 // group of its own (a new session on POSIX, a job object that ends with this process on Windows), with
 // no descriptor or handle of this process but the three standard ones: its standard input the handed
 // bytes, its standard output and standard error pipes read while it runs (however much it writes).
-// Once it has ended, or when its time is up, every process left in its group is counted and killed.
+// Once it has ended, or when its time is up, every process left in its group is counted and killed,
+// and on POSIX so is every process that left the group and outlived the child (this process adopts
+// them: it becomes a subreaper on the first call).
 // Should this process be ended meanwhile (SIGTERM, SIGINT, SIGHUP; even SIGKILL; closing the console or
 // the job's last handle on Windows), the child and its group end too. Leaves no process, zombie or open
 // file behind. Throws ChildProcessError when it cannot be started.

@@ -33,7 +33,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -348,11 +350,18 @@ bool watch(pid_t pid, std::array<Stream, 2>& streams, Clock::time_point deadline
     }
 }
 
-// The processes of GROUP that still run, zombies aside, read from /proc.
-std::size_t runningInGroup(pid_t group) {
-    std::size_t count = 0;
+// One process as /proc tells it.
+struct ProcessEntry {
+    pid_t pid;
+    long parent;
+    long group;
+    bool running; // neither a zombie nor dead
+};
+
+// Calls VISIT for every process in /proc; false when /proc cannot be read.
+template <typename Visit> bool forEachProcess(Visit visit) {
     DIR* folder = ::opendir("/proc");
-    if (!folder) return ::kill(-group, 0) == 0 ? 1 : 0;
+    if (!folder) return false;
     while (const dirent* entry = ::readdir(folder)) {
         char* end = nullptr;
         const long pid = std::strtol(entry->d_name, &end, 10);
@@ -365,13 +374,58 @@ std::size_t runningInGroup(pid_t group) {
         if (close == std::string::npos) continue;
         char state = 0;
         long parent = 0;
-        long processGroup = 0;
-        if (std::sscanf(text.c_str() + close + 1, " %c %ld %ld", &state, &parent, &processGroup) != 3)
-            continue;
-        if (processGroup == group && state != 'Z' && state != 'X') ++count;
+        long group = 0;
+        if (std::sscanf(text.c_str() + close + 1, " %c %ld %ld", &state, &parent, &group) != 3) continue;
+        visit(ProcessEntry{static_cast<pid_t>(pid), parent, group, state != 'Z' && state != 'X'});
     }
     ::closedir(folder);
+    return true;
+}
+
+// The processes of GROUP that still run, zombies aside.
+std::size_t runningInGroup(pid_t group) {
+    std::size_t count = 0;
+    const bool read = forEachProcess([&](const ProcessEntry& process) {
+        if (process.group == group && process.running) ++count;
+    });
+    if (!read) return ::kill(-group, 0) == 0 ? 1 : 0;
     return count;
+}
+
+// The processes whose parent is this one that still run, but those of the process group OUTSIDE (0:
+// none) and those in KNOWN.
+std::vector<pid_t> runningChildren(pid_t outside, std::initializer_list<pid_t> known) {
+    std::vector<pid_t> children;
+    const long self = static_cast<long>(::getpid());
+    forEachProcess([&](const ProcessEntry& process) {
+        const bool isKnown = std::find(known.begin(), known.end(), process.pid) != known.end();
+        if (process.parent == self && process.running && process.group != outside && !isKnown)
+            children.push_back(process.pid);
+    });
+    return children;
+}
+
+// Rationale: a process the check started may leave its group (setsid) and outlive the check's own
+// process; as a subreaper this process then becomes its parent, so that it can still be found and ended.
+void becomeSubreaper() {
+    static const bool done = (::prctl(PR_SET_CHILD_SUBREAPER, 1), true);
+    static_cast<void>(done);
+}
+
+// Once the check and its guard are reaped, every child of this process is one the check left behind:
+// ends them (with the groups they lead) and reaps them, until none is left or a few seconds have passed.
+void endAdopted(pid_t group) {
+    for (int round = 0; round < 3000; ++round) {
+        while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+        }
+        const std::vector<pid_t> adopted = runningChildren(0, {});
+        if (adopted.empty() && runningInGroup(group) == 0) return;
+        for (const pid_t pid : adopted) {
+            ::kill(-pid, SIGKILL);
+            ::kill(pid, SIGKILL);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 FinishedChild finished(int status) {
@@ -399,6 +453,7 @@ void hand(int fd, const std::string& bytes) {
 
 FinishedChild runChildProcess(const ChildRequest& request) {
     endRunningGroupOnRequestToEnd();
+    becomeSubreaper();
     Pipe input = makePipe();
     hand(input.writeEnd.get(), request.handed);
     input.writeEnd.close();
@@ -410,7 +465,8 @@ FinishedChild runChildProcess(const ChildRequest& request) {
     const ChildEnds ends{input.readEnd.get(), output.writeEnd.get(), error.writeEnd.get(),
                          report.writeEnd.get()};
     Started child = startChild(request, ends, std::move(report.readEnd), std::move(report.writeEnd));
-    const RunningGroup running(child.get());
+    const pid_t group = child.get();
+    const RunningGroup running(group);
     Started guardian = startGuard(lifeline.readEnd.get(), child.get());
     for (Descriptor* end : {&input.readEnd, &output.writeEnd, &error.writeEnd, &lifeline.readEnd})
         end->close();
@@ -425,7 +481,9 @@ FinishedChild runChildProcess(const ChildRequest& request) {
     const bool ended = watch(child.get(), streams, deadline);
 
     // The child is a zombie or still runs: either way its group is still its own to count and kill.
-    const std::size_t leftRunning = ended ? runningInGroup(child.get()) : 0;
+    // What left the group and outlived the child's own process is this process's child now.
+    const std::size_t leftRunning =
+        ended ? runningInGroup(group) + runningChildren(group, {guardian.get()}).size() : 0;
     ::kill(-child.get(), SIGKILL);
     // What the child wrote before it ended is in the pipes now; what the killed ones might still add
     // is not waited for.
@@ -438,6 +496,7 @@ FinishedChild runChildProcess(const ChildRequest& request) {
         child.end();
         result.timedOut = true;
     }
+    endAdopted(group);
     result.leftRunning = leftRunning;
     return result;
 }

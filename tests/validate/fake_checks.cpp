@@ -102,6 +102,16 @@ void leavesAProcess(CheckContext& context) {
     context.report("started a process that stays");
 }
 
+// The same, but the process it forks leaves the check's group for a session of its own first.
+void leavesASession(CheckContext& context) {
+    if (::fork() == 0) {
+        ::setsid();
+        for (;;)
+            ::pause();
+    }
+    context.report("started a process that leaves its group and stays");
+}
+
 void leavesAProcessAndHangs(CheckContext& context) {
     startLingerer();
     hangs(context);
@@ -159,6 +169,8 @@ const std::vector<Check>& fakeChecks() {
         {"fake.floods", "writes 100 MB to standard output and error, then passes", false, floods},
 #ifndef _WIN32
         {"fake.leaves-process", "forks a process that stays, then passes", false, leavesAProcess},
+        {"fake.leaves-session", "forks a process that leaves the group and stays, then passes", false,
+         leavesASession},
         {"fake.leaves-process-and-hangs", "forks a process that stays, then waits for ever", false,
          leavesAProcessAndHangs},
         {"fake.forges", "writes a pass to every descriptor and exits with status 0", false, forgesAResult},

@@ -144,6 +144,18 @@ TEST(ValidateRunnerPosix, AProcessACheckLeavesRunningFailsItAndIsEnded) {
     EXPECT_EQ(marker.waitForAtMost(0), 0u);
 }
 
+// A process that left the check's group for a session of its own is found all the same.
+TEST(ValidateRunnerPosix, AProcessThatLeftTheGroupFailsTheCheckAndIsEnded) {
+    const Marker marker;
+    const CheckResult result = runAlone("fake.leaves-session", 120);
+    EXPECT_EQ(result.outcome, Outcome::fail);
+    EXPECT_EQ(result.reason, "1 process it started was still running when it ended (ended since)");
+    EXPECT_EQ(marker.waitForAtMost(0), 0u);
+    errno = 0;
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+}
+
 // ---- Results that cannot be forged, output that is capped ----------------------------------------
 
 TEST(ValidateRunnerPosix, APassWrittenToEveryDescriptorIsNoResultAndReachesNoFileOfTheRunner) {
