@@ -17,8 +17,8 @@ public:
     // nothing is there. Throws FileSystemError when it cannot be opened, is no regular file or
     // cannot be locked.
     // Rationale: the file is rewritten by renaming a new file over it, so a run that waited for a lock on
-    // the file itself may hold it on a file no longer at PATH; it then tries again until the file locked is the one at
-    // PATH, so that two runs never hold the lock on what is one name at the same time.
+    // the file itself may hold it on a file no longer at PATH; it then tries again until the file locked is
+    // the one at PATH, so that two runs never hold the lock on what is one name at the same time.
     static LockedFile lock(const std::filesystem::path& path);
 
     LockedFile(LockedFile&& other) noexcept;

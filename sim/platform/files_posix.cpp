@@ -13,8 +13,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <stdexcept>
 #include <fcntl.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 

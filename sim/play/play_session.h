@@ -29,8 +29,8 @@ struct SessionResult {
 // a variable that does not exist or refuses its value; then no value has been given.
 void prepareSession(Simulator& simulator, const PlayOptions& options);
 
-// After prepareSession: enters custom training, loads a round and plays. Calls onWindow after every closed window, and onAttempt after
-// every attempt with the number played so far and how it went.
+// After prepareSession: enters custom training, loads a round and plays. Calls onWindow after every closed
+// window, and onAttempt after every attempt with the number played so far and how it went.
 SessionResult
 playSession(Simulator& simulator, const PlayOptions& options,
             const std::function<void(std::size_t windowIndex, const TenAttemptWindow&)>& onWindow,

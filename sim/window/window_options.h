@@ -24,7 +24,8 @@ constexpr int largestWindowSize = 16384;
 constexpr int smallestWindowSize = 64;
 
 // Parses the arguments after "window" and declares the screenshot an output of the run
-// (output::declareOutput, which checks its target). Creates nothing. Throws ConsoleError naming the bad argument.
+// (output::declareOutput, which checks its target). Creates nothing. Throws ConsoleError naming the bad
+// argument.
 WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
                                  const std::string& defaultPluginPath);
 
