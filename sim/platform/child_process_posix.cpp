@@ -412,15 +412,25 @@ void becomeSubreaper() {
     static_cast<void>(done);
 }
 
-// Once the check and its guard are reaped, every child of this process is one the check left behind:
-// ends them (with the groups they lead) and reaps them, until none is left or a few seconds have passed.
+// Whether any process of GROUP is left, zombies included.
+bool groupLeft(pid_t group) {
+    bool left = false;
+    const bool read =
+        forEachProcess([&](const ProcessEntry& process) { left = left || process.group == group; });
+    return read ? left : ::kill(-group, 0) == 0;
+}
+
+// Once the check and its guard are reaped, every child of this process is one the check left behind, and
+// so is every process of its group, which comes to this process when its parent ends: ends them (with
+// the groups they lead) and reaps them, until this process has no child and the group is gone, or a few
+// seconds have passed.
 void endAdopted(pid_t group) {
     for (int round = 0; round < 3000; ++round) {
-        while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+        pid_t reaped;
+        while ((reaped = ::waitpid(-1, nullptr, WNOHANG)) > 0) {
         }
-        const std::vector<pid_t> adopted = runningChildren(0, {});
-        if (adopted.empty() && runningInGroup(group) == 0) return;
-        for (const pid_t pid : adopted) {
+        if (reaped < 0 && errno == ECHILD && !groupLeft(group)) return;
+        for (const pid_t pid : runningChildren(0, {})) {
             ::kill(-pid, SIGKILL);
             ::kill(pid, SIGKILL);
         }
