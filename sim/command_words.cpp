@@ -1,8 +1,10 @@
-// The words of a command: ConsoleError, splitting a line into words, and the checks of a command's
-// arguments.
+// The words of a command: ConsoleError, splitting a line into words, the checks of a command's
+// arguments, and the options given once.
 #include "command_words.h"
 
 #include <fmt/format.h>
+
+#include <algorithm>
 
 #include <ostream>
 
@@ -102,6 +104,12 @@ bool parseOnOff(const std::vector<std::string>& words, const char* usage) {
     if (words[1] == "on") return true;
     if (words[1] == "off") return false;
     throw ConsoleError(fmt::format("expected on or off, not \"{}\" (usage: {})", words[1], usage));
+}
+
+void GivenOptions::note(const std::string& option) {
+    if (std::find(given.begin(), given.end(), option) != given.end())
+        throw ConsoleError(fmt::format("{} can be given only once", option));
+    given.push_back(option);
 }
 
 } // namespace kadenzo::sim

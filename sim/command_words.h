@@ -1,5 +1,11 @@
 // The words of a command, whoever reads them (the console, a command's options): the error that refuses
-// a command, splitting a line into words, and the checks of a command's arguments.
+// a command, splitting a line into words, the checks of a command's arguments, and the options a
+// command line has given.
+//
+// Index of this file:
+// - ConsoleError
+// - Words and arguments
+// - Options given once
 #pragma once
 
 #include <charconv>
@@ -10,6 +16,8 @@
 #include <vector>
 
 namespace kadenzo::sim {
+
+// ---- ConsoleError ------------------------------------------------------------------------------
 
 // A command that cannot be carried out; the message says why. Control bytes in it (from the words
 // of the command it quotes) are shown escaped as \xNN, so that none can cut it short or garble the
@@ -22,6 +30,8 @@ public:
 // Reports a command line kadenzo-sim cannot run on ERR, as "kadenzo-sim: MESSAGE" and a line pointing at
 // --help, and returns the status of bad usage, 2.
 int reportUsageError(std::ostream& err, const std::string& message);
+
+// ---- Words and arguments -----------------------------------------------------------------------
 
 // Splits a line into words: blanks separate, double quotes group, '#' outside quotes ends the line.
 std::vector<std::string> splitWords(const std::string& line);
@@ -54,5 +64,22 @@ Integer requireWholeNumber(const std::string& text, Integer least, Integer most,
             what, text, expected.empty() ? "a whole number of at least " + std::to_string(least) : expected);
     return value;
 }
+
+// ---- Options given once ------------------------------------------------------------------------
+
+// The one rule for the options of every command of kadenzo-sim (the console's, play's, window's,
+// validate's, --config): an option is given once, unless its help says that it repeats (--set,
+// --include, --exclude), and a second one is refused naming it.
+// Rationale: refused rather than the last one winning, as "--junit a.xml --junit b.xml" would
+// otherwise never write a.xml without a word.
+class GivenOptions {
+public:
+    // Notes that OPTION is given; throws ConsoleError "OPTION can be given only once" when it was
+    // given before. An option that repeats is not noted.
+    void note(const std::string& option);
+
+private:
+    std::vector<std::string> given;
+};
 
 } // namespace kadenzo::sim

@@ -6,7 +6,10 @@
 #include "console/persisted_settings.h"
 #include "host_ui/host_interface.h"
 #include "loader/modules.h"
+#include "output/run_files.h"
+#include "platform/process_ending.h"
 #include "play/play_session.h"
+#include "plugin_entry.h"
 #include "validate/validate_command.h"
 #include "window/window_command.h"
 
@@ -104,7 +107,7 @@ bool asksForHelp(const std::string& argument) {
     return argument == "--help" || argument == "-h";
 }
 
-int run(Arguments arguments) {
+int runCommand(Arguments arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
     if (!arguments.empty() && asksForHelp(arguments[0])) {
         std::cout << commandLineHelp();
@@ -133,8 +136,25 @@ int run(Arguments arguments) {
     return runConsoleCommand(arguments, defaultPluginPath, configPath);
 }
 
+// Every command declares the files it reads and writes to the one RunFiles of the run, which keeps
+// each output off the run's inputs and its other outputs.
+int run(Arguments arguments) {
+    try {
+        const kadenzo::output::RunFiles files;
+        return runCommand(std::move(arguments));
+    } catch (const kadenzo::output::OutputError& error) {
+        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        return 2;
+    }
+}
+
 } // namespace
 
+// Every ending but main's return is one kadenzo-sim did not choose (platform/process_ending.h); the
+// check process of validate runs through here too.
 int main(int argc, char** argv) {
-    return withOutputChecked(run(Arguments(argv + 1, argv + argc)));
+    kadenzo::platform::guardAgainstUnchosenEndings(&halvex::host::PluginEntry::running);
+    const int status = withOutputChecked(run(Arguments(argv + 1, argv + argc)));
+    kadenzo::platform::chooseToEnd();
+    return status;
 }

@@ -1,5 +1,7 @@
 #include "simulator.h"
 
+#include "output/run_files.h"
+
 #include <fmt/format.h>
 #include <iostream>
 
@@ -22,6 +24,7 @@ Simulator::~Simulator() {
 
 void loadPlugin(Simulator& simulator, const std::string& path) {
     try {
+        output::declareInput(path, pluginModuleWhat);
         simulator.plugin = std::make_unique<LoadedPlugin>(simulator.host, path);
     } catch (const std::runtime_error& failure) {
         throw ConsoleError(failure.what());

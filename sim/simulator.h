@@ -38,7 +38,12 @@ struct Simulator {
     std::deque<std::string> pendingCommands;
 };
 
-// Loads the plugin module and hands it the host's interface; throws ConsoleError when it cannot.
+// What messages call the module loadPlugin loads, as an input of the run (output/run_files.h).
+inline constexpr const char* pluginModuleWhat = "the plugin module";
+
+// Loads the plugin module and hands it the host's interface; throws ConsoleError when it cannot. The
+// module is first declared an input of the run (output::declareInput), which fails when it is the same
+// file as one of the run's outputs.
 void loadPlugin(Simulator& simulator, const std::string& path);
 // Takes the plugin's windows away from the interface, then unloads it. Nothing when none is loaded.
 // When one of the plugin's entry points fails, throws ConsoleError naming the module and the entry point

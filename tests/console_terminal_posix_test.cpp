@@ -176,6 +176,34 @@ TEST_F(ConsoleAtATerminal, CompletesRecallsAndKeepsTheHistoryAndSettingsForTheNe
     EXPECT_EQ(contents("settings.cfg.history"), "cvars\nidealAccuracy 0.65\nidealAccuracy\ncvars\n");
 }
 
+// Two consoles sharing one settings file, each started before the other ended: the one that ends
+// last keeps what the first changed, in the settings and in the history.
+TEST_F(ConsoleAtATerminal, TwoRunsSharingTheFilesKeepBothTheirChanges) {
+    writeFile("settings.cfg", "idealAccuracy 0.6\nslowMoMaxSpeed 150\n");
+    writeFile("settings.cfg.history", "cvars\n");
+    TerminalRun first(folder.u8string(), {"--config", "settings.cfg"});
+    TerminalRun second(folder.u8string(), {"--config", "settings.cfg"});
+    ASSERT_TRUE(first.started() && second.started());
+    ASSERT_TRUE(first.waitForPrompt());
+    ASSERT_TRUE(second.waitForPrompt());
+    first.type("idealAccuracy 0.65\r");
+    ASSERT_TRUE(first.waitForPrompt());
+    second.type("slowMoMaxSpeed 120\r");
+    ASSERT_TRUE(second.waitForPrompt());
+    second.type("idealAccuracy\r");
+    ASSERT_TRUE(second.waitFor("idealAccuracy = 0.6\r\n")) << "its own value, not the first run's";
+    ASSERT_TRUE(second.waitForPrompt());
+    first.type(endOfInput);
+    EXPECT_EQ(first.exitStatus(), 0);
+    second.type(endOfInput);
+    EXPECT_EQ(second.exitStatus(), 0);
+    const std::string settings = contents("settings.cfg");
+    EXPECT_NE(settings.find("\nidealAccuracy 0.65\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("\nslowMoMaxSpeed 120\n"), std::string::npos) << settings;
+    EXPECT_EQ(contents("settings.cfg.history"),
+              "cvars\nidealAccuracy 0.65\nslowMoMaxSpeed 120\nidealAccuracy\n");
+}
+
 TEST_F(ConsoleAtATerminal, ErrorsAreReportedAndTheConsoleGoesOn) {
     TerminalRun run(folder.u8string(), {});
     ASSERT_TRUE(run.started());

@@ -62,6 +62,46 @@ TEST(ConsoleVariable, NaNIsRefusedByARangeAndKeptWithout) {
     EXPECT_TRUE(std::isnan(free.floatValue()));
 }
 
+// The game's speed takes only a speed, whichever way a value comes: no range could say so without
+// clamping a mistake into some other value.
+TEST(HostState, TheGameSpeedRefusesWhatIsNoSpeed) {
+    HostState host;
+    const halvex::host::PluginId plugin = host.addPlugin();
+    host.startPlugin(plugin);
+    ConsoleVariable& speed = *host.variables().find("sv_soccar_gamespeed");
+    const auto cell = std::make_shared<float>(0.0f);
+    speed.bind(plugin, cell);
+    ASSERT_EQ(speed.setText("0.75"), ConsoleVariable::TextOutcome::taken);
+    for (const char* refused : {"nan", "-nan", "inf", "-inf", "1e39", "0", "-0", "1e-50", "-0.5"})
+        EXPECT_EQ(speed.setText(refused), ConsoleVariable::TextOutcome::outsideRule) << refused;
+    EXPECT_EQ(host.variables().hold("sv_soccar_gamespeed", "nan"), ConsoleVariable::TextOutcome::outsideRule);
+    const CVarWrapper handle = host.makeCvarManager(plugin)->getCvar("sv_soccar_gamespeed");
+    handle.setValue(std::numeric_limits<float>::infinity());
+    handle.setValue(std::numeric_limits<float>::quiet_NaN());
+    handle.setValue(0);
+    speed.setFloat(-1.0f);
+    EXPECT_EQ(speed.text(), "0.75");
+    EXPECT_EQ(*cell, 0.75f) << "a refused value reaches no cell";
+    EXPECT_EQ(speed.setText("1e-30"), ConsoleVariable::TextOutcome::taken) << "small, but a speed";
+    handle.setValue(2);
+    EXPECT_EQ(speed.text(), "2");
+    EXPECT_EQ(host.contract().violationCount(), 0u);
+}
+
+TEST(ConsoleVariables, AHeldValueOutsideTheRuleIsToldWhenTheVariableIsAdded) {
+    halvex::host::ConsoleVariables variables;
+    ASSERT_EQ(variables.hold("pace", "-2"), ConsoleVariable::TextOutcome::taken) << "no rule known yet";
+    std::vector<ConsoleVariable::TextOutcome> refusals;
+    variables.setHeldValueRefusalSink(
+        [&refusals](const ConsoleVariable&, const std::string&, ConsoleVariable::TextOutcome outcome) {
+            refusals.push_back(outcome);
+        });
+    const ConsoleVariable& pace =
+        variables.add("pace", "1", "", VariableRange{}, halvex::host::ValueRule::finitePositive);
+    EXPECT_EQ(pace.text(), "1");
+    EXPECT_EQ(refusals, std::vector<ConsoleVariable::TextOutcome>{ConsoleVariable::TextOutcome::outsideRule});
+}
+
 TEST(ConsoleVariable, ShowsTheValueHeldWhenTheTextIsBeyondAFloat) {
     ConsoleVariable variable("speed", "1", "", VariableRange{});
     variable.setText("1e39");
@@ -190,9 +230,29 @@ TEST_F(HostHooks, HooksMayUnhookAndRegisterWhileTheyRun) {
     secondGame->HookEvent("f", record("second"));
     host.fireEvent("f");
     EXPECT_EQ(calls, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(host.hooks().count("f"), 2u) << "the removed hooks are gone once the walk is over";
     calls.clear();
     host.fireEvent("f");
     EXPECT_EQ(calls, (std::vector<std::string>{"second", "added"}));
+}
+
+TEST_F(HostHooks, AHookMayFireAgainAndHookOtherFunctionsWhileItRuns) {
+    bool inner = false;
+    firstGame->HookEvent("f", [this, &inner](std::string name) {
+        calls.push_back("outer " + name);
+        for (int function = 0; function < 100; ++function)
+            firstGame->HookEvent("g" + std::to_string(function), record("g"));
+        if (inner) return;
+        inner = true;
+        secondGame->UnhookEvent("f");
+        host.fireEvent("f");
+    });
+    secondGame->HookEvent("f", record("removed in the inner walk"));
+    firstGame->HookEventPost("f", record("post"));
+    host.fireEvent("f");
+    EXPECT_EQ(calls, (std::vector<std::string>{"outer f", "outer f", "post", "post"}));
+    EXPECT_EQ(host.hooks().count("f"), 2u);
+    EXPECT_EQ(host.hooks().count("g99"), 2u);
 }
 
 TEST_F(HostHooks, DroppingAPluginRemovesAllItsRegistrations) {
@@ -281,6 +341,41 @@ TEST_F(HostHooks, CallsBeforeStartOrAfterDropAreRefused) {
     EXPECT_EQ(cell.use_count(), 1) << "no binding was made";
     EXPECT_EQ(host.variables().find("sv_soccar_gamespeed")->floatValue(), 1.0f);
     EXPECT_EQ(host.contract().violationCount(), 4u);
+}
+
+// However many plugins run at once, each may call from its start until it is dropped, and no longer.
+TEST(HostState, EveryStartedPluginMayCallUntilItIsDroppedHoweverManyRun) {
+    HostState host;
+    host.setInCustomTraining(true);
+    std::vector<halvex::host::PluginId> plugins;
+    std::vector<std::shared_ptr<GameWrapper>> games;
+    for (int index = 0; index < 20; ++index) {
+        plugins.push_back(host.addPlugin());
+        games.push_back(host.makeGameWrapper(plugins.back()));
+        host.startPlugin(plugins.back());
+    }
+    host.startPlugin(plugins[3]);
+    for (std::size_t index = 0; index < plugins.size(); ++index)
+        EXPECT_TRUE(games[index]->IsInCustomTraining()) << index;
+    for (std::size_t index = 0; index < plugins.size(); index += 3)
+        host.dropPlugin(plugins[index]);
+    for (std::size_t index = 0; index < plugins.size(); ++index)
+        EXPECT_EQ(games[index]->IsInCustomTraining(), index % 3 != 0) << index;
+    const halvex::host::PluginId late = host.addPlugin();
+    host.startPlugin(late);
+    EXPECT_TRUE(host.makeGameWrapper(late)->IsInCustomTraining());
+    EXPECT_EQ(host.contract().violationCount(), 7u);
+}
+
+TEST_F(HostHooks, EveryCallIsCountedWhetherCarriedOutOrRefused) {
+    const std::size_t before = host.contract().callsChecked();
+    firstGame->IsInCustomTraining();
+    secondGame->IsInCustomTraining();
+    std::thread([this] { firstGame->IsInCustomTraining(); }).join();
+    host.dropPlugin(first);
+    firstGame->IsInCustomTraining();
+    EXPECT_EQ(host.contract().callsChecked() - before, 4u);
+    EXPECT_EQ(host.contract().violationCount(), 2u);
 }
 
 TEST(HostState, AnEmptyVariableHandleDoesNothing) {

@@ -1,7 +1,7 @@
 # Writing files and drawing pictures: kadenzo_output and kadenzo_render on their own.
 
 # Writing files: the portable cases everywhere, links, FIFOs, limits and signals where POSIX has them.
-add_executable(output_tests output_file_test.cpp)
+add_executable(output_tests output_file_test.cpp run_files_test.cpp)
 if(NOT WIN32)
     target_sources(output_tests PRIVATE output_file_posix_test.cpp)
 endif()

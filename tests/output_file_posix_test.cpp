@@ -111,6 +111,29 @@ TEST_F(OutputWriteFailure, AFailureMidwayLeavesTheOldFileAndNoTemporaryFile) {
 
 // ---- Ending by a signal ------------------------------------------------------------------------
 
+// The tests run as root here, who may write anything: a folder (or file) without any write permission
+// is still one its owner meant to keep.
+TEST_F(OutputSpecialTargets, AFolderWithoutWritePermissionIsRefusedForRootToo) {
+    std::filesystem::create_directory(folder / "kept");
+    ASSERT_EQ(::chmod(path("kept").c_str(), 0555), 0);
+    EXPECT_EQ(refusalOf("kept/new.csv"), "cannot write " + path("kept/new.csv") + ": the folder " +
+                                             path("kept") + " does not let this user create files");
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "kept"));
+    ASSERT_EQ(::chmod(path("kept").c_str(), 0755), 0);
+    EXPECT_EQ(refusalOf("kept/new.csv"), "");
+}
+
+TEST_F(OutputSpecialTargets, AHardLinkOfAnInputIsThatInput) {
+    writeFile("module.so", "module");
+    ASSERT_EQ(::link(path("module.so").c_str(), path("other-name.so").c_str()), 0);
+    const kadenzo::output::RunFiles files;
+    kadenzo::output::declareInput(path("module.so"), "the plugin module");
+    EXPECT_EQ(refusalOf("other-name.so"), "cannot write " + path("other-name.so") +
+                                              ": it is the same file as " + path("module.so") +
+                                              ", the plugin module");
+    EXPECT_EQ(contents("module.so"), "module");
+}
+
 class OutputSignals : public output_test::FolderTest {};
 
 // The child opens a file, writes to it, says so through a pipe and waits for the end.

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,25 @@ private:
                                              std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(folder, ignored);
     }
+};
+
+// Makes FOLDER the working folder until destroyed, so that a relative name can reach a test's folder.
+// Rationale: on Windows the temporary folder may be on another drive than the working folder, and no
+// relative name leads from one drive to another.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder) : previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingFolder() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous, ignored);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::filesystem::path previous;
 };
 
 // The message of the OutputError ACTION throws, or "" when it throws none.

@@ -5,7 +5,8 @@
 //
 // Index of this file:
 // - Values across runs
-// - Bad lines
+// - Bad lines: refused values, and files that are no settings files
+// - Sizes: nothing written larger than is read
 // - Files that cannot be used
 // - The file's words
 // - The option
@@ -148,43 +149,114 @@ TEST_F(PersistedSettingsTest, AVariableNeverRegisteredIsKeptAndWrittenBackInName
 
 // ---- Bad lines ---------------------------------------------------------------------------------
 
-TEST_F(PersistedSettingsTest, BadLinesAreReportedWithFileAndLineAndTheRestLoads) {
+TEST_F(PersistedSettingsTest, RefusedValuesAreReportedWithFileAndLineAndTheRestLoads) {
     writeFile("settings.cfg", "idealAccuracy 0.65\n"
                               "\n"
-                              "slowMoEnabled\n"
                               "slowMoMaxSpeed high\n"
-                              "onTouchEnabled 1 2\n"
-                              "showStatus \"0\n"
                               "zz_other lots\n"
                               "sv_soccar_gamespeed 0x10\n"
                               "slowMoMinSpeed 40\r\n");
     HostRun run(config(), warnings);
     const std::string file = config();
-    EXPECT_EQ(warnings.str(), file + ":3: expected NAME VALUE (one console variable a line)\n" + file +
-                                  ":4: \"high\" is not a number (slowMoMaxSpeed takes a number)\n" + file +
-                                  ":5: expected NAME VALUE (one console variable a line)\n" + file +
-                                  ":6: unterminated quote\n" + file +
-                                  ":7: \"lots\" is not a number (zz_other takes a number)\n" + file +
-                                  ":8: \"0x10\" is not a number (sv_soccar_gamespeed takes a number)\n");
+    EXPECT_EQ(warnings.str(), file + ":3: \"high\" is not a number (slowMoMaxSpeed takes a number)\n" + file +
+                                  ":4: \"lots\" is not a number (zz_other takes a number)\n" + file +
+                                  ":5: \"0x10\" is not a number (sv_soccar_gamespeed takes a number)\n");
     EXPECT_EQ(run.value("idealAccuracy"), "0.65");
     EXPECT_EQ(run.value("slowMoMinSpeed"), "40");
     EXPECT_EQ(run.value("slowMoMaxSpeed"), "150");
-    EXPECT_EQ(run.end(), 0) << "a bad line changes no status";
+    EXPECT_EQ(run.end(), 0) << "a refused value changes no status";
     const std::string written = contents("settings.cfg");
-    EXPECT_EQ(written.find("zz_other"), std::string::npos) << "bad lines are dropped when it is rewritten";
+    EXPECT_EQ(written.find("zz_other"), std::string::npos)
+        << "refused values are dropped when it is rewritten";
     EXPECT_NE(written.find("\nslowMoMaxSpeed 150\n"), std::string::npos) << written;
 }
 
+// A file named by mistake (the module, a script, anything with a line that is no setting) would be
+// destroyed by the settings written over it at exit.
+TEST_F(PersistedSettingsTest, AFileWithALineThatIsNoSettingIsNeitherReadNorWritten) {
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"idealAccuracy 0.65\nslowMoEnabled\n",
+         "2: expected NAME VALUE (one console variable a line), not 1 word"},
+        {"# a comment\nonTouchEnabled 1 2\n",
+         "2: expected NAME VALUE (one console variable a line), not 3 words"},
+        {"showStatus \"0\n", "1: unterminated quote"},
+        {std::string("idealAccuracy 0.6\nzz 1\0\n", 25), "2: the line holds a NUL byte"},
+        {"\x7f"
+         "ELF\x02\x01\x01 x\n",
+         "1: the line holds the control byte \\x7F"},
+        {"frame 10\nscreenshot a.png now\n",
+         "2: expected NAME VALUE (one console variable a line), not 3 words"},
+        {std::string(ScriptReader::longestLine + 1, 'a'),
+         "1: the line is longer than " + std::to_string(ScriptReader::longestLine) + " bytes"},
+    };
+    for (const auto& [text, cause] : files) {
+        writeFile("settings.cfg", text);
+        Simulator simulator;
+        EXPECT_EQ(keptFileErrorOf([&] { PersistedSettings::read(config(), simulator.host, warnings); }),
+                  config() + ":" + cause + ", so " + config() + " is no settings file; it is left as it is");
+        EXPECT_EQ(simulator.host.variables().heldValues().size(), 0u) << "nothing was read";
+        EXPECT_EQ(contents("settings.cfg"), text);
+    }
+    EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(PersistedSettingsTest, AFileThatBecameSomethingElseMeanwhileIsNotWrittenOver) {
+    writeFile("settings.cfg", "idealAccuracy 0.6\n");
+    HostRun run(config(), warnings);
+    run.type("idealAccuracy 0.5");
+    writeFile("settings.cfg", "frame 1 2\n");
+    EXPECT_EQ(run.end(0), keptFileNotWritten);
+    EXPECT_EQ(run.errors.str(),
+              "kadenzo-sim: cannot write settings " + config() + ": " + config() +
+                  ":1: expected NAME VALUE (one console variable a line), not 3 words, so " + config() +
+                  " is no settings file; it is left as it is\n");
+    EXPECT_EQ(contents("settings.cfg"), "frame 1 2\n");
+}
+
+// ---- Sizes -------------------------------------------------------------------------------------
+
+// Settings lines of held variables (long names, so that there are not too many) up to exactly SIZE bytes.
+std::string settingsOfSize(std::size_t size) {
+    std::string text;
+    const std::string name(200, 'v');
+    for (int index = 0; text.size() + 220 < size; ++index)
+        text += name + std::to_string(index) + " 1\n";
+    text += '#' + std::string(size - text.size() - 2, '-') + '\n';
+    return text;
+}
+
+TEST_F(PersistedSettingsTest, AFileOfTheLargestSizeIsReadButNothingLargerIsWritten) {
+    const std::string largest = settingsOfSize(largestKeptFile);
+    ASSERT_EQ(largest.size(), largestKeptFile);
+    writeFile("settings.cfg", largest);
+    HostRun run(config(), warnings);
+    EXPECT_EQ(warnings.str(), "");
+    EXPECT_EQ(run.end(), keptFileNotWritten);
+    const std::string message = run.errors.str();
+    EXPECT_EQ(message.rfind("kadenzo-sim: cannot write settings " + config() + ": it would be ", 0), 0u)
+        << message;
+    EXPECT_NE(message.find(" bytes, more than the " + std::to_string(largestKeptFile) +
+                           " that kadenzo-sim reads\n"),
+              std::string::npos)
+        << message;
+    // Compared as a whole: on a failure GoogleTest would spend minutes on a diff of 16 MiB.
+    EXPECT_TRUE(contents("settings.cfg") == largest) << "left as it was, to be read by the next run";
+}
+
 // NaN is a console number; whether a variable takes it is known only once it is registered with its
-// range, so the refusal comes then, naming the line it came from.
+// range, so the refusal comes then, naming the line it came from. The game's speed is registered before
+// the file is read, and refuses at once what is no speed.
 TEST_F(PersistedSettingsTest, NanIsRefusedByARangedVariableWhenItIsRegistered) {
-    writeFile("settings.cfg",
-              "sv_soccar_gamespeed nan\nzz_unranged nan\n# idealAccuracy 1\nidealAccuracy nan\n");
+    writeFile("settings.cfg", "sv_soccar_gamespeed nan\nzz_unranged nan\n# idealAccuracy 1\nidealAccuracy "
+                              "nan\nsv_soccar_gamespeed -inf\nsv_soccar_gamespeed 0\n");
     HostRun run(config(), warnings);
     EXPECT_EQ(warnings.str(),
-              config() + ":4: \"nan\" cannot be clamped to the range 0..1 of idealAccuracy\n");
+              config() + ":1: \"nan\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":5: \"-inf\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":6: \"0\" is refused: sv_soccar_gamespeed takes a finite number above 0\n" +
+                  config() + ":4: \"nan\" cannot be clamped to the range 0..1 of idealAccuracy\n");
     EXPECT_EQ(run.value("idealAccuracy"), "0.7");
-    EXPECT_EQ(run.value("sv_soccar_gamespeed"), "nan");
+    EXPECT_EQ(run.value("sv_soccar_gamespeed"), "1");
     EXPECT_EQ(run.end(), 0);
     const std::string written = contents("settings.cfg");
     EXPECT_NE(written.find("\nzz_unranged nan\n"), std::string::npos) << written;
@@ -280,6 +352,10 @@ TEST(ConfigOption, IsTakenOutWhereverItStands) {
     EXPECT_EQ(errorOf({"--config"}), "--config needs a file name");
     EXPECT_EQ(errorOf({"--config", ""}), "--config needs a file name");
     EXPECT_EQ(errorOf({"--config", "a", "--config", "b"}), "--config can be given only once");
+    EXPECT_EQ(
+        errorOf({"play", "--config", "-"}),
+        "--config needs a file name, not \"-\": settings are read from a file and written back to it at "
+        "exit, which standard input and output cannot do");
 }
 
 // ---- History -----------------------------------------------------------------------------------
@@ -303,6 +379,34 @@ TEST_F(ConsoleHistoryTest, KeepsWhatWasTypedWithoutBlanksOrRepeatsAndOnlyTheLate
     EXPECT_EQ(again.lines().size(), ConsoleHistory::mostLines);
     EXPECT_EQ(again.lines().front(), "frame 0");
     EXPECT_EQ(again.lines().back(), "frame 999");
+}
+
+// The file holds the most lines already, so the line typed takes the place of the oldest, a short one;
+// being longer, it would make the file larger than is read, so the next oldest goes too.
+TEST_F(ConsoleHistoryTest, AHistoryOfTheLargestSizeKeepsItsNewestLinesWithinIt) {
+    std::string largest = "cvars 0\n";
+    const std::size_t rest = largestKeptFile - largest.size();
+    const std::size_t others = ConsoleHistory::mostLines - 1;
+    for (std::size_t line = 1; line <= others; ++line) {
+        std::string text = "cvars " + std::to_string(line);
+        text.resize(rest / others - 1 + (line == 1 ? rest % others : 0), '.');
+        largest += text + '\n';
+    }
+    ASSERT_EQ(largest.size(), largestKeptFile);
+    writeFile("settings.cfg.history", largest);
+    ConsoleHistory history = ConsoleHistory::read(path("settings.cfg.history"));
+    const std::string typed = "idealAccuracy " + std::string(5000, '6');
+    history.add(typed);
+    std::ostringstream errors;
+    EXPECT_EQ(history.writeAtExit(0, errors), 0) << errors.str();
+    const std::string written = contents("settings.cfg.history");
+    EXPECT_LE(written.size(), largestKeptFile);
+    const Lines lines = keptFileLines(written);
+    ASSERT_EQ(lines.size(), ConsoleHistory::mostLines - 1);
+    EXPECT_EQ(lines.front().rfind("cvars 2.", 0), 0u);
+    EXPECT_EQ(lines.back(), typed);
+    EXPECT_EQ(ConsoleHistory::read(path("settings.cfg.history")).lines().back(), typed)
+        << "the next run reads it";
 }
 
 TEST_F(ConsoleHistoryTest, MemoryOnlyWithoutAFileAndRefusedLikeTheSettings) {

@@ -93,6 +93,27 @@ TEST(PlayOptions, AnUnknownOptionIsReportedAsSuchWithOrWithoutAValue) {
     EXPECT_EQ(optionErrorOf({"--seed"}), "--seed needs a value");
 }
 
+// Every option but --set, whose help says it repeats, is refused the second time, whatever the values;
+// --set keeps each setting in order.
+TEST(PlayOptions, AnOptionGivenTwiceIsRefusedButSetRepeats) {
+    const std::vector<std::vector<std::string>> twice = {
+        {"--attempts", "5", "--attempts", "6"},
+        {"--seed", "1", "--seed", "1"},
+        {"--comfort-speed", "1", "--comfort-speed", "1.1"},
+        {"--spread", "0.2", "--spread", "0.3"},
+        {"--peak", "1", "--peak", "0.5"},
+        {"--csv", "a.csv", "--csv", "b.csv"},
+        {"--out", "a", "--out", "b"},
+        {"--plugin", "a.so", "--plugin", "b.so"},
+    };
+    for (const auto& arguments : twice)
+        EXPECT_EQ(optionErrorOf(arguments), arguments[0] + " can be given only once");
+    const PlayOptions options =
+        parsePlayOptions({"--set", "idealAccuracy=0.8", "--set", "idealAccuracy=0.7"}, "plugin.so");
+    ASSERT_EQ(options.settings.size(), 2u);
+    EXPECT_EQ(options.settings[1].second, "0.7");
+}
+
 class PlayOptionFiles : public output_test::FolderTest {};
 
 TEST_F(PlayOptionFiles, NothingIsCreatedBeforeEveryOptionIsChecked) {
@@ -142,6 +163,7 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     loadPlugin(simulator, builtPlugin());
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
+    prepareSession(simulator, options);
     const SessionResult result = playSession(
         simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
     EXPECT_EQ(result.tally.attempts(), 400);
@@ -160,7 +182,7 @@ TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
     Simulator simulator;
     loadPlugin(simulator, builtPlugin());
     const PlayOptions options = parsePlayOptions({"--set", "idealAccuracy=0.9", "--set", "nosuch=1"}, "x");
-    EXPECT_THROW(playSession(simulator, options, nullptr), ConsoleError);
+    EXPECT_THROW(prepareSession(simulator, options), ConsoleError);
     EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
     EXPECT_FALSE(simulator.host.inCustomTraining());
 }

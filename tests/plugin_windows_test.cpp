@@ -7,7 +7,10 @@
 // - Settings page
 // - Plugin window
 // - Context and input routing
+// - Scripted input: what the driver refuses
 #include "plugin_fixture.h"
+
+#include "error_message.h"
 
 #include "host_ui/host_interface.h"
 #include "host_ui/ui_driver.h"
@@ -25,6 +28,7 @@ namespace {
 using kadenzo::sim::HostInterface;
 using kadenzo::sim::ShownWindow;
 using kadenzo::sim::UiDriver;
+using kadenzo::sim::UiError;
 
 const std::string settingsHeading = "Kadenzo plugin settings";
 
@@ -216,6 +220,82 @@ TEST_F(PluginWindows, BeforeAnyContextNothingIsDrawnAndNoInputIsWanted) {
     plugin->RenderSettingsPanel();
     EXPECT_FALSE(plugin->ShouldBlockInput());
     EXPECT_EQ(takeTrace(), std::vector<std::string>{});
+}
+
+// ---- Scripted input: what the driver refuses ---------------------------------------------------
+
+class SettingsSliders : public PluginWindows {
+protected:
+    void SetUp() override {
+        PluginWindows::SetUp();
+        ui.setSettingsShown(true);
+        frame();
+        frame();
+        takeTrace();
+    }
+
+    std::string value(const char* name) { return host.variables().find(name)->text(); }
+    std::string refusalOf(const std::string& label, const std::string& typed) {
+        return messageOf<UiError>([&] { driver.slide(label, typed); });
+    }
+};
+
+const std::string maxSpeedSlider = "Maximum speed limit";       // an integer slider, 5 to 150
+const std::string incrementSlider = "Value of speed increment"; // a float slider
+
+// What an int does not hold used to wrap (2147483648 set -2147483648, 4294967396 set 100) and a
+// fraction was cut to its whole part; each is refused, and the slider is left as it was: nothing
+// reaches the plugin or its variable.
+TEST_F(SettingsSliders, AnIntegerSliderRefusesWhatAnIntDoesNotHold) {
+    const std::string before = value("slowMoMaxSpeed");
+    for (const std::string typed : {"2147483648", "4294967396", "-2147483649", "99999999999999999999", "1.5"})
+        EXPECT_EQ(refusalOf(maxSpeedSlider, typed),
+                  "\"" + typed +
+                      "\" does not fit the integer slider \"Maximum speed limit\": it takes a whole number "
+                      "from -2147483648 to 2147483647");
+    EXPECT_EQ(value("slowMoMaxSpeed"), before);
+    EXPECT_EQ(linesStartingWith(takeTrace(), "plugin set "), std::vector<std::string>{});
+    driver.slide(maxSpeedSlider, "60");
+    EXPECT_EQ(value("slowMoMaxSpeed"), "60") << "the slider still takes typed input";
+}
+
+// Rationale: Dear ImGui 1.77 hands typed values on unclamped; the variable's range clamps them, as
+// it clamps a value set at the console.
+TEST_F(SettingsSliders, ValuesOfTheSlidersTypeBeyondItsLimitsAreClampedByTheVariable) {
+    driver.slide(maxSpeedSlider, "2147483647");
+    EXPECT_EQ(value("slowMoMaxSpeed"), "200");
+    driver.slide(maxSpeedSlider, "-2147483648");
+    EXPECT_EQ(value("slowMoMaxSpeed"), "5");
+    driver.slide(incrementSlider, "2147483648");
+    EXPECT_EQ(host.variables().find("slowMoSpeedIncrement")->floatValue(),
+              host.variables().find("slowMoSpeedIncrement")->range().max);
+}
+
+// The field holds 31 characters; a longer value would be cut short as it is typed.
+TEST_F(SettingsSliders, AValueLongerThanTheFieldIsRefused) {
+    const std::string before = value("slowMoSpeedIncrement");
+    const std::string longest = "0." + std::string(29, '1');
+    EXPECT_EQ(refusalOf(incrementSlider, longest + "1"),
+              "\"" + longest + "1\" is longer than the 31 characters a slider's field takes");
+    EXPECT_EQ(value("slowMoSpeedIncrement"), before);
+    driver.slide(incrementSlider, longest);
+    EXPECT_NE(value("slowMoSpeedIncrement"), before);
+}
+
+// The plugin keeps its window open while it is collapsed, so a click of its close button leaves it
+// there; the driver says so instead of reporting the window closed.
+TEST_F(PluginWindows, ClosingACollapsedWindowThatStaysOpenIsAnError) {
+    ui.toggleMenu("Kadenzo");
+    frame();
+    driver.closeWindow("Kadenzo");
+    EXPECT_FALSE(ui.menuOpen());
+    ui.toggleMenu("Kadenzo");
+    frame();
+    driver.collapseWindow("Kadenzo");
+    EXPECT_EQ(messageOf<UiError>([&] { driver.closeWindow("Kadenzo"); }),
+              "the window \"Kadenzo\" is still open after its close button was clicked");
+    EXPECT_TRUE(ui.menuOpen());
+    EXPECT_TRUE(shows(ui, "Kadenzo"));
 }
 
 } // namespace

@@ -197,17 +197,12 @@ TEST_F(StatusOverlay, AccuracyLines) {
     EXPECT_EQ(textOf(15), "Last 100 Shots Accuracy: 3%") << "the 101st attempt replaced a miss";
 }
 
-TEST_F(StatusOverlay, SpeedsBeyondTheIntegerRangeShowItsEnds) {
+// The host takes no speed that is not finite and above 0; truncateToInt's own test covers the rest.
+TEST_F(StatusOverlay, ASpeedBeyondTheIntegerRangeShowsItsEnd) {
     startTraining();
-    set("sv_soccar_gamespeed", "nan");
-    frame();
-    EXPECT_EQ(textOf(11), "Game speed: 0%");
     set("sv_soccar_gamespeed", "1e30");
     frame();
     EXPECT_EQ(textOf(11), "Game speed: 2147483647%");
-    set("sv_soccar_gamespeed", "-inf");
-    frame();
-    EXPECT_EQ(textOf(11), "Game speed: -2147483648%");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <fmt/format.h>
 
+#include <utility>
+
 namespace halvex::host {
 
 Canvas::Canvas(HostState& host, Vector2 size) : host(host), canvasSize(size) {}
@@ -28,7 +30,17 @@ void Canvas::setColor(LinearColor newColor) {
 
 void Canvas::drawString(const std::string& text, float xScale, float yScale) {
     drawnTexts.push_back(CanvasText{text, position, color, xScale, yScale});
-    if (host.tracing()) host.trace(fmt::format("canvas DrawString \"{}\" {} {}", text, xScale, yScale));
+    if (host.tracing()) traceLastText();
+}
+
+void Canvas::drawString(std::string&& text, float xScale, float yScale) {
+    drawnTexts.push_back(CanvasText{std::move(text), position, color, xScale, yScale});
+    if (host.tracing()) traceLastText();
+}
+
+void Canvas::traceLastText() const {
+    const CanvasText& last = drawnTexts.back();
+    host.trace(fmt::format("canvas DrawString \"{}\" {} {}", last.text, last.xScale, last.yScale));
 }
 
 } // namespace halvex::host

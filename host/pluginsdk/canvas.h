@@ -31,9 +31,14 @@ public:
     void setPosition(Vector2 position);
     void setColor(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha);
     void setColor(LinearColor color);
+    // Records the text with the position and colour set last: a copy of it, or the text itself when it
+    // is handed over.
     void drawString(const std::string& text, float xScale, float yScale);
+    void drawString(std::string&& text, float xScale, float yScale);
 
 private:
+    void traceLastText() const;
+
     HostState& host;
     Vector2 canvasSize;
     Vector2 position;

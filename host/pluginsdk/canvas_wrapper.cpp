@@ -3,6 +3,8 @@
 #include "canvas.h"
 #include "host_state.h"
 
+#include <utility>
+
 CanvasWrapper::CanvasWrapper(halvex::host::Canvas* canvas) : canvas(canvas) {}
 
 Vector2 CanvasWrapper::GetSize() const {
@@ -29,5 +31,5 @@ void CanvasWrapper::SetColor(LinearColor color) {
 void CanvasWrapper::DrawString(std::string text, float xScale, float yScale, bool /*dropShadow*/,
                                bool /*wrapText*/) {
     if (!canvas->owningHost().contract().allowsOnThisThread("DrawString")) return;
-    canvas->drawString(text, xScale, yScale);
+    canvas->drawString(std::move(text), xScale, yScale);
 }

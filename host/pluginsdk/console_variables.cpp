@@ -2,6 +2,7 @@
 //
 // Index of this file:
 // - Numbers
+// - Rules
 // - One variable
 // - All variables
 #include "console_variables.h"
@@ -66,12 +67,34 @@ float clampToRange(float value, const VariableRange& range) {
 
 } // namespace
 
+// ---- Rules ------------------------------------------------------------------------------------
+
+bool ruleAdmits(ValueRule rule, float value) {
+    switch (rule) {
+    case ValueRule::anyNumber:
+        return true;
+    case ValueRule::finitePositive:
+        return std::isfinite(value) && value > 0.0f;
+    }
+    return false;
+}
+
+const char* describeRule(ValueRule rule) {
+    switch (rule) {
+    case ValueRule::anyNumber:
+        return "any number";
+    case ValueRule::finitePositive:
+        return "a finite number above 0";
+    }
+    return "";
+}
+
 // ---- One variable ------------------------------------------------------------------------------
 
 ConsoleVariable::ConsoleVariable(std::string name, std::string defaultText, std::string description,
-                                 VariableRange range)
+                                 VariableRange range, ValueRule rule)
     : variableName(std::move(name)), variableDefault(std::move(defaultText)),
-      variableDescription(std::move(description)), variableRange(range) {
+      variableDescription(std::move(description)), variableRange(range), valueRule(rule) {
     if (setText(variableDefault) != TextOutcome::taken) assign(0.0f, "0");
 }
 
@@ -88,6 +111,7 @@ ConsoleVariable::TextOutcome ConsoleVariable::setText(const std::string& text) {
     const auto number = readConsoleNumber(text);
     if (!number) return TextOutcome::notANumber;
     if (std::isnan(number->value) && hasRange()) return TextOutcome::unordered;
+    if (!ruleAdmits(valueRule, clampToRange(number->value, variableRange))) return TextOutcome::outsideRule;
     assign(number->value, number->beyondFloat ? formatConsoleFloat(number->value) : text);
     return TextOutcome::taken;
 }
@@ -105,6 +129,7 @@ void ConsoleVariable::setFloat(float newValue) {
 void ConsoleVariable::assign(float newValue, std::string text) {
     if (std::isnan(newValue) && hasRange()) return;
     const float clamped = clampToRange(newValue, variableRange);
+    if (!ruleAdmits(valueRule, clamped)) return;
     const bool changedByClamp = !(clamped == newValue) && !(std::isnan(clamped) && std::isnan(newValue));
     value = clamped;
     valueText = changedByClamp ? formatConsoleFloat(clamped) : std::move(text);
@@ -143,10 +168,10 @@ void ConsoleVariable::dropBindingsOf(PluginId owner) {
 // ---- All variables -----------------------------------------------------------------------------
 
 ConsoleVariable& ConsoleVariables::add(const std::string& name, const std::string& defaultText,
-                                       const std::string& description, VariableRange range) {
+                                       const std::string& description, VariableRange range, ValueRule rule) {
     auto found = variables.find(name);
     if (found != variables.end()) return *found->second;
-    auto made = std::make_unique<ConsoleVariable>(name, defaultText, description, range);
+    auto made = std::make_unique<ConsoleVariable>(name, defaultText, description, range, rule);
     ConsoleVariable& variable = *variables.emplace(name, std::move(made)).first->second;
     const auto heldEntry = held.find(name);
     if (heldEntry != held.end()) {

@@ -39,17 +39,32 @@ struct VariableRange {
     float max = 0.0f;
 };
 
+// What a variable's value must be besides lying in its range. A value the rule refuses is refused
+// whichever way it comes (the console, a settings file, a plugin's setter) and changes nothing.
+// Rationale: a range clamps, which would turn a mistake such as "nan" into some other value; a rule
+// refuses instead. Plugins' variables have none: their registration names only a range.
+enum class ValueRule {
+    anyNumber,
+    finitePositive, // a finite number above 0, as a speed must be
+};
+
+HALVEX_SDK_API bool ruleAdmits(ValueRule rule, float value);
+// The values the rule admits, in words: "a finite number above 0".
+HALVEX_SDK_API const char* describeRule(ValueRule rule);
+
 class HALVEX_SDK_API ConsoleVariable {
 public:
     using Cell = std::variant<std::shared_ptr<bool>, std::shared_ptr<int>, std::shared_ptr<float>>;
 
-    ConsoleVariable(std::string name, std::string defaultText, std::string description, VariableRange range);
+    ConsoleVariable(std::string name, std::string defaultText, std::string description, VariableRange range,
+                    ValueRule rule = ValueRule::anyNumber);
 
     const std::string& name() const { return variableName; }
     const std::string& defaultText() const { return variableDefault; }
     const std::string& description() const { return variableDescription; }
     const VariableRange& range() const { return variableRange; }
     bool hasRange() const { return variableRange.hasMin || variableRange.hasMax; }
+    ValueRule rule() const { return valueRule; }
     // The value as the console shows it: the text it was given, or the clamped number.
     const std::string& text() const { return valueText; }
 
@@ -61,14 +76,16 @@ public:
 
     // What became of a text given to setText.
     enum class TextOutcome {
-        taken,      // the value (clamped to the range) is held and every bound cell has it
-        notANumber, // refused; nothing changed
-        unordered,  // NaN for a variable with a range, which NaN cannot be placed in: refused
+        taken,       // the value (clamped to the range) is held and every bound cell has it
+        notANumber,  // refused; nothing changed
+        unordered,   // NaN for a variable with a range, which NaN cannot be placed in: refused
+        outsideRule, // a number the variable's rule refuses, after clamping: refused; nothing changed
     };
 
-    // Each setter clamps to the range and writes every bound cell. NaN for a variable with a range is
-    // refused and changes nothing. A variable keeps the text it was given, unless clamping or the float
-    // changed the value it stands for; then it shows the value held.
+    // Each setter clamps to the range and writes every bound cell. NaN for a variable with a range, and a
+    // value its rule refuses, are refused and change nothing (setInt and setFloat say nothing of it). A
+    // variable keeps the text it was given, unless clamping or the float changed the value it stands for;
+    // then it shows the value held.
     TextOutcome setText(const std::string& text);
     void setInt(int newValue);
     void setFloat(float newValue);
@@ -97,6 +114,7 @@ private:
     std::string variableDefault;
     std::string variableDescription;
     VariableRange variableRange;
+    ValueRule valueRule;
     std::string valueText;
     float value = 0.0f;
     std::vector<Binding> bindings;
@@ -111,7 +129,8 @@ public:
     ConsoleVariables& operator=(const ConsoleVariables&) = delete;
 
     // Told when a variable is added that refuses the value held for it (NaN for a variable with a
-    // range): the variable, which keeps its default, the text held and the outcome.
+    // range, a value outside its rule): the variable, which keeps its default, the text held and the
+    // outcome.
     using HeldValueRefusal = std::function<void(const ConsoleVariable& variable, const std::string& heldText,
                                                 ConsoleVariable::TextOutcome outcome)>;
 
@@ -119,7 +138,8 @@ public:
     // the values it left). A new variable takes the value held for its name, if any, clamped to its
     // range, instead of its default; either way the name is no longer held.
     ConsoleVariable& add(const std::string& name, const std::string& defaultText,
-                         const std::string& description, VariableRange range);
+                         const std::string& description, VariableRange range,
+                         ValueRule rule = ValueRule::anyNumber);
     // Keeps TEXT for NAME, which no variable has yet, until a plugin registers it, as a host keeps the
     // settings of plugins that are not loaded now; a later hold of the same name replaces it. TEXT must
     // be a console number: anything else is refused (notANumber) and nothing is held. For a registered

@@ -1,11 +1,13 @@
 #include "host_state.h"
 
+#include "plugin_entry.h"
+
 #include <utility>
 
 namespace halvex::host {
 
 HostState::HostState() {
-    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{});
+    consoleVariables.add(gameSpeedVariable, "1", "Game speed", VariableRange{}, gameSpeedRule);
 }
 
 PluginId HostState::addPlugin() {
@@ -32,7 +34,7 @@ void HostState::bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable
     variable.bind(plugin, std::move(cell));
 }
 
-void HostState::fireEvent(const std::string& functionName, ActorWrapper caller, void* params) {
+void HostState::fireEvent(std::string_view functionName, ActorWrapper caller, void* params) {
     eventHooks.fire(functionName, caller, params);
 }
 
@@ -45,7 +47,10 @@ void HostState::removeDrawablesOf(PluginId owner) {
 }
 
 void HostState::renderFrame(Canvas& canvas) {
-    drawables.forEach([&](const GameWrapper::DrawableCallback& draw) { draw(CanvasWrapper(&canvas)); });
+    drawables.forEach([&](const GameWrapper::DrawableCallback& draw) {
+        const PluginEntry entry("a drawable");
+        draw(CanvasWrapper(&canvas));
+    });
 }
 
 void HostState::executeCommand(const std::string& command) {

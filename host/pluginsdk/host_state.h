@@ -17,11 +17,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace halvex::host {
 
-// The game's own speed variable; 1.0 is normal speed.
+// The game's own speed variable; 1.0 is normal speed. It takes only what is a speed: no NaN, no
+// infinity, nothing at or below 0.
 using ::gameSpeedVariable;
+inline constexpr ValueRule gameSpeedRule = ValueRule::finitePositive;
 
 class HALVEX_SDK_API HostState {
 public:
@@ -58,7 +61,7 @@ public:
     void bind(PluginId plugin, ConsoleVariable& variable, ConsoleVariable::Cell cell);
 
     // ---- Game
-    void fireEvent(const std::string& functionName, ActorWrapper caller = ActorWrapper(),
+    void fireEvent(std::string_view functionName, ActorWrapper caller = ActorWrapper(),
                    void* params = nullptr);
     void addDrawable(PluginId owner, GameWrapper::DrawableCallback callback);
     void removeDrawablesOf(PluginId owner);

@@ -1,6 +1,8 @@
 // An ordered list of a host's registrations (hooks, drawables) that may be changed while it is being
 // walked: a callback may unhook or register while the host is calling the list. Removed entries are
 // only marked during a walk and erased once the outermost walk has finished.
+// Rationale: a walk is on the path of every event and frame, so the list is compacted only when
+// something was marked; a walk that removed nothing costs no pass over it.
 #pragma once
 
 #include "halvex/types.h"
@@ -26,7 +28,10 @@ public:
 
     template <typename Predicate> void removeIf(Predicate predicate) {
         for (Entry& entry : entries)
-            if (!entry.removed && predicate(entry)) entry.removed = true;
+            if (!entry.removed && predicate(entry)) {
+                entry.removed = true;
+                ++removedCount;
+            }
         compactUnlessWalking();
     }
 
@@ -43,10 +48,13 @@ public:
         }
     }
 
-    std::size_t size() const {
-        return static_cast<std::size_t>(
-            std::count_if(entries.begin(), entries.end(), [](const Entry& entry) { return !entry.removed; }));
+    // Calls every entry not removed, without walking: INVOKE must not change the list.
+    template <typename Invoke> void forEachPresent(Invoke invoke) const {
+        for (const Entry& entry : entries)
+            if (!entry.removed) invoke(entry.callback);
     }
+
+    std::size_t size() const { return entries.size() - removedCount; }
 
 private:
     struct WalkGuard {
@@ -61,13 +69,16 @@ private:
     };
 
     void compactUnlessWalking() {
-        if (walkDepth == 0)
-            entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                         [](const Entry& entry) { return entry.removed; }),
-                          entries.end());
+        if (walkDepth != 0 || removedCount == 0) return;
+        entries.erase(
+            std::remove_if(entries.begin(), entries.end(), [](const Entry& entry) { return entry.removed; }),
+            entries.end());
+        removedCount = 0;
     }
 
     std::deque<Entry> entries;
+    // Entries marked removed and not yet erased.
+    std::size_t removedCount = 0;
     int walkDepth = 0;
 };
 

@@ -31,17 +31,21 @@ std::string describeRange(const halvex::host::VariableRange& range) {
 } // namespace
 
 void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome, const std::string& name,
-                        const std::string& text, const halvex::host::VariableRange& range) {
+                        const std::string& text, const halvex::host::VariableRange& range,
+                        halvex::host::ValueRule rule) {
     if (outcome == halvex::host::ConsoleVariable::TextOutcome::unordered)
         throw ConsoleError(
             fmt::format("\"{}\" cannot be clamped to the range {} of {}", text, describeRange(range), name));
+    if (outcome == halvex::host::ConsoleVariable::TextOutcome::outsideRule)
+        throw ConsoleError(fmt::format("\"{}\" is refused: {} takes {}", text, name,
+                                       halvex::host::describeRule(rule)));
     throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, name));
 }
 
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
     const halvex::host::ConsoleVariable::TextOutcome outcome = variable.setText(text);
     if (outcome != halvex::host::ConsoleVariable::TextOutcome::taken)
-        refuseVariableText(outcome, variable.name(), text, variable.range());
+        refuseVariableText(outcome, variable.name(), text, variable.range(), variable.rule());
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -80,8 +84,8 @@ void Console::runPendingCommands() {
 }
 
 // In the order of the help text. Rationale: one table, so that the console runs and completes the same
-// commands. A command added here goes in the help text too (consoleHelp, below); a test checks that every word
-// is there.
+// commands. A command added here goes in the help text too (consoleHelp, below); a test checks that every
+// word is there.
 const Console::Command Console::commands[] = {
     {"cvars", &Console::listVariables},       {"plugin", &Console::pluginCommand},
     {"inspect", &Console::inspect},           {"trace", &Console::traceCommand},
@@ -225,14 +229,19 @@ void Console::frameCommand(const std::vector<std::string>& words) {
         renderFrame();
 }
 
+const halvex::host::Canvas& Console::renderedFrame() const {
+    const halvex::host::Canvas* frame = simulator.game.lastFrame();
+    if (!frame) throw ConsoleError("no frame has been rendered yet (use \"frame\" first)");
+    return *frame;
+}
+
 void Console::screenshotCommand(const std::vector<std::string>& words) {
     expectArguments(words, 1, 1, "screenshot FILE.png");
     const std::string& path = words[1];
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0)
         throw ConsoleError(fmt::format("screenshot writes PNG files; \"{}\" does not end in .png", path));
-    const halvex::host::Canvas* frame = simulator.game.lastFrame();
-    if (!frame) throw ConsoleError("no frame has been rendered yet (use \"frame\" first)");
-    const Picture picture{canvasScene(frame->size(), frame->texts()), simulator.ui.drawData(),
+    const halvex::host::Canvas& frame = renderedFrame();
+    const Picture picture{canvasScene(frame.size(), frame.texts()), simulator.ui.drawData(),
                           &simulator.ui.fontTexture(), std::nullopt};
     std::string error;
     if (!simulator.pictures.write(picture, path, error)) throw ConsoleError(error);
@@ -313,11 +322,16 @@ The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
   click X Y             move the pointer there, then press and release the left button over
                         frames of their own
   click LABEL           the same on the visible widget labelled LABEL (quote labels with blanks)
-  slide LABEL VALUE     Ctrl+click the slider labelled LABEL, type VALUE, press Enter
-  close TITLE           click the close button of the window titled TITLE
+  slide LABEL VALUE     Ctrl+click the slider labelled LABEL, type VALUE, press Enter; VALUE is a
+                        plain decimal of at most 31 characters, on an integer slider a whole number
+                        from -2147483648 to 2147483647 (else refused, the slider left as it was);
+                        beyond the slider's own limits it is typed as it is and the variable
+                        behind the slider clamps it to its range
+  close TITLE           click the close button of the window titled TITLE; an error when the
+                        window is still open in the frame after (a plugin may keep it open)
   collapse TITLE        click its collapse button (again to expand it)
   ui                    list the windows the last frame showed, back to front, each with the
-                        rows of text it drew and its separators (---)
+                        rows of text it drew and its separators (---); an error before any frame
   help                  show this list
 )",
                        fmt::arg("largestCanvas", render::OffscreenRenderer::largestSize),

@@ -15,11 +15,12 @@ namespace kadenzo::sim {
 
 // Sets the variable as the console does; throws ConsoleError saying why a text is refused.
 void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
-// Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE, when registered)
-// refused with OUTCOME.
+// Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE and RULE, when
+// registered) refused with OUTCOME.
 [[noreturn]] void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome,
                                      const std::string& name, const std::string& text,
-                                     const halvex::host::VariableRange& range = {});
+                                     const halvex::host::VariableRange& range = {},
+                                     halvex::host::ValueRule rule = halvex::host::ValueRule::anyNumber);
 
 // The most frames one "frame" command renders: a million take a few seconds; more is a typing error.
 constexpr int largestFrameCount = 1'000'000;
@@ -54,6 +55,9 @@ private:
     void run(const std::vector<std::string>& words);
     // One whole frame, then the commands the plugin issued in it.
     void renderFrame();
+    // The canvas of the last frame; throws ConsoleError when no frame has been rendered yet, for
+    // every command that reads the last frame back (screenshot, ui).
+    const halvex::host::Canvas& renderedFrame() const;
 
     void showHelp(const std::vector<std::string>& words);
     void setOrShowVariable(const std::vector<std::string>& words);

@@ -9,6 +9,8 @@
 #include "console/persisted_settings.h"
 #include "console/script_reader.h"
 #include "output/kept_files.h"
+#include "output/run_files.h"
+#include "platform/process_ending.h"
 #include "platform/terminal.h"
 
 #include <fmt/format.h>
@@ -23,11 +25,40 @@ namespace kadenzo::sim {
 
 namespace {
 
+constexpr const char* scriptWhat = "the script being run";
+
 struct ConsoleOptions {
     std::string pluginPath;
     bool trace = false;
     std::string scriptPath;
 };
+
+// The arguments after --config was taken out: options, each given once (GivenOptions), and SCRIPT.
+// Throws ConsoleError.
+ConsoleOptions parseConsoleOptions(const std::vector<std::string>& arguments,
+                                   const std::string& defaultPluginPath) {
+    ConsoleOptions options;
+    options.pluginPath = defaultPluginPath;
+    GivenOptions given;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--plugin") {
+            given.note(argument);
+            if (index + 1 >= arguments.size()) throw ConsoleError("--plugin needs a path");
+            options.pluginPath = arguments[++index];
+        } else if (argument == "--trace") {
+            given.note(argument);
+            options.trace = true;
+        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
+            throw ConsoleError("unknown option \"" + argument + "\"");
+        } else if (options.scriptPath.empty()) {
+            options.scriptPath = argument;
+        } else {
+            throw ConsoleError("only one script can be given");
+        }
+    }
+    return options;
+}
 
 // Lines typed at the terminal, with the history kept in HISTORY and completion from the console's words
 // and the variables the host has at that moment.
@@ -48,24 +79,15 @@ std::unique_ptr<LineSource> terminalLines(Simulator& simulator, ConsoleHistory& 
 int runConsoleCommand(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
                       const std::string& configPath) {
     ConsoleOptions options;
-    options.pluginPath = defaultPluginPath;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        if (argument == "--plugin") {
-            if (index + 1 >= arguments.size()) return reportUsageError(std::cerr, "--plugin needs a path");
-            options.pluginPath = arguments[++index];
-        } else if (argument == "--trace") {
-            options.trace = true;
-        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
-            return reportUsageError(std::cerr, "unknown option \"" + argument + "\"");
-        } else if (options.scriptPath.empty()) {
-            options.scriptPath = argument;
-        } else {
-            return reportUsageError(std::cerr, "only one script can be given");
-        }
+    try {
+        options = parseConsoleOptions(arguments, defaultPluginPath);
+    } catch (const ConsoleError& error) {
+        return reportUsageError(std::cerr, error.what());
     }
 
     const bool fromStandardInput = options.scriptPath.empty() || options.scriptPath == "-";
+    output::declareInput(options.pluginPath, pluginModuleWhat);
+    if (!fromStandardInput) output::declareInput(options.scriptPath, scriptWhat);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> script(
         fromStandardInput ? nullptr : std::fopen(options.scriptPath.c_str(), "rb"), &std::fclose);
     if (!fromStandardInput && !script)
@@ -128,6 +150,8 @@ Options:
   --config FILE   keep the console variables in FILE from one run to the next (below)
   --help          show this text
   --version       show kadenzo-sim's version and the Dear ImGui release of the host's interface
+Every command takes each option once, unless its help says that the option repeats (play's --set,
+validate's --include and --exclude); an option given twice is refused with status 2.
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.
@@ -137,6 +161,9 @@ module and the entry point, and the plugin is unloaded all the same; at the end 
 prints FILE: at exit: message and makes the status 2.
 Command output and trace lines go to standard output, errors to standard error. When standard
 output cannot be written (a full disk, a closed stream), the run ends with status 1 and says so.
+Every command of kadenzo-sim exits with status
+{unchosenEnding};
+nothing more is written then (no settings, no history).
 
 Typed at a terminal, lines are edited as in a shell (the arrow keys, Ctrl+A, Ctrl+E, ...), the up
 and down arrows recall earlier lines, and TAB completes command and variable names and, after
@@ -146,24 +173,40 @@ this run only. Scripts and piped input are read as they always were and leave no
 Windows the console's own line editing serves.
 
 Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
-written again at exit. A line is NAME VALUE, a console variable and a number ('#' starts a
-comment). A variable the plugin registers takes the file's value, clamped to its range; the value
-of a variable no plugin registers is kept. A bad line prints FILE:LINE: message on standard error
-and is skipped: the rest loads and the exit status does not change. At exit the file holds every
-variable the host has, sorted by name, after a comment line saying what wrote it; comments and
-bad lines are dropped. A missing FILE is created at exit. A FILE that could not be written at exit
-(a folder, a symbolic link, a device, a FIFO, a read-only file, a missing folder), that cannot be
-read or that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does
-such a FILE.history at a terminal. Failing to write either at exit prints "kadenzo-sim: cannot
-write settings FILE: cause" (or history) and makes the status {notWritten} if it would have been 0.
-Ctrl+C ends the run without writing them.
+written again at exit. A line is NAME VALUE, a console variable and a number; blank lines and
+'#' comments may stand between. A file with any other line (one or three words, a NUL or other
+control byte, a binary file, a script) is no settings file: the run ends with status 2 before
+anything runs, printing FILE:LINE: cause for its first such line, and FILE is left as it is. A
+variable the plugin registers takes the file's value, clamped to its range; the value of a
+variable no plugin registers is kept. A value a variable refuses prints FILE:LINE: message on
+standard error and is skipped: the rest loads and the exit status does not change. At exit FILE
+is read again and written with only what this run changed (a variable whose value differs from
+the one it started with); every other variable keeps the value FILE holds then. So runs sharing
+FILE at the same time keep each other's changes; they take turns under a lock on it. FILE holds
+every variable, sorted by name, after a comment line saying what wrote it; comments are dropped.
+A missing FILE is created at exit. "--config -" is refused: settings are a file, which standard
+input and output cannot be. A FILE that could not be written at exit (a folder, a symbolic link,
+a device, a FIFO, a read-only file, a folder without write permission or missing), that is
+another file of the run (the module, the script, kadenzo-sim, an output), that cannot be read or
+that is larger than {largestKeptMiB} MiB ends the run with status 2 before anything runs; so does such a
+FILE.history at a terminal, which gets the lines typed in this run added to what it holds at
+exit, the oldest dropped so that it stays within that size. Settings that would be larger are
+not written. Failing to write either at exit prints "kadenzo-sim: cannot write settings FILE:
+cause" (or history) and makes the status {notWritten} if it would have been 0. Ctrl+C ends the
+run without writing them.
+
+Files written (screenshots, pictures, the CSV of play, the reports of validate, settings) are
+never written over a file the run reads (the plugin module, the script, kadenzo-sim itself, the
+settings and history files) or over another file it writes, however the two are spelled;
+"cannot write FILE: it is the same file as OTHER, what it is" says which.
 
 )",
                        fmt::arg("commandsUsage", commandsUsage), fmt::arg("commandsSummary", commandsSummary),
                        fmt::arg("longestLine", ScriptReader::longestLine),
                        fmt::arg("historyLines", ConsoleHistory::mostLines),
                        fmt::arg("largestKeptMiB", largestKeptFile / (1024 * 1024)),
-                       fmt::arg("notWritten", keptFileNotWritten)) +
+                       fmt::arg("notWritten", keptFileNotWritten),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp)) +
            consoleHelp();
 }
 

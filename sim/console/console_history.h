@@ -24,18 +24,25 @@ public:
     // "" for PATH: kept in memory only. Throws KeptFileError.
     static ConsoleHistory read(const std::string& path);
 
-    // Adds LINE without the blanks at its end, unless it is blank or then the same as the last one.
+    // Adds LINE, typed in this run, without the blanks at its end, unless it is blank or then the same
+    // as the last one.
     void add(const std::string& line);
+    // Adds LINE to LINES as add does, keeping the last mostLines; true when it was added.
+    static bool remember(std::deque<std::string>& lines, const std::string& line);
     const std::deque<std::string>& lines() const { return entries; }
 
-    // Writes the lines to the file through OutputFile. Returns STATUS, or keptFileNotWritten when STATUS
-    // was 0 and writing failed, which is reported on ERR as "kadenzo-sim: cannot write history PATH:
-    // cause". Nothing without a file.
+    // Writes the file back through rewriteKeptFile (kept_files.h): under its lock, the lines on the disk
+    // now and after them the lines typed in this run, so that runs sharing the file keep each other's
+    // lines; the last mostLines are kept, and of them only the newest that fit in largestKeptFile.
+    // Returns STATUS, or keptFileNotWritten when STATUS was 0 and writing failed, which is reported on
+    // ERR as "kadenzo-sim: cannot write history PATH: cause". Nothing without a file.
     int writeAtExit(int status, std::ostream& err) const;
 
 private:
     std::string file;
     std::deque<std::string> entries;
+    // The lines added in this run, oldest first.
+    std::deque<std::string> typed;
 };
 
 // The lines of INPUT, each added to HISTORY as it is read.

@@ -90,6 +90,7 @@ void Console::windowButtonCommand(const std::vector<std::string>& words) {
 
 void Console::describeInterface(const std::vector<std::string>& words) {
     expectArguments(words, 0, 0, "ui");
+    renderedFrame();
     out << describeWindows(shownWindows(simulator.ui.context()));
 }
 

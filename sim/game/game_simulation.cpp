@@ -23,7 +23,7 @@ constexpr Shorthand shorthands[] = {
 // One shorthand for each game function of halvex/game_functions.h.
 static_assert(std::size(shorthands) == 7);
 
-bool isTrainingEditorFunction(const std::string& functionName) {
+bool isTrainingEditorFunction(std::string_view functionName) {
     return functionName.rfind("Function TAGame.GameEvent_TrainingEditor_TA.", 0) == 0;
 }
 
@@ -51,7 +51,7 @@ std::vector<const char*> gameFunctions() {
 
 GameSimulation::GameSimulation(halvex::host::HostState& host) : host(host) {}
 
-void GameSimulation::fire(const std::string& functionName) {
+void GameSimulation::fire(std::string_view functionName) {
     ActorWrapper caller;
     if (isTrainingEditorFunction(functionName) && host.inCustomTraining())
         caller = ActorWrapper(reinterpret_cast<std::uintptr_t>(&trainingEditor));

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kadenzo::sim {
@@ -32,7 +33,7 @@ public:
 
     // Calls a game function. Training-editor functions run on the editor while training is on, and
     // on no object otherwise.
-    void fire(const std::string& functionName);
+    void fire(std::string_view functionName);
 
     // One attempt (attempt_codes.h), then the restart that ends it. The code must have been checked.
     void playAttempt(char code);

@@ -1,6 +1,7 @@
 #include "host_ui/host_interface.h"
 
 #include "host_state.h"
+#include "plugin_entry.h"
 #include "render/current_imgui_context.h"
 
 #include <imgui.h>
@@ -22,10 +23,17 @@ const ImVec2 pluginWindowSize(320.0f, 160.0f);
 // The width of the page's widgets, so that the longest label fits beside its slider.
 constexpr float pageItemWidthInFonts = 16.0f;
 
-// The key index the host reports Enter under.
+// The key indices the host reports Enter and Escape under.
 constexpr int enterKey = ImGuiKey_Enter;
+constexpr int escapeKey = ImGuiKey_Escape;
 
 using CurrentContext = render::CurrentImGuiContext;
+
+// Calls the plugin's window interface, marked as the entry point ENTRY (plugin_entry.h).
+template <typename Call> auto callPlugin(const char* entry, Call&& call) {
+    const halvex::host::PluginEntry running(entry);
+    return call();
+}
 
 } // namespace
 
@@ -38,6 +46,7 @@ HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.KeyMap[ImGuiKey_Escape] = escapeKey;
     io.Fonts->AddFontDefault();
     unsigned char* texels = nullptr;
     int width = 0;
@@ -65,8 +74,8 @@ void HostInterface::attach(Halvex::Plugin::PluginSettingsWindow* settingsPage,
     pluginMenuOpen = false;
     blocked = false;
     const auto address = reinterpret_cast<std::uintptr_t>(imgui);
-    if (page) page->SetImGuiContext(address);
-    if (window) window->SetImGuiContext(address);
+    if (page) callPlugin("SetImGuiContext", [&] { page->SetImGuiContext(address); });
+    if (window) callPlugin("SetImGuiContext", [&] { window->SetImGuiContext(address); });
 }
 
 // Without the plugin nothing wants the input any more: the game has it again.
@@ -79,12 +88,12 @@ void HostInterface::detach() {
 }
 
 bool HostInterface::toggleMenu(const std::string& name) {
-    if (!window || window->GetMenuName() != name) return false;
+    if (!window || callPlugin("GetMenuName", [this] { return window->GetMenuName(); }) != name) return false;
     pluginMenuOpen = !pluginMenuOpen;
     if (pluginMenuOpen)
-        window->OnOpen();
+        callPlugin("OnOpen", [this] { window->OnOpen(); });
     else
-        window->OnClose();
+        callPlugin("OnClose", [this] { window->OnClose(); });
     return true;
 }
 
@@ -94,26 +103,32 @@ const ImDrawData* HostInterface::drawData() const {
     return ImGui::GetDrawData();
 }
 
-// A desktop window's platform code maps Enter to a key index of its own; scripted frames use theirs
-// and leave the platform's mapping as they found it.
+// A desktop window's platform code maps Enter and Escape to key indices of its own; scripted frames use
+// theirs and leave the platform's mapping as they found it.
 void HostInterface::frame(Vector2 displaySize) {
     CurrentContext current(imgui);
     ImGuiIO& io = ImGui::GetIO();
     const int platformEnterKey = io.KeyMap[ImGuiKey_Enter];
+    const int platformEscapeKey = io.KeyMap[ImGuiKey_Escape];
     io.KeyMap[ImGuiKey_Enter] = enterKey;
+    io.KeyMap[ImGuiKey_Escape] = escapeKey;
     io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
     io.DeltaTime = frameSeconds;
     io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
     io.MouseDown[0] = pending.leftButton;
     io.KeyCtrl = pending.ctrl;
     io.KeysDown[enterKey] = pending.enter;
+    io.KeysDown[escapeKey] = pending.escape;
     io.AddInputCharactersUTF8(pending.typed.c_str());
     pending.typed.clear();
     pending.enter = false;
+    pending.escape = false;
 
     drawFrame({});
     io.KeysDown[enterKey] = false;
+    io.KeysDown[escapeKey] = false;
     io.KeyMap[ImGuiKey_Enter] = platformEnterKey;
+    io.KeyMap[ImGuiKey_Escape] = platformEscapeKey;
 }
 
 void HostInterface::frame(const std::function<void()>& platformInput,
@@ -138,10 +153,10 @@ void HostInterface::drawSettingsWindow() {
     ImGui::SetNextWindowPos(settingsPosition, ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowSize(settingsSize, ImGuiCond_FirstUseEver);
     if (ImGui::Begin(settingsTitle, &showSettings) && page && ImGui::BeginTabBar("##plugins")) {
-        const std::string name = page->GetPluginName();
+        const std::string name = callPlugin("GetPluginName", [this] { return page->GetPluginName(); });
         if (ImGui::BeginTabItem(name.c_str())) {
             ImGui::PushItemWidth(ImGui::GetFontSize() * pageItemWidthInFonts);
-            page->RenderSettingsPanel();
+            callPlugin("RenderSettingsPanel", [this] { page->RenderSettingsPanel(); });
             ImGui::PopItemWidth();
             ImGui::EndTabItem();
         }
@@ -153,11 +168,12 @@ void HostInterface::drawSettingsWindow() {
 void HostInterface::drawPluginWindow() {
     ImGui::SetNextWindowPos(pluginWindowPosition, ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowSize(pluginWindowSize, ImGuiCond_FirstUseEver);
-    window->RenderWindow();
+    callPlugin("RenderWindow", [this] { window->RenderWindow(); });
 }
 
 void HostInterface::askWhetherInputIsBlocked() {
-    const bool wanted = window && window->ShouldBlockInput();
+    const bool wanted =
+        window && callPlugin("ShouldBlockInput", [this] { return window->ShouldBlockInput(); });
     if (wanted == blocked) return;
     blocked = wanted;
     host.trace(blocked ? "host input blocked" : "host input passed");

@@ -26,7 +26,8 @@ namespace kadenzo::sim {
 
 // ---- UserInput ---------------------------------------------------------------------------------
 
-// The state of the pointer and keyboard that the next frame sees. Typed text and Enter last one frame.
+// The state of the pointer and keyboard that the next frame sees. Typed text, Enter and Escape last one
+// frame.
 struct UserInput {
     // Screen pixels; starts outside every window, so that nothing is hovered until a script moves it.
     float pointerX = -1e9f, pointerY = -1e9f;
@@ -34,6 +35,7 @@ struct UserInput {
     bool ctrl = false;
     std::string typed;
     bool enter = false;
+    bool escape = false;
 };
 
 // ---- HostInterface -----------------------------------------------------------------------------

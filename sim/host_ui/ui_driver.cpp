@@ -5,6 +5,9 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <charconv>
+#include <limits>
+#include <string>
 #include <utility>
 
 namespace kadenzo::sim {
@@ -19,6 +22,19 @@ const ShownWindow* frontmostShown(const std::vector<ShownWindow>& windows, const
     for (auto window = windows.rbegin(); window != windows.rend(); ++window)
         if (window->title == title) return &*window;
     return nullptr;
+}
+
+// The characters a slider's typed-input field holds: Dear ImGui 1.77 types into a buffer of 32 bytes
+// (TempInputScalar), one of them the terminating zero; more is cut off.
+constexpr std::size_t longestSliderText = 31;
+
+// Whether TEXT (a plain decimal: digits, a point, a leading minus) is a whole number that an int holds.
+// Rationale: Dear ImGui 1.77 reads an integer slider's text with sscanf's %d, which wraps what an int
+// does not hold (2147483648 arrives as -2147483648).
+bool fitsIntegerSlider(const std::string& text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 
 bool hasGrabInside(const ShownWindow& window, const Box& frame) {
@@ -61,12 +77,15 @@ void UiDriver::clickLabel(const std::string& label) {
 
 void UiDriver::slide(const std::string& label, const std::string& value) {
     if (!locate(label).slider) throw UiError("\"" + label + "\" is not a slider");
-    pressThenRelease(true);
-    {
-        render::CurrentImGuiContext current(ui.context());
-        if (ui.context()->TempInputId == 0)
-            throw UiError("the slider \"" + label + "\" did not take typed input");
-    }
+    if (value.size() > longestSliderText)
+        throw UiError("\"" + value + "\" is longer than the " + std::to_string(longestSliderText) +
+                      " characters a slider's field takes");
+    // Only a value that no integer slider takes needs the slider's type, which costs frames to find.
+    if (!fitsIntegerSlider(value) && !typesRealNumbers(label))
+        throw UiError("\"" + value + "\" does not fit the integer slider \"" + label +
+                      "\": it takes a whole number from " + std::to_string(std::numeric_limits<int>::min()) +
+                      " to " + std::to_string(std::numeric_limits<int>::max()));
+    startTypedInput(label);
     ui.input().typed = value;
     runFrame();
     ui.input().enter = true;
@@ -74,8 +93,40 @@ void UiDriver::slide(const std::string& label, const std::string& value) {
     runFrame();
 }
 
+// Ctrl+click on the slider under the pointer, which then takes typed input, all of its text selected.
+void UiDriver::startTypedInput(const std::string& label) {
+    pressThenRelease(true);
+    render::CurrentImGuiContext current(ui.context());
+    if (ui.context()->TempInputId == 0)
+        throw UiError("the slider \"" + label + "\" did not take typed input");
+}
+
+// Dear ImGui keeps no slider's type once a frame is over, so it is asked as a person would find out:
+// an 'e' typed over the selected text stays in a field of real numbers (they take exponents) and is
+// dropped by one of whole numbers. Escape then leaves the slider as it was.
+bool UiDriver::typesRealNumbers(const std::string& label) {
+    startTypedInput(label);
+    ui.input().typed = "e";
+    runFrame();
+    bool real = false;
+    {
+        render::CurrentImGuiContext current(ui.context());
+        const ImGuiInputTextState& field = ui.context()->InputTextState;
+        for (int index = 0; index < field.CurLenW && index < field.TextW.Size; ++index)
+            real = real || field.TextW[index] == 'e';
+    }
+    ui.input().escape = true;
+    runFrame();
+    runFrame(); // the slider drawn as a slider again, its grab in the frame
+    return real;
+}
+
+// Rationale: the plugin decides whether its window closes (it may ignore the button, as it does while
+// the window is collapsed), so the click is judged by the frame after it, not taken as done.
 void UiDriver::closeWindow(const std::string& title) {
     clickTitleBarButton(title, TitleBarButton{"#CLOSE", "close", false});
+    if (frontmostShown(shownWindows(ui.context()), title))
+        throw UiError("the window \"" + title + "\" is still open after its close button was clicked");
 }
 
 void UiDriver::collapseWindow(const std::string& title) {

@@ -39,10 +39,15 @@ public:
     // The same on the visible widget labelled LABEL.
     void hoverLabel(const std::string& label);
     void clickLabel(const std::string& label);
-    // Ctrl+click on the slider labelled LABEL, type VALUE, press Enter.
+    // Ctrl+click on the slider labelled LABEL, type VALUE, press Enter. VALUE must fit the slider's
+    // field (31 characters) and its type: an integer slider (Dear ImGui's SliderInt) takes a whole
+    // number that an int holds, else UiError, and the slider is left as it was. A value of its type
+    // beyond the slider's own limits is typed as it is: Dear ImGui 1.77 hands it on unclamped, and
+    // the variable behind the slider clamps it to its range.
     void slide(const std::string& label, const std::string& value);
 
-    // Clicks the close or collapse button of the window titled TITLE.
+    // Clicks the close or collapse button of the window titled TITLE. closeWindow throws UiError when
+    // the window is still shown in the frame after the click (the plugin may keep it open).
     void closeWindow(const std::string& title);
     void collapseWindow(const std::string& title);
 
@@ -54,6 +59,8 @@ private:
 
     Widget locate(const std::string& label);
     bool probe(float x, float y, const ShownWindow& window);
+    void startTypedInput(const std::string& label);
+    bool typesRealNumbers(const std::string& label);
     void pressThenRelease(bool ctrl);
     void pressAndRelease();
     struct TitleBarButton {

@@ -4,6 +4,7 @@
 #include "loader/module_refusal.h"
 #include "loader/modules.h"
 #include "platform/regular_file.h"
+#include "plugin_entry.h"
 
 #include <stdexcept>
 
@@ -59,6 +60,8 @@ void checkModuleFile(const std::string& path) {
 DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
     try {
         requireCompleteModule(path);
+        // The system's loader runs the module's own initialisation.
+        const halvex::host::PluginEntry entry("the module's initialisation");
         handle = loadModule(path);
     } catch (const ModuleRefusal& refusal) {
         refuse(path, refusal);
@@ -66,6 +69,7 @@ DynamicLibrary::DynamicLibrary(const std::string& path) : modulePath(path) {
 }
 
 DynamicLibrary::~DynamicLibrary() {
+    const halvex::host::PluginEntry entry("the module's finalisation");
     unloadModule(handle);
 }
 

@@ -1,5 +1,7 @@
 #include "loader/plugin_attachment.h"
 
+#include "plugin_entry.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -24,6 +26,7 @@ std::string describeCurrentException(const std::string& plugin, const char* entr
 template <typename Call>
 std::optional<std::string> callEntryPoint(const std::string& plugin, const char* entryPoint, Call&& call) {
     try {
+        const halvex::host::PluginEntry entry(entryPoint);
         call();
         return std::nullopt;
     } catch (...) {
@@ -79,12 +82,16 @@ std::optional<std::string> PluginAttachment::detach() {
 }
 
 void PluginAttachment::release(std::string& failures) {
-    if (pluginId != 0) {
-        // Nothing may call into the plugin once its object is gone, nor the plugin into the host.
-        host.dropPlugin(pluginId);
-        pluginId = 0;
+    {
+        // The plugin's own code runs here too: the destructors of its callbacks and of its object.
+        const halvex::host::PluginEntry entry("the release of its registrations and object");
+        if (pluginId != 0) {
+            // Nothing may call into the plugin once its object is gone, nor the plugin into the host.
+            host.dropPlugin(pluginId);
+            pluginId = 0;
+        }
+        pluginObject.reset();
     }
-    pluginObject.reset();
     if (released) return;
     released = true;
     if (auto failure = callEntryPoint(pluginName, "deleteMe", entryPoints.deleteMe))

@@ -73,12 +73,13 @@ void checkExisting(const std::string& target, const FileStatus& status) {
 
 } // namespace
 
-void checkTarget(const std::string& target) {
+void checkTarget(const std::string& target, Purpose purpose) {
     if (target.empty()) throw OutputError("cannot write a file without a name");
     const fs::path path = fs::u8path(target);
     if (!path.has_filename()) refuse(target, "a file name cannot end in a separator");
     checkFolder(target, path);
     checkExisting(target, statusOf(target, path, Links::notFollowed));
+    if (const RunFiles* run = RunFiles::current()) run->checkWrite(target, purpose);
 }
 
 // ---- Names -------------------------------------------------------------------------------------
@@ -111,8 +112,8 @@ constexpr std::size_t bufferSize = 64 * 1024;
 
 // ---- OutputFile --------------------------------------------------------------------------------
 
-OutputFile::OutputFile(std::string target) : targetName(std::move(target)) {
-    checkTarget(targetName);
+OutputFile::OutputFile(std::string target, Purpose purpose) : targetName(std::move(target)) {
+    checkTarget(targetName, purpose);
     targetPath = fs::u8path(targetName);
     for (int attempt = 0; attempt < temporaryNameTries && !file; ++attempt) {
         temporaryPath = targetPath.parent_path() / temporaryFileName();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "output/removal_on_ending.h"
+#include "output/run_files.h"
 #include "platform/files.h"
 
 #include <filesystem>
@@ -27,8 +28,10 @@ constexpr std::string_view standardOutputName = "-";
 
 // Throws OutputError unless a file may be written at TARGET: nothing is there or a regular file this user
 // may write, and its folder exists and takes new files. A folder, a symbolic link (whatever it points
-// to), a device, a FIFO, a socket and a read-only file are refused. Creates nothing.
-void checkTarget(const std::string& target);
+// to), a device, a FIFO, a socket, a read-only file and a folder without write permission (for root
+// too: see platform::FileStatus) are refused, and so is a file the current run reads
+// (RunFiles::checkWrite). This is the one rule of what kadenzo-sim may write. Creates nothing.
+void checkTarget(const std::string& target, Purpose purpose = Purpose::output);
 
 // A file that appears complete or not at all:
 //     OutputFile file(target);  // checks the target, creates the temporary file beside it
@@ -40,7 +43,7 @@ void checkTarget(const std::string& target);
 class OutputFile {
 public:
     // Checks TARGET (see checkTarget) and creates the temporary file.
-    explicit OutputFile(std::string target);
+    explicit OutputFile(std::string target, Purpose purpose = Purpose::output);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;

@@ -3,6 +3,7 @@
 #include "output/removal_on_ending.h"
 
 #include "platform/files.h"
+#include "platform/process_ending.h"
 
 #include <array>
 #include <atomic>
@@ -25,7 +26,8 @@ void removeRegisteredFiles() noexcept {
 }
 
 void installHandlerOnce() {
-    static const bool installed = (platform::onRequestToEnd(removeRegisteredFiles), true);
+    static const bool installed = (platform::onRequestToEnd(removeRegisteredFiles),
+                                   platform::onUnchosenEnding(removeRegisteredFiles), true);
     static_cast<void>(installed);
 }
 

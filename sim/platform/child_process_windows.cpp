@@ -1,23 +1,33 @@
-// Child processes on Windows: CreateProcessW with standard output on a pipe, the pipe drained while
-// waiting for the process, TerminateProcess when the time is up. A crash shows as the exception code in
-// the exit status, which is how it shows under Wine too.
+// Child processes on Windows: CreateProcessW with the three standard handles on pipes and no other
+// handle inherited (an explicit list), in a job object that kills every process in it when its last
+// handle closes, so when this process ends however it ends; the pipes drained while waiting, the job
+// ended when the process ends or its time is up. A crash shows as the exception code in the exit status,
+// which is how it shows under Wine too.
 //
 // Index of this file:
 // - Text and handles
 // - The command line
+// - Exit codes
+// - The job of the running child
+// - Starting: pipes, the handle list, the job
 // - runChildProcess
 // - The child's side
 #include "platform/child_process.h"
 
+#include "platform/files.h"
 #include "platform/windows_error.h"
 
 #include <windows.h>
 
+#include <fcntl.h>
 #include <io.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 namespace kadenzo::platform {
@@ -80,17 +90,6 @@ SECURITY_ATTRIBUTES inheritable() {
     attributes.nLength = sizeof attributes;
     attributes.bInheritHandle = TRUE;
     return attributes;
-}
-
-// This process's standard error as a handle the child inherits; none when there is none.
-Handle inheritableStandardError() {
-    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    if (!error || error == INVALID_HANDLE_VALUE) return Handle();
-    HANDLE copy = nullptr;
-    if (!DuplicateHandle(GetCurrentProcess(), error, GetCurrentProcess(), &copy, 0, TRUE,
-                         DUPLICATE_SAME_ACCESS))
-        return Handle();
-    return Handle(copy);
 }
 
 // ---- The command line ------------------------------------------------------------------------------
@@ -156,67 +155,184 @@ std::string exceptionDescription(DWORD code) {
 
 using Clock = std::chrono::steady_clock;
 
-// Reads whatever the pipe holds now, without waiting.
-void drain(HANDLE pipe, std::string& output) {
+// Reads whatever the pipe holds now, without waiting, at most LIMIT bytes.
+void drain(HANDLE pipe, const std::function<void(std::string_view)>& sink, std::size_t limit) {
     char buffer[65536];
     DWORD available = 0;
-    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+    for (std::size_t total = 0;
+         total < limit && PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0;) {
         DWORD got = 0;
         if (!ReadFile(pipe, buffer, static_cast<DWORD>(sizeof buffer), &got, nullptr) || got == 0) return;
-        output.append(buffer, got);
+        total += got;
+        if (sink) sink(std::string_view(buffer, got));
     }
 }
 
-// The exit status the process gets when its time is up; never reported, since timedOut says it.
-constexpr UINT timedOutExitCode = 0x4B5A0001;
+// The exit status the processes get when the job is ended; never reported, since timedOut or the
+// process's own status says it.
+constexpr UINT endedExitCode = 0x4B5A0001;
+
+// ---- The job of the running child ------------------------------------------------------------------
+
+// The job of the check running now; null when none runs. Read by the handler of a request to end.
+std::atomic<HANDLE> runningJob{nullptr};
+
+void endRunningJob() noexcept {
+    if (const HANDLE job = runningJob.load()) TerminateJobObject(job, endedExitCode);
+}
+
+void endRunningJobOnRequestToEnd() {
+    static const bool installed = (onRequestToEnd(endRunningJob), true);
+    static_cast<void>(installed);
+}
+
+// Publishes the job while it lives.
+class RunningJob {
+public:
+    explicit RunningJob(HANDLE job) { runningJob.store(job); }
+    ~RunningJob() { runningJob.store(nullptr); }
+    RunningJob(const RunningJob&) = delete;
+    RunningJob& operator=(const RunningJob&) = delete;
+};
+
+// A job whose processes are all killed when its last handle closes: ours, when this process ends.
+Handle makeJob() {
+    Handle job(CreateJobObjectW(nullptr, nullptr));
+    if (!job.get()) fail("cannot make a job object");
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        fail("cannot set up a job object");
+    return job;
+}
+
+// The processes of JOB still running.
+std::size_t runningInJob(HANDLE job) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting, sizeof accounting,
+                                   nullptr))
+        return 0;
+    return accounting.ActiveProcesses;
+}
+
+// ---- Starting --------------------------------------------------------------------------------------
+
+struct Pipe {
+    Handle readEnd;
+    Handle writeEnd;
+};
+
+// A pipe whose end CHILD END ("read" or "write") the child inherits; the other end stays ours alone.
+Pipe makePipe(bool childReads, DWORD size) {
+    SECURITY_ATTRIBUTES attributes = inheritable();
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &attributes, size)) fail("cannot make a pipe");
+    Pipe pipe{Handle(readEnd), Handle(writeEnd)};
+    SetHandleInformation(childReads ? pipe.writeEnd.get() : pipe.readEnd.get(), HANDLE_FLAG_INHERIT, 0);
+    return pipe;
+}
+
+void hand(HANDLE pipe, const std::string& bytes) {
+    DWORD written = 0;
+    if (!bytes.empty() &&
+        (!WriteFile(pipe, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+         written != bytes.size()))
+        fail("cannot hand the process its input");
+}
+
+// The list of the only handles the child inherits.
+class InheritedHandles {
+public:
+    explicit InheritedHandles(std::vector<HANDLE> handles) : handles(std::move(handles)) {
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage.resize(size);
+        list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage.data());
+        if (!InitializeProcThreadAttributeList(list, 1, 0, &size)) fail("cannot list the inherited handles");
+        if (!UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, this->handles.data(),
+                                       this->handles.size() * sizeof(HANDLE), nullptr, nullptr)) {
+            DeleteProcThreadAttributeList(list);
+            fail("cannot list the inherited handles");
+        }
+    }
+    ~InheritedHandles() { DeleteProcThreadAttributeList(list); }
+    InheritedHandles(const InheritedHandles&) = delete;
+    InheritedHandles& operator=(const InheritedHandles&) = delete;
+
+    LPPROC_THREAD_ATTRIBUTE_LIST get() const { return list; }
+
+private:
+    std::vector<HANDLE> handles;
+    std::vector<char> storage;
+    LPPROC_THREAD_ATTRIBUTE_LIST list = nullptr;
+};
+
+// Starts the program suspended, puts it in JOB and lets it run; its process handle.
+Handle startInJob(const ChildRequest& request, HANDLE job, HANDLE input, HANDLE output, HANDLE error) {
+    const InheritedHandles inherited({input, output, error});
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = input;
+    startup.StartupInfo.hStdOutput = output;
+    startup.StartupInfo.hStdError = error;
+    startup.lpAttributeList = inherited.get();
+    PROCESS_INFORMATION started{};
+    std::wstring line = commandLine(request.program, request.arguments);
+    if (!CreateProcessW(wide(request.program).c_str(), line.data(), nullptr, nullptr, TRUE,
+                        CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
+                        &startup.StartupInfo, &started))
+        fail("cannot start " + request.program);
+    Handle process(started.hProcess);
+    const Handle thread(started.hThread);
+    if (!AssignProcessToJobObject(job, process.get())) {
+        const DWORD code = GetLastError();
+        TerminateProcess(process.get(), endedExitCode);
+        SetLastError(code);
+        fail("cannot put " + request.program + " in a job object");
+    }
+    ResumeThread(thread.get());
+    return process;
+}
 
 } // namespace
 
 // ---- runChildProcess -------------------------------------------------------------------------------
 
-FinishedChild runChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                              double timeLimitSeconds) {
-    SECURITY_ATTRIBUTES attributes = inheritable();
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &attributes, 1 << 20)) fail("cannot make a pipe");
-    Handle output(readEnd);
-    Handle childOutput(writeEnd);
-    // Only the child's end is inherited.
-    SetHandleInformation(output.get(), HANDLE_FLAG_INHERIT, 0);
-    Handle input(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &attributes,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    const Handle error = inheritableStandardError();
+FinishedChild runChildProcess(const ChildRequest& request) {
+    endRunningJobOnRequestToEnd();
+    const Handle job = makeJob();
+    const RunningJob running(job.get());
+    Pipe input = makePipe(true, 4096);
+    hand(input.writeEnd.get(), request.handed);
+    input.writeEnd.close();
+    Pipe output = makePipe(false, 1 << 20);
+    Pipe error = makePipe(false, 1 << 20);
+    const Handle process =
+        startInJob(request, job.get(), input.readEnd.get(), output.writeEnd.get(), error.writeEnd.get());
+    input.readEnd.close();
+    output.writeEnd.close();
+    error.writeEnd.close();
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = input.get();
-    startup.hStdOutput = childOutput.get();
-    startup.hStdError = error.get();
-    PROCESS_INFORMATION started{};
-    std::wstring line = commandLine(program, arguments);
-    if (!CreateProcessW(wide(program).c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started))
-        fail("cannot start " + program);
-    const Handle process(started.hProcess);
-    CloseHandle(started.hThread);
-    childOutput.close();
-
-    const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                          std::chrono::duration<double>(timeLimitSeconds));
+    const Clock::time_point deadline =
+        Clock::now() +
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(request.timeLimitSeconds));
     FinishedChild result;
     for (;;) {
-        drain(output.get(), result.output);
+        drain(output.readEnd.get(), request.onOutput, 1 << 20);
+        drain(error.readEnd.get(), request.onError, 1 << 20);
         if (WaitForSingleObject(process.get(), 10) == WAIT_OBJECT_0) break;
         if (Clock::now() >= deadline) {
-            TerminateProcess(process.get(), timedOutExitCode);
-            WaitForSingleObject(process.get(), INFINITE);
             result.timedOut = true;
             break;
         }
     }
-    drain(output.get(), result.output);
+    if (!result.timedOut) result.leftRunning = runningInJob(job.get());
+    TerminateJobObject(job.get(), endedExitCode);
+    WaitForSingleObject(process.get(), INFINITE);
+    drain(output.readEnd.get(), request.onOutput, 4 << 20);
+    drain(error.readEnd.get(), request.onError, 4 << 20);
     if (result.timedOut) return result;
     DWORD code = 0;
     GetExitCodeProcess(process.get(), &code);
@@ -238,6 +354,24 @@ std::string ownExecutablePath() {
 
 namespace {
 
+// The handed bytes, at most 4 KiB, from standard input; then the null device in its place.
+std::string readHanded() {
+    std::string handed;
+    char buffer[4096];
+    while (handed.size() < sizeof buffer) {
+        const int got = _read(0, buffer, static_cast<unsigned>(sizeof buffer - handed.size()));
+        if (got <= 0) break;
+        handed.append(buffer, static_cast<std::size_t>(got));
+    }
+    const int nothing = _open("NUL", _O_RDONLY);
+    if (nothing >= 0) {
+        _dup2(nothing, 0);
+        _close(nothing);
+        SetStdHandle(STD_INPUT_HANDLE, reinterpret_cast<HANDLE>(_get_osfhandle(0)));
+    }
+    return handed;
+}
+
 // Ends the process with the exception's code at once: no crash dialog, no debugger started.
 LONG WINAPI endWithExceptionCode(EXCEPTION_POINTERS* exception) {
     TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
@@ -246,15 +380,18 @@ LONG WINAPI endWithExceptionCode(EXCEPTION_POINTERS* exception) {
 
 } // namespace
 
-std::FILE* becomeCheckProcess() {
+CheckProcessChannel becomeCheckProcess() {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     SetUnhandledExceptionFilter(endWithExceptionCode);
+    CheckProcessChannel channel;
+    channel.handed = readHanded();
     std::fflush(stdout);
+    channel.results = stdout;
     const int results = _dup(1);
-    if (results < 0 || _dup2(2, 1) != 0) return stdout;
+    if (results < 0 || _dup2(2, 1) != 0) return channel;
     SetStdHandle(STD_OUTPUT_HANDLE, GetStdHandle(STD_ERROR_HANDLE));
-    std::FILE* stream = _fdopen(results, "wb");
-    return stream ? stream : stdout;
+    if (std::FILE* stream = _fdopen(results, "wb")) channel.results = stream;
+    return channel;
 }
 
 } // namespace kadenzo::platform

@@ -21,12 +21,32 @@ enum class FileKind { absent, regular, folder, link, device, fifo, socket, other
 
 struct FileStatus {
     FileKind kind = FileKind::absent;
-    // A regular file: whether this user may write to it; as root (who may write anything), whether any
-    // write permission is set at all. A folder: whether this user may create files in it.
+    // A regular file: whether this user may write to it. A folder: whether this user may create files in
+    // it. As root (who may write anything), a file or folder counts as writable only when any write
+    // permission is set at all.
     bool writable = false;
 };
 
 enum class Links { followed, notFollowed };
+
+// Which file a name stands for, whatever its spelling: two names of one file (relative and absolute,
+// through "." or "..", hard links) have the same identity. The device and inode on POSIX systems, the
+// volume's serial number and the file index on Windows.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+};
+
+// The identity of what PATH names; none when nothing is there. With Links::followed a link stands for
+// what it points to. Throws FileSystemError when the system cannot tell for a reason other than absence.
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path, Links links);
+
+// Whether two names within one folder name the same entry: the same bytes on POSIX systems, the same
+// letters whatever their case on Windows.
+bool sameNameInFolder(const std::filesystem::path& first, const std::filesystem::path& second);
 
 // What PATH names. With Links::notFollowed a link at PATH is reported as FileKind::link, whatever it
 // points to. Throws FileSystemError when the system cannot tell for a reason other than absence.
@@ -70,7 +90,9 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 // Has CLEANUP called when the process is asked to end (SIGINT, SIGTERM and SIGHUP on POSIX, unless
 // ignored; Ctrl+C, Ctrl+Break and closing the console on Windows), after which the process ends as it
-// would have without it. CLEANUP must be safe to call in a signal handler. Called once.
+// would have without it. CLEANUP must be safe to call in a signal handler. Each part of the program that
+// needs one registers its own once (at most four in all; more is a programming error and throws
+// std::logic_error); they are called in the order they were registered.
 void onRequestToEnd(void (*cleanup)() noexcept);
 
 // A number that differs between processes running at the same time.

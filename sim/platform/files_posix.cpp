@@ -1,17 +1,20 @@
 // The file system calls of files.h on POSIX systems.
 //
 // Index of this file:
+// - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
 // - Ending
 #include "platform/file_kind_posix.h"
 #include "platform/files.h"
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,16 +27,26 @@ namespace {
 }
 
 bool mayWrite(const std::filesystem::path& path, const struct stat& info, FileKind kind) {
-    // Creating a file in a folder needs the right to search it as well as to write it.
-    if (kind == FileKind::folder) return ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-    if (kind != FileKind::regular) return false;
-    // Rationale: root may write any file, yet a file with no write permission at all is one its owner
-    // meant to keep, so for root it counts as read-only.
+    if (kind != FileKind::folder && kind != FileKind::regular) return false;
+    // Rationale: root may write anything, yet a file or folder with no write permission at all is one
+    // its owner meant to keep, so for root it counts as read-only.
     if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    // Creating a file in a folder needs the right to search it as well as to write it.
+    const int wanted = kind == FileKind::folder ? W_OK | X_OK : W_OK;
+    return ::faccessat(AT_FDCWD, path.c_str(), wanted, AT_EACCESS) == 0;
+}
+
+// False when nothing is at PATH.
+bool statusOf(const std::filesystem::path& path, Links links, struct stat& info) {
+    const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result == 0) return true;
+    if (errno == ENOENT) return false;
+    failWithErrno(errno);
 }
 
 } // namespace
+
+// ---- What a name is ------------------------------------------------------------------------------
 
 FileKind fileKindOfMode(mode_t mode) {
     if (S_ISREG(mode)) return FileKind::regular;
@@ -47,13 +60,19 @@ FileKind fileKindOfMode(mode_t mode) {
 
 FileStatus fileStatus(const std::filesystem::path& path, Links links) {
     struct stat info {};
-    const int result = links == Links::followed ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-    if (result != 0) {
-        if (errno == ENOENT) return FileStatus{};
-        failWithErrno(errno);
-    }
+    if (!statusOf(path, links, info)) return FileStatus{};
     const FileKind kind = fileKindOfMode(info.st_mode);
     return FileStatus{kind, mayWrite(path, info, kind)};
+}
+
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path, Links links) {
+    struct stat info {};
+    if (!statusOf(path, links, info)) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+bool sameNameInFolder(const std::filesystem::path& first, const std::filesystem::path& second) {
+    return first.native() == second.native();
 }
 
 // ---- New files ---------------------------------------------------------------------------------
@@ -126,12 +145,27 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 namespace {
 
-std::atomic<void (*)() noexcept> cleanupBeforeEnding{nullptr};
+using Cleanup = void (*)() noexcept;
+std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
+
+void cleanUp() {
+    for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
+        if (const Cleanup cleanup = slot.load()) cleanup();
+}
+
+// Takes the first free slot; true when it was the first registration, which installs the handler.
+bool registerCleanup(Cleanup cleanup) {
+    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
+        Cleanup expected = nullptr;
+        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
+    }
+    throw std::logic_error("too many clean-ups before ending");
+}
 
 // SA_RESETHAND has restored the default action by now, so raising the signal again ends the process
 // as the signal would have, with the status a parent expects.
 void cleanUpAndEnd(int signalNumber) {
-    if (const auto cleanup = cleanupBeforeEnding.load()) cleanup();
+    cleanUp();
     ::raise(signalNumber);
 }
 
@@ -144,7 +178,7 @@ bool hasDefaultAction(int signalNumber) {
 } // namespace
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    cleanupBeforeEnding.store(cleanup);
+    if (!registerCleanup(cleanup)) return;
     for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         // Rationale: a signal that is ignored (as under nohup) or handled by someone else stays so.
         if (!hasDefaultAction(signalNumber)) continue;

@@ -2,6 +2,7 @@
 // file name works. Causes that have a C library equivalent read as they do on POSIX systems.
 //
 // Index of this file:
+// - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
 // - Ending
@@ -11,9 +12,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace kadenzo::platform {
@@ -96,26 +99,52 @@ HANDLE toHandle(std::intptr_t value) {
     return reinterpret_cast<HANDLE>(value);
 }
 
-} // namespace
-
-FileStatus fileStatus(const std::filesystem::path& path, Links links) {
-    // No access rights are asked for: the handle only reads what the name is. Folders open only with
-    // backup semantics.
+// A handle that only reads what PATH names (no access rights asked for); INVALID_HANDLE_VALUE when
+// nothing is there. Folders open only with backup semantics.
+HANDLE openToLookAt(const std::filesystem::path& path, Links links) {
     const DWORD flags =
         FILE_FLAG_BACKUP_SEMANTICS | (links == Links::notFollowed ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     const HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, flags, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const DWORD code = GetLastError();
-        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return FileStatus{};
-        SetLastError(code);
-        failWithLastError();
-    }
+    if (handle != INVALID_HANDLE_VALUE) return handle;
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return INVALID_HANDLE_VALUE;
+    SetLastError(code);
+    failWithLastError();
+}
+
+} // namespace
+
+// ---- What a name is ------------------------------------------------------------------------------
+
+FileStatus fileStatus(const std::filesystem::path& path, Links links) {
+    const HANDLE handle = openToLookAt(path, links);
+    if (handle == INVALID_HANDLE_VALUE) return FileStatus{};
     const HandleCloser closer(handle);
     const FileKind kind = kindOf(handle);
     // The read-only attribute of a folder does not keep files from being created in it.
     const bool writable = kind == FileKind::folder || (kind == FileKind::regular && !readOnly(handle));
     return FileStatus{kind, writable};
+}
+
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path, Links links) {
+    const HANDLE handle = openToLookAt(path, links);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    const HandleCloser closer(handle);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(handle, &information)) failWithLastError();
+    return FileIdentity{information.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
+                            information.nFileIndexLow};
+}
+
+// Rationale: the file system decides whether case matters; NTFS and FAT ignore it, as the system's own
+// ordinal comparison without case does.
+bool sameNameInFolder(const std::filesystem::path& first, const std::filesystem::path& second) {
+    const std::wstring& a = first.native();
+    const std::wstring& b = second.native();
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
 }
 
 // ---- New files ---------------------------------------------------------------------------------
@@ -183,21 +212,31 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
 
 namespace {
 
-std::atomic<void (*)() noexcept> cleanupBeforeEnding{nullptr};
+using Cleanup = void (*)() noexcept;
+std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
+
+// Takes the first free slot; true when it was the first registration, which installs the handler.
+bool registerCleanup(Cleanup cleanup) {
+    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
+        Cleanup expected = nullptr;
+        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
+    }
+    throw std::logic_error("too many clean-ups before ending");
+}
 
 // Runs in a thread of its own. FALSE passes the event on to the default handler, which ends the
 // process.
 BOOL WINAPI cleanUpAndEnd(DWORD event) {
     if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT)
-        if (const auto cleanup = cleanupBeforeEnding.load()) cleanup();
+        for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
+            if (const Cleanup cleanup = slot.load()) cleanup();
     return FALSE;
 }
 
 } // namespace
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    cleanupBeforeEnding.store(cleanup);
-    SetConsoleCtrlHandler(cleanUpAndEnd, TRUE);
+    if (registerCleanup(cleanup)) SetConsoleCtrlHandler(cleanUpAndEnd, TRUE);
 }
 
 std::uint64_t processNumber() {

@@ -11,6 +11,7 @@
 #include "console/option_table.h"
 #include "output/output_file.h"
 #include "platform/files.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -58,16 +59,16 @@ const std::string& requireName(const std::string& option, const std::string& val
 
 // ---- Files -------------------------------------------------------------------------------------
 
-void checkTargetOf(const std::string& option, const std::string& path) {
+void declareOutputOf(const std::string& option, const std::string& path, const char* what) {
     try {
-        output::checkTarget(path);
+        output::declareOutput(path, what);
     } catch (const output::OutputError& error) {
         throw ConsoleError(fmt::format("{}: {}", option, error.what()));
     }
 }
 
-void checkCsvTarget(const std::string& path) {
-    if (path != output::standardOutputName) checkTargetOf("--csv", path);
+void declareCsv(const std::string& path) {
+    if (path != output::standardOutputName) declareOutputOf("--csv", path, "the CSV file (--csv)");
 }
 
 // A folder that does not exist yet is created once every option has been checked.
@@ -83,7 +84,7 @@ void checkOutFolder(const PlayOptions& options) {
     if (status.kind != platform::FileKind::folder)
         throw ConsoleError(fmt::format("--out: {} is not a folder", folder));
     for (const char* name : out_pictures::all)
-        checkTargetOf("--out", outPicturePath(options, name));
+        declareOutputOf("--out", outPicturePath(options, name), "a picture of --out");
 }
 
 // ---- The table ---------------------------------------------------------------------------------
@@ -108,8 +109,11 @@ const OptionRow<PlayOptions> optionTable[] = {
      }},
     {"--peak", [](PlayOptions& options, const std::string& option,
                   const std::string& value) { options.player.peak = parsePeak(option, value); }},
-    {"--set", [](PlayOptions& options, const std::string&,
-                 const std::string& value) { options.settings.push_back(parseSetting(value)); }},
+    {"--set",
+     [](PlayOptions& options, const std::string&, const std::string& value) {
+         options.settings.push_back(parseSetting(value));
+     },
+     true},
     {"--csv", [](PlayOptions& options, const std::string& option,
                  const std::string& value) { options.csvPath = requireName(option, value, "a file name"); }},
     {"--out",
@@ -127,7 +131,9 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
     PlayOptions options;
     options.pluginPath = defaultPluginPath;
     applyOptions(arguments, optionTable, options, "play");
-    if (!options.csvPath.empty()) checkCsvTarget(options.csvPath);
+    // The module first, so that an output naming it is the one refused.
+    output::declareInput(options.pluginPath, pluginModuleWhat);
+    if (!options.csvPath.empty()) declareCsv(options.csvPath);
     if (!options.outDirectory.empty()) checkOutFolder(options);
     return options;
 }
@@ -190,13 +196,17 @@ Prints one line per closed ten-attempt window and a summary at the end.
 
 Every option is checked before anything is created or played. Files are written whole or not
 at all: never through a symbolic link, never over a folder, a device, a FIFO or a read-only
-file. Exit status: 2 for bad options (a file that could not be written among them, the settings
+file, never into a folder without write permission (for root too), and never over a file the
+run reads (the module, kadenzo-sim, the settings file) or another file it writes, however the
+two are spelled. Exit status: 2 for bad options (a file that could not be written among them, the settings
 file included) or a session that could not be played, 1 when writing a file failed once the
-session had started (the settings at exit included), else 0.
+session had started (the settings at exit included),
+{unchosenEnding}; else 0.
 )",
                        fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
                        fmt::arg("comfortMost", comfortSpeedRange.most),
-                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most));
+                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::sim

@@ -44,9 +44,10 @@ struct PlayOptions {
     std::string outDirectory;
 };
 
-// Parses the play command's arguments (after "play") and checks the files they name: the CSV's target
-// (see output::checkTarget), and that --out names a folder or nothing yet, whose pictures could be
-// written. Creates nothing. Throws ConsoleError naming the bad argument.
+// Parses the play command's arguments (after "play") and declares the files they name to the run's
+// files (output/run_files.h): the module, read, and the CSV and the pictures of --out, written (which
+// checks their targets, see output::checkTarget); --out must name a folder or nothing yet. Creates
+// nothing. Throws ConsoleError naming the bad argument.
 PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const std::string& defaultPluginPath);
 
 // Creates the --out folder when there is one and it does not exist yet; throws ConsoleError.

@@ -33,15 +33,17 @@ halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::
 
 } // namespace
 
-SessionResult playSession(Simulator& simulator, const PlayOptions& options,
-                          const std::function<void(std::size_t, const TenAttemptWindow&)>& onWindow,
-                          const std::function<void(long long, const AttemptRecord&)>& onAttempt) {
+void prepareSession(Simulator& simulator, const PlayOptions& options) {
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set");
     requireVariable(simulator, setting::slowMoEnabled.name, "the plugin").setText("1");
     for (const auto& setting : options.settings)
         setVariableText(requireVariable(simulator, setting.first, "--set"), setting.second);
+}
 
+SessionResult playSession(Simulator& simulator, const PlayOptions& options,
+                          const std::function<void(std::size_t, const TenAttemptWindow&)>& onWindow,
+                          const std::function<void(long long, const AttemptRecord&)>& onAttempt) {
     halvex::host::ConsoleVariable& speed =
         requireVariable(simulator, halvex::host::gameSpeedVariable, "the game");
     GameSimulation& game = simulator.game;
@@ -232,10 +234,11 @@ public:
         return settings.writeAtExit(simulator.host, status, err);
     }
 
-    // Everything up to the summary; files are created only once the plugin has loaded.
+    // Everything up to the summary; the CSV file is created only once the plugin has loaded and taken
+    // the session's settings.
     SessionResult play() {
         loadPlugin(simulator, options.pluginPath);
-        createOutFolder(options);
+        prepareSession(simulator, options);
         if (!options.csvPath.empty()) csv.emplace(options.csvPath, out);
         return playSession(
             simulator, options,
@@ -245,13 +248,15 @@ public:
             [this](long long played, const AttemptRecord& attempt) { afterAttempt(played, attempt); });
     }
 
-    // The CSV put in place, then the pictures.
+    // The CSV put in place, then the pictures, in a folder made only now.
     void writeFiles(const SessionResult& result) {
         if (csv) {
             csv->finish();
             if (!csvToStandardOutput(options)) report << "wrote " << options.csvPath << '\n';
         }
-        if (!options.outDirectory.empty()) writePictures(simulator, result, overlay, options, report);
+        if (options.outDirectory.empty()) return;
+        createOutFolder(options);
+        writePictures(simulator, result, overlay, options, report);
     }
 
 private:

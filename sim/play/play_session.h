@@ -24,9 +24,13 @@ struct SessionResult {
     float finalSpeed = 1.0f;
 };
 
-// Sets the --set variables (each must exist and take the value), enables the plugin, enters custom
-// training, loads a round and plays. Calls onWindow after every closed window, and onAttempt after
-// every attempt with the number played so far and how it went.
+// Gets the loaded plugin ready for a session: checks that every --set names a console variable, enables
+// the plugin, then gives the --set values (so that --set slowMoEnabled=0 wins). Throws ConsoleError for
+// a variable that does not exist or refuses its value; then no value has been given.
+void prepareSession(Simulator& simulator, const PlayOptions& options);
+
+// After prepareSession: enters custom training, loads a round and plays. Calls onWindow after every closed
+// window, and onAttempt after every attempt with the number played so far and how it went.
 SessionResult
 playSession(Simulator& simulator, const PlayOptions& options,
             const std::function<void(std::size_t windowIndex, const TenAttemptWindow&)>& onWindow,

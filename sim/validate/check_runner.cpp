@@ -4,12 +4,13 @@
 // Index of this file:
 // - Outcomes
 // - One check in this process: the verdict
-// - The protocol: escaping, writing, reading
+// - The check's process
 // - One check in its own process
 // - runChecks
 #include "validate/check_runner.h"
 
 #include "platform/child_process.h"
+#include "validate/check_protocol.h"
 
 #include <fmt/format.h>
 
@@ -113,101 +114,16 @@ CheckResult runCheckHere(const Check& check, const std::string& modulePath, std:
     return result;
 }
 
-// ---- The protocol: escaping, writing, reading --------------------------------------------------
+// ---- The check's process -----------------------------------------------------------------------
 
-namespace {
-
-constexpr std::string_view reportTag = "report ";
-constexpr std::string_view passLine = "result PASS";
-constexpr std::string_view failTag = "result FAIL ";
-
-std::string escaped(const std::string& text) {
-    std::string result;
-    for (const char character : text) {
-        const auto byte = static_cast<unsigned char>(character);
-        if (character == '\\')
-            result += "\\\\";
-        else if (character == '\n')
-            result += "\\n";
-        else if (character == '\r')
-            result += "\\r";
-        else if (byte < 0x20 || byte == 0x7f)
-            result += fmt::format("\\x{:02x}", byte);
-        else
-            result += character;
-    }
-    return result;
-}
-
-int hexDigit(char character) {
-    if (character >= '0' && character <= '9') return character - '0';
-    if (character >= 'a' && character <= 'f') return character - 'a' + 10;
-    if (character >= 'A' && character <= 'F') return character - 'A' + 10;
-    return -1;
-}
-
-std::string unescaped(std::string_view text) {
-    std::string result;
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const char character = text[index];
-        if (character != '\\' || index + 1 >= text.size()) {
-            result += character;
-            continue;
-        }
-        const char kind = text[++index];
-        if (kind == 'n') {
-            result += '\n';
-        } else if (kind == 'r') {
-            result += '\r';
-        } else if (kind == 'x' && index + 2 < text.size() && hexDigit(text[index + 1]) >= 0 &&
-                   hexDigit(text[index + 2]) >= 0) {
-            result += static_cast<char>(hexDigit(text[index + 1]) * 16 + hexDigit(text[index + 2]));
-            index += 2;
-        } else {
-            result += kind;
-        }
-    }
-    return result;
-}
-
-void sendLine(std::FILE* out, std::string_view tag, const std::string& text) {
-    const std::string line = std::string(tag) + escaped(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), out);
-    std::fflush(out);
-}
-
-// What a check's process said: its report lines, and its result once it sent one.
-struct Answer {
-    std::vector<std::string> reports;
-    std::optional<Verdict> verdict;
-};
-
-Answer readAnswer(const std::string& output) {
-    Answer answer;
-    for (const std::string& text : linesOf(output)) {
-        std::string_view line = text;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.substr(0, reportTag.size()) == reportTag)
-            answer.reports.push_back(unescaped(line.substr(reportTag.size())));
-        else if (line == passLine)
-            answer.verdict = Verdict{};
-        else if (line.substr(0, failTag.size()) == failTag)
-            answer.verdict = Verdict{Outcome::fail, unescaped(line.substr(failTag.size()))};
-    }
-    return answer;
-}
-
-} // namespace
-
-void runCheckForParent(const Check& check, const std::string& modulePath, std::uint64_t seed,
-                       std::FILE* out) {
+int runCheckForParent(const Check& check, const std::string& modulePath, std::uint64_t seed,
+                      std::FILE* results, const std::string& token) {
+    const ResultSender sender(results, token);
     CheckContext context(modulePath, seed);
-    context.setReportSink([out](const std::string& line) { sendLine(out, reportTag, line); });
+    context.setReportSink([&sender](const std::string& line) { sender.report(line); });
     const Verdict verdict = judge(check, context);
-    if (verdict.outcome == Outcome::pass)
-        sendLine(out, passLine, "");
-    else
-        sendLine(out, failTag, verdict.reason);
+    sender.result(SentVerdict{verdict.outcome, verdict.reason});
+    return confirmingStatus(token);
 }
 
 // ---- One check in its own process --------------------------------------------------------------
@@ -219,39 +135,75 @@ std::string seconds(double value) {
 }
 
 // The result from how the process ended and what it said.
-Verdict verdictOf(const platform::FinishedChild& child, const std::optional<Verdict>& sent,
-                  double timeoutSeconds) {
+Verdict verdictOf(const platform::FinishedChild& child, const std::optional<SentVerdict>& sent,
+                  double timeoutSeconds, int confirming) {
     const std::string said = sent ? fmt::format(" after its result ({})", outcomeName(sent->outcome)) : "";
     if (child.timedOut) return {Outcome::timeout, "no result after " + seconds(timeoutSeconds)};
     if (child.crash) return {Outcome::crash, *child.crash + said};
     if (!sent)
         return {Outcome::crash,
                 fmt::format("its process ended with status {} before its result", child.exitStatus)};
-    if (child.exitStatus != 0)
-        return {Outcome::crash, fmt::format("its process ended with status {}{}", child.exitStatus, said)};
-    return *sent;
+    if (child.exitStatus != static_cast<unsigned long>(confirming))
+        return {Outcome::crash, fmt::format("its process ended with status {}{}, not with the status {} "
+                                            "that confirms it",
+                                            child.exitStatus, said, confirming)};
+    return {sent->outcome, sent->reason};
+}
+
+// Rationale: a process left behind is a fault of its own, but not the first one when the check already
+// failed; it then follows the reason.
+void judgeLeftBehind(std::size_t leftRunning, Verdict& verdict) {
+    if (leftRunning == 0) return;
+    const std::string left =
+        fmt::format("{} {} it started {} still running when it ended (ended since)", leftRunning,
+                    leftRunning == 1 ? "process" : "processes", leftRunning == 1 ? "was" : "were");
+    if (verdict.outcome == Outcome::pass)
+        verdict = {Outcome::fail, left};
+    else
+        verdict.reason += "; " + left;
+}
+
+platform::ChildRequest requestFor(const Check& check, const RunSettings& settings,
+                                  const CheckProcessCommand& command, const std::string& token) {
+    platform::ChildRequest request;
+    request.program = command.program;
+    request.arguments = command.leadingArguments;
+    request.arguments.insert(request.arguments.end(), {"--run-check", check.name, "--seed",
+                                                       std::to_string(settings.seed), settings.modulePath});
+    request.timeLimitSeconds = settings.timeoutSeconds;
+    request.handed = token + "\n";
+    return request;
 }
 
 CheckResult runInProcessOfItsOwn(const Check& check, const RunSettings& settings,
                                  const CheckProcessCommand& command) {
     CheckResult result = resultOf(check);
-    std::vector<std::string> arguments = command.leadingArguments;
-    arguments.insert(arguments.end(), {"--run-check", check.name, "--seed", std::to_string(settings.seed),
-                                       settings.modulePath});
+    const std::string token = newToken();
+    AnswerReader answer(token);
+    KeptOutput output;
+    platform::ChildRequest request = requestFor(check, settings, command, token);
+    request.onOutput = [&answer](std::string_view bytes) { answer.feed(bytes); };
+    request.onError = [&output](std::string_view bytes) { output.feed(bytes); };
     const Clock::time_point start = Clock::now();
     try {
-        const platform::FinishedChild child =
-            platform::runChildProcess(command.program, arguments, settings.timeoutSeconds);
-        Answer answer = readAnswer(child.output);
-        Verdict verdict = verdictOf(child, answer.verdict, settings.timeoutSeconds);
+        const platform::FinishedChild child = platform::runChildProcess(request);
+        answer.finish();
+        Verdict verdict =
+            verdictOf(child, answer.verdict(), settings.timeoutSeconds, confirmingStatus(token));
+        judgeLeftBehind(child.leftRunning, verdict);
         result.outcome = verdict.outcome;
         result.reason = std::move(verdict.reason);
-        result.reports = std::move(answer.reports);
+        result.reports = answer.reports();
+        if (answer.droppedReportBytes() > 0)
+            result.reports.push_back(fmt::format("({} bytes of reports dropped: at most {} are kept)",
+                                                 answer.droppedReportBytes(), mostReportBytes));
     } catch (const platform::ChildProcessError& error) {
         result.outcome = Outcome::fail;
         result.reason = std::string("its process could not be started: ") + error.what();
     }
     result.seconds = secondsSince(start);
+    result.output = output.text();
+    result.outputDroppedBytes = output.droppedBytes();
     return result;
 }
 

@@ -3,13 +3,10 @@
 //
 // A check's process is started as
 //     PROGRAM LEADING-ARGUMENTS... --run-check NAME --seed S MODULE
-// and answers on its standard output, one line per message, each line's text escaped (backslash as \\,
-// a line end as \n, a carriage return as \r, any other control byte as \xNN):
-//     report TEXT        a line the check reported, sent as soon as it is reported
-//     result PASS        the check passed
-//     result FAIL TEXT   the check failed, TEXT saying why (one line)
-// and then exits with status 0. Other lines are ignored. A process that dies before its result line, or
-// that does not exit with status 0 after it, crashed; one still running after the time limit is killed.
+// in a group of its own (platform/child_process.h), is handed a token and answers in the protocol of
+// check_protocol.h. A process that dies before its result line, or that does not exit with the status
+// that confirms it, crashed; one still running after the time limit is killed. Processes it leaves
+// running fail the check, and are ended.
 //
 // Index of this file:
 // - Outcome, CheckResult
@@ -43,6 +40,10 @@ struct CheckResult {
     double seconds = 0.0;
     std::string reason; // one line of why; empty for a pass
     std::vector<std::string> reports;
+    // What its process wrote besides its messages (standard error, and standard output once it ran), at
+    // most mostOutputBytes of it, and how many bytes after those were dropped.
+    std::string output;
+    std::uint64_t outputDroppedBytes = 0;
 };
 
 // ---- Running checks ----------------------------------------------------------------------------
@@ -74,8 +75,9 @@ CheckResult runCheckHere(const Check& check, const std::string& modulePath, std:
 
 // ---- The check's process -----------------------------------------------------------------------
 
-// Runs CHECK in this process and sends its report lines, as they come, and its result to OUT in the
-// protocol above.
-void runCheckForParent(const Check& check, const std::string& modulePath, std::uint64_t seed, std::FILE* out);
+// Runs CHECK in this process and sends its report lines, as they come, and its result to RESULTS in the
+// protocol of check_protocol.h, with TOKEN; returns the exit status that confirms them.
+int runCheckForParent(const Check& check, const std::string& modulePath, std::uint64_t seed,
+                      std::FILE* results, const std::string& token);
 
 } // namespace kadenzo::validate

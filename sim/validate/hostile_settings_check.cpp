@@ -125,7 +125,7 @@ private:
         const std::string value = line.substr(prefix.size(), line.find(' ', prefix.size()) - prefix.size());
         ++writes;
         const std::optional<float> speed = halvex::host::parseConsoleNumber(value);
-        if (!speed || !std::isfinite(*speed) || !(*speed > 0.0f))
+        if (!speed || !halvex::host::ruleAdmits(halvex::host::gameSpeedRule, *speed))
             unsoundSpeed = fmt::format("the plugin set the game speed to {}", value);
     }
 

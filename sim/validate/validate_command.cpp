@@ -101,9 +101,9 @@ bool writeResultFiles(const ValidateOptions& options, const std::vector<CheckRes
 
 int runCheckProcess(const ValidateOptions& options, const ValidateSetup& setup) {
     const Check& check = checkNamed(setup.checks, *options.runCheck);
-    std::FILE* results = platform::becomeCheckProcess();
-    runCheckForParent(check, options.modulePath, options.seed.value_or(0), results);
-    return 0;
+    const platform::CheckProcessChannel channel = platform::becomeCheckProcess();
+    const std::string token = channel.handed.substr(0, channel.handed.find('\n'));
+    return runCheckForParent(check, options.modulePath, options.seed.value_or(0), channel.results, token);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Parsing and checking the options of `kadenzo-sim validate`, and selecting checks by name.
 //
 // Index of this file:
-// - Values: seeds, time limits, regular expressions, result files
+// - Values: seeds, time limits, patterns, result files
 // - The table of options
 // - Parsing, selecting
 // - Help
@@ -9,6 +9,8 @@
 
 #include "console/console.h"
 #include "output/output_file.h"
+#include "platform/process_ending.h"
+#include "validate/check_protocol.h"
 
 #include <fmt/format.h>
 
@@ -16,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <regex>
 #include <utility>
 
 namespace kadenzo::validate {
@@ -46,58 +49,33 @@ double parseTimeout(const std::string& option, const std::string& text) {
     return seconds;
 }
 
-// Our own words for what std::regex found wrong, the same with every C++ library.
-struct RegexErrorText {
-    std::regex_constants::error_type code;
-    const char* text;
-};
-
-const std::array<RegexErrorText, 13> regexErrorTexts{{
-    {std::regex_constants::error_collate, "an unknown collating element"},
-    {std::regex_constants::error_ctype, "an unknown character class"},
-    {std::regex_constants::error_escape, "a bad escape or a trailing backslash"},
-    {std::regex_constants::error_backref, "a back reference to no group"},
-    {std::regex_constants::error_brack, "an unmatched [ or ]"},
-    {std::regex_constants::error_paren, "an unmatched ( or )"},
-    {std::regex_constants::error_brace, "an unmatched { or }"},
-    {std::regex_constants::error_badbrace, "a bad count in { }"},
-    {std::regex_constants::error_range, "a bad range in [ ]"},
-    {std::regex_constants::error_space, "too little memory to compile it"},
-    {std::regex_constants::error_badrepeat, "a repeat (*, +, ? or { }) with nothing before it"},
-    {std::regex_constants::error_complexity, "too complex a match"},
-    {std::regex_constants::error_stack, "too little memory to match it"},
-}};
-
-const char* regexErrorText(std::regex_constants::error_type code) {
-    for (const RegexErrorText& entry : regexErrorTexts)
-        if (entry.code == code) return entry.text;
-    return "an error";
-}
-
 NamePattern parsePattern(const std::string& option, const std::string& text) {
     try {
-        return NamePattern{text, std::regex(text, std::regex::ECMAScript)};
-    } catch (const std::regex_error& error) {
-        throw UsageError(fmt::format("{}: \"{}\" is not a regular expression: it has {}", option, text,
-                                     regexErrorText(error.code())));
+        return NamePattern{text, CheckPattern(text)};
+    } catch (const PatternError& error) {
+        throw UsageError(fmt::format("{}: \"{}\" is not a pattern: {}", option, text, error.what()));
     }
 }
 
 std::string requireFileName(const std::string& option, const std::string& path) {
     if (path.empty()) throw UsageError(fmt::format("{} needs a file name", option));
-    try {
-        output::checkTarget(path);
-    } catch (const output::OutputError& error) {
-        throw UsageError(fmt::format("{}: {}", option, error.what()));
-    }
     return path;
 }
 
-bool sameFile(const std::string& first, const std::string& second) {
-    std::error_code ignored;
-    namespace fs = std::filesystem;
-    return fs::weakly_canonical(fs::u8path(first), ignored) ==
-           fs::weakly_canonical(fs::u8path(second), ignored);
+void declareReport(const char* option, const std::string& path, const char* what) {
+    if (path.empty()) return;
+    try {
+        output::declareOutput(path, what);
+    } catch (const output::OutputError& error) {
+        throw UsageError(fmt::format("{}: {}", option, error.what()));
+    }
+}
+
+// The module first, so that a report naming it (or the other report) is the one refused.
+void declareFiles(const ValidateOptions& options) {
+    output::declareInput(options.modulePath, "the module under test");
+    declareReport("--junit", options.junitPath, "the JUnit report (--junit)");
+    declareReport("--json", options.jsonPath, "the JSON report (--json)");
 }
 
 // ---- The table of options ----------------------------------------------------------------------
@@ -107,23 +85,24 @@ using ApplyFlag = void (*)(ValidateOptions& options);
 
 struct OptionEntry {
     const char* name;
-    const char* value; // what the value is, for "--include needs a regular expression"; null for a flag
+    const char* value; // what the value is, for "--include needs a pattern"; null for a flag
     ApplyValue applyValue;
     ApplyFlag applyFlag;
+    bool repeats = false; // may be given more than once (sim::GivenOptions)
 };
 
 const std::array<OptionEntry, 11> optionTable{{
     {"--list", nullptr, nullptr, [](ValidateOptions& options) { options.list = true; }},
-    {"--include", "a regular expression",
+    {"--include", "a pattern",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.includes.push_back(parsePattern(option, value));
      },
-     nullptr},
-    {"--exclude", "a regular expression",
+     nullptr, true},
+    {"--exclude", "a pattern",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.excludes.push_back(parsePattern(option, value));
      },
-     nullptr},
+     nullptr, true},
     {"--seed", "a whole number",
      [](ValidateOptions& options, const std::string& option, const std::string& value) {
          options.seed = parseSeed(option, value);
@@ -162,9 +141,17 @@ bool looksLikeOption(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-';
 }
 
+void noteGiven(sim::GivenOptions& given, const std::string& option) {
+    try {
+        given.note(option);
+    } catch (const sim::ConsoleError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& name) {
     for (const NamePattern& pattern : patterns)
-        if (std::regex_search(name, pattern.regex)) return true;
+        if (pattern.pattern.foundIn(name)) return true;
     return false;
 }
 
@@ -182,11 +169,13 @@ ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
             return options;
         }
     std::optional<std::string> module;
+    sim::GivenOptions given;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         const OptionEntry* entry = findOption(argument);
         if (!entry && looksLikeOption(argument))
             throw UsageError(fmt::format("unknown option \"{}\"", argument));
+        if (entry && !entry->repeats) noteGiven(given, argument);
         if (!entry) {
             if (module)
                 throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument));
@@ -200,10 +189,8 @@ ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
             entry->applyValue(options, argument, arguments[++index]);
         }
     }
-    if (!options.junitPath.empty() && !options.jsonPath.empty() &&
-        sameFile(options.junitPath, options.jsonPath))
-        throw UsageError("--junit and --json name the same file");
     options.modulePath = module ? *module : defaultModulePath;
+    declareFiles(options);
     return options;
 }
 
@@ -231,7 +218,7 @@ std::string validateHelp() {
     return fmt::format(R"(kadenzo-sim validate: checks a plugin module against the host's contract.
 
 Usage:
-  kadenzo-sim validate [--list] [--include REGEX]... [--exclude REGEX]... [--seed S]
+  kadenzo-sim validate [--list] [--include PATTERN]... [--exclude PATTERN]... [--seed S]
                        [--timeout S] [--junit FILE] [--json FILE] [--in-process] [MODULE]
 
 Runs each check on MODULE (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim) in a process of
@@ -248,20 +235,36 @@ Results:
   TIMEOUT  no result within the time limit; the process was killed
 
 Options:
-  --list           print the selected checks, each with what it checks, and run nothing
-  --include REGEX  run the checks whose name matches REGEX (ECMAScript, found anywhere in the
-                   name); repeatable: a check runs when it matches any
-  --exclude REGEX  leave out the checks whose name matches REGEX; repeatable; wins over --include
-  --seed S         seed of every random choice, a whole number from 0 to {mostSeed}
-                   (default: drawn at start and printed, so that any run can be repeated)
-  --timeout S      seconds a check may run before it is killed, above 0 and at most {mostTimeout}
-                   (default {timeout})
-  --junit FILE     also write the results as JUnit XML
-  --json FILE      also write the results as JSON: module, seed, and each check's name, result,
-                   seconds, reason and reports
-  --in-process     run every check in this process, in order, for a debugger: no isolation (a
-                   crash or a hang ends the whole run) and no time limit
-  --help           show this text
+  --list             print the selected checks, each with what it checks, and run nothing
+  --include PATTERN  run the checks whose name matches PATTERN (found anywhere in the name; see
+                     Patterns); repeatable: a check runs when it matches any
+  --exclude PATTERN  leave out the checks whose name matches PATTERN; repeatable; wins over
+                     --include
+  --seed S           seed of every random choice, a whole number from 0 to {mostSeed}
+                     (default: drawn at start and printed, so that any run can be repeated)
+  --timeout S        seconds a check may run before it is killed, above 0 and at most
+                     {mostTimeout} (default {timeout})
+  --junit FILE       also write the results as JUnit XML
+  --json FILE        also write the results as JSON: module, seed, and each check's name,
+                     result, seconds, reason, reports and output
+  --in-process       run every check in this process, in order, for a debugger: no isolation
+                     (a crash or a hang ends the whole run) and no time limit
+  --help             show this text
+
+Each check's process runs in a group of its own (a job object on Windows) with no file of
+kadenzo-sim's open but its standard input, output and error. Its verdict counts only when sent
+with a token handed to it alone and confirmed by how the process exits. What it writes besides
+is kept, up to {mostOutput} bytes, and shown as its output; the rest is dropped and counted.
+Processes it leaves running fail the check, and every process of its group is ended when it
+ends, when its time is up, and when kadenzo-sim validate itself is ended.
+
+Patterns are regular expressions of this part of ECMAScript's, matched in time linear in the
+name whatever the pattern: literals; . (any character but a line end); classes [...] and [^...]
+with ranges; \d \D \w \W \s \S \t \n \r \f \v \0 \xHH and a backslash before punctuation; the
+anchors ^ $ \b \B; groups (...) and (?:...); alternation |; repeats * + ? {{m}} {{m,}} {{m,n}}, each
+maybe followed by ?, with counts of at most {mostCount}. Back references, lookarounds, named
+groups and other escapes are refused, as is a class with a character that is not ASCII; every
+refusal names the cause and its position, counted from 1.
 
 A failure of a check with random parts prints the command that repeats it:
   kadenzo-sim validate --include '^NAME$' --seed S MODULE
@@ -269,12 +272,16 @@ A failure of a check with random parts prints the command that repeats it:
 Files are written whole or not at all, never through a symbolic link, never over a folder, a
 device, a FIFO or a read-only file. Exit status: 0 when every check passed; 1 when any failed,
 crashed or timed out, or a result file could not be written; 2 for bad usage: an unknown option,
-a bad value, a regular expression that does not compile, a selection of no check, a result file
-that could not be written there, or a module that is missing or no module file.
+a bad value, a pattern that is refused, a selection of no check, a result file
+that could not be written there, or a module that is missing or no module file. With --in-process,
+{unchosenEnding};
+in a check's own process that ending is the check's CRASH.
 )",
                        fmt::arg("mostSeed", std::numeric_limits<std::uint64_t>::max()),
                        fmt::arg("mostTimeout", longestTimeoutSeconds),
-                       fmt::arg("timeout", defaultTimeoutSeconds));
+                       fmt::arg("timeout", defaultTimeoutSeconds), fmt::arg("mostCount", largestCount),
+                       fmt::arg("mostOutput", mostOutputBytes),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::validate

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "validate/check.h"
+#include "validate/check_pattern.h"
 
 #include <cstdint>
 #include <optional>
-#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,10 +24,10 @@ constexpr double defaultTimeoutSeconds = 30;
 // Rationale: a limit, so that seconds convert to any clock's ticks without overflow.
 constexpr double longestTimeoutSeconds = 86400;
 
-// A regular expression (ECMAScript) as given and compiled; matched anywhere in a check's name.
+// A pattern (check_pattern.h) as given and compiled; matched anywhere in a check's name.
 struct NamePattern {
     std::string text;
-    std::regex regex;
+    CheckPattern pattern;
 };
 
 struct ValidateOptions {
@@ -46,8 +46,10 @@ struct ValidateOptions {
     std::optional<std::string> runCheck;
 };
 
-// Parses the arguments after "validate"; MODULE defaults to DEFAULT MODULE PATH. Checks that the files
-// --junit and --json name could be written (output::checkTarget), and creates nothing. Throws UsageError.
+// Parses the arguments after "validate"; MODULE defaults to DEFAULT MODULE PATH. Declares the module, read,
+// and the files --junit and --json name, written, to the run's files (output/run_files.h): a report
+// that could not be written (output::checkTarget), that is the module, kadenzo-sim itself or the other
+// report, however spelled, is refused. Creates nothing. Throws UsageError.
 ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
                                      const std::string& defaultModulePath);
 

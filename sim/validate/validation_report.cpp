@@ -2,11 +2,13 @@
 // failure, JUnit XML and JSON.
 //
 // Index of this file:
-// - Text: valid UTF-8, shell quoting, regular expressions
+// - Text: valid UTF-8, the terminal, shell quoting, regular expressions
 // - What the terminal shows
 // - JUnit XML
 // - JSON
 #include "validate/validation_report.h"
+
+#include "validate/check_protocol.h"
 
 #include <fmt/format.h>
 
@@ -17,7 +19,7 @@
 
 namespace kadenzo::validate {
 
-// ---- Text: valid UTF-8, shell quoting, regular expressions -------------------------------------
+// ---- Text: valid UTF-8, the terminal, shell quoting, regular expressions -------------------------
 
 namespace {
 
@@ -84,6 +86,24 @@ std::string validUtf8(const std::string& text) {
     return result;
 }
 
+std::string terminalText(const std::string& raw) {
+    const std::string text = validUtf8(raw);
+    std::string result;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        const auto next = index + 1 < text.size() ? static_cast<unsigned char>(text[index + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7f) {
+            result += hexEscape(byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            result += hexEscape(byte) + hexEscape(next);
+            ++index;
+        } else {
+            result += text[index];
+        }
+    }
+    return result;
+}
+
 std::string shellQuoted(const std::string& text) {
     if (!text.empty() && std::all_of(text.begin(), text.end(), isShellSafe)) return text;
     std::string result = "'";
@@ -114,7 +134,47 @@ std::size_t countOf(const std::vector<CheckResult>& results, Outcome outcome) {
 }
 
 std::string why(const CheckResult& result) {
-    return result.reason.empty() ? "" : "  " + result.reason;
+    return result.reason.empty() ? "" : "  " + terminalText(result.reason);
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string droppedNote(const CheckResult& result) {
+    return fmt::format("({} more bytes of output dropped: the first {} are kept)", result.outputDroppedBytes,
+                       mostOutputBytes);
+}
+
+// Rationale: the terminal shows the start of the output only; the result files hold all that was kept.
+constexpr std::size_t shownOutputLines = 20;
+constexpr std::size_t shownOutputLineBytes = 300;
+
+// The process's output beneath the reports, each line marked as output.
+std::string outputLines(const CheckResult& result) {
+    const std::string mark = std::string(reportIndent) + "output: ";
+    const std::vector<std::string> lines = linesOf(result.output);
+    std::string text;
+    for (std::size_t index = 0; index < std::min(lines.size(), shownOutputLines); ++index) {
+        const std::string& line = lines[index];
+        text += mark + terminalText(line.substr(0, shownOutputLineBytes)) +
+                (line.size() > shownOutputLineBytes
+                     ? fmt::format(" ({} more bytes)", line.size() - shownOutputLineBytes)
+                     : "") +
+                "\n";
+    }
+    if (lines.size() > shownOutputLines)
+        text +=
+            mark +
+            fmt::format("({} more lines; --json and --junit keep them)", lines.size() - shownOutputLines) +
+            "\n";
+    if (result.outputDroppedBytes > 0) text += mark + droppedNote(result) + "\n";
+    return text;
 }
 
 } // namespace
@@ -133,7 +193,8 @@ std::string progressLines(const CheckResult& result, std::size_t number, std::si
         fmt::format("[{:>{}}/{}] {:<{}}  {:<7}  {:>6.2f} s{}\n", number, numberWidth, count, result.name,
                     nameWidth, outcomeName(result.outcome), result.seconds, why(result));
     for (const std::string& line : result.reports)
-        text += reportIndent + line + "\n";
+        text += reportIndent + terminalText(line) + "\n";
+    text += outputLines(result);
     if (failed(result) && result.random)
         text += std::string(reportIndent) +
                 "repeat: " + repeatCommand(result.name, run.seed, run.modulePath) + "\n";
@@ -225,15 +286,21 @@ std::string junitCase(const CheckResult& result, const RunDescription& run) {
     std::vector<std::string> body = result.reports;
     if (failed(result) && result.random)
         body.push_back("repeat: " + repeatCommand(result.name, run.seed, run.modulePath));
-    if (failed(result)) {
-        body.insert(body.begin(), result.reason);
+    if (failed(result)) body.insert(body.begin(), result.reason);
+    std::string output = result.output;
+    if (result.outputDroppedBytes > 0)
+        output += (output.empty() || output.back() == '\n' ? "" : "\n") + droppedNote(result);
+    const std::string systemErr =
+        output.empty() ? "" : "    <system-err>" + xmlEscaped(output, XmlPlace::text) + "</system-err>\n";
+    if (failed(result))
         return text + ">\n    <failure" + attribute("message", result.reason) +
                attribute("type", outcomeName(result.outcome)) + ">" +
-               xmlEscaped(joinedLines(body), XmlPlace::text) + "</failure>\n  </testcase>\n";
-    }
-    if (body.empty()) return text + "/>\n";
-    return text + ">\n    <system-out>" + xmlEscaped(joinedLines(body), XmlPlace::text) +
-           "</system-out>\n  </testcase>\n";
+               xmlEscaped(joinedLines(body), XmlPlace::text) + "</failure>\n" + systemErr + "  </testcase>\n";
+    if (body.empty() && systemErr.empty()) return text + "/>\n";
+    const std::string systemOut =
+        body.empty() ? ""
+                     : "    <system-out>" + xmlEscaped(joinedLines(body), XmlPlace::text) + "</system-out>\n";
+    return text + ">\n" + systemOut + systemErr + "  </testcase>\n";
 }
 
 } // namespace
@@ -299,9 +366,11 @@ std::string jsonCheck(const CheckResult& result) {
         reports += (reports.empty() ? "\n        " : ",\n        ") + jsonString(line);
     if (!reports.empty()) reports += "\n      ";
     return fmt::format("    {{\n      \"name\": {},\n      \"result\": \"{}\",\n      \"seconds\": {:.3f},\n"
-                       "      \"reason\": {},\n      \"reports\": [{}]\n    }}",
+                       "      \"reason\": {},\n      \"reports\": [{}],\n      \"output\": {},\n"
+                       "      \"outputDroppedBytes\": {}\n    }}",
                        jsonString(result.name), outcomeName(result.outcome), result.seconds,
-                       jsonString(result.reason), reports);
+                       jsonString(result.reason), reports, jsonString(result.output),
+                       result.outputDroppedBytes);
 }
 
 } // namespace

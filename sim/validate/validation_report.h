@@ -19,7 +19,8 @@ struct RunDescription {
 
 // The line of one finished check (number NUMBER of COUNT, names padded to NAME WIDTH):
 //     [ 3/17] entry.deleteme-idempotent  FAIL     0.02 s  deleteMe twice destroyed the object twice
-// then its report lines indented, then for a failed check with random parts the command that repeats
+// then its report lines indented, then the start of its process's output (its first lines, each cut
+// short, after "output: "), then for a failed check with random parts the command that repeats
 // it. Each line ends with a line end.
 std::string progressLines(const CheckResult& result, std::size_t number, std::size_t count,
                           std::size_t nameWidth, const RunDescription& run);
@@ -46,8 +47,12 @@ std::string shellQuoted(const std::string& text);
 std::string junitXml(const std::vector<CheckResult>& results, const RunDescription& run);
 
 // The results as JSON: {"module", "seed", "checks": [{"name", "result", "seconds", "reason",
-// "reports"}...]}.
+// "reports", "output", "outputDroppedBytes"}...]}.
 std::string resultsJson(const std::vector<CheckResult>& results, const RunDescription& run);
+
+// Text as it may reach a terminal: validUtf8, then every control character (C0, DEL and C1) written as
+// its bytes, \xNN, so that no escape sequence a plugin put in a reason or a report reaches the terminal.
+std::string terminalText(const std::string& text);
 
 // Text as it may stand in XML or JSON: valid UTF-8, each byte that is not part of a valid UTF-8 sequence
 // written as the four characters \xNN.

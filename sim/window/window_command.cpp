@@ -8,6 +8,7 @@
 
 #include "console/persisted_settings.h"
 #include "output/kept_files.h"
+#include "output/run_files.h"
 #include "render/png_writer.h"
 #include "window/desktop_window.h"
 #include "window/window_options.h"
@@ -96,6 +97,7 @@ int runWindow(const std::vector<std::string>& arguments, const std::string& defa
     } catch (const std::exception& error) {
         return fail(out, err, error.what(), failed);
     }
+    if (!options.scriptPath.empty()) output::declareInput(options.scriptPath, "the script being run");
     const ScriptFile script = openScript(options.scriptPath);
     if (!options.scriptPath.empty() && !script)
         return fail(out, err, "cannot open script " + options.scriptPath + ": " + std::strerror(errno),

@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "console/option_table.h"
 #include "output/output_file.h"
+#include "platform/process_ending.h"
 
 #include <fmt/format.h>
 
@@ -45,7 +46,7 @@ void checkScreenshotTarget(const std::string& path) {
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0)
         throw ConsoleError(fmt::format("--screenshot writes PNG files; \"{}\" does not end in .png", path));
     try {
-        output::checkTarget(path);
+        output::declareOutput(path, "the screenshot (--screenshot)");
     } catch (const output::OutputError& error) {
         throw ConsoleError(fmt::format("--screenshot: {}", error.what()));
     }
@@ -58,6 +59,8 @@ WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
     WindowOptions options;
     options.pluginPath = defaultPluginPath;
     applyOptions(arguments, optionTable, options, "window");
+    // The module first, so that an output naming it is the one refused.
+    output::declareInput(options.pluginPath, pluginModuleWhat);
     if (!options.screenshotPath.empty()) checkScreenshotTarget(options.screenshotPath);
     return options;
 }
@@ -104,11 +107,12 @@ Options:
 Without a display (or where this build has no window system) it says why and exits with status 2.
 Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
 or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
-else 0.
+{unchosenEnding}; else 0.
 )",
                        fmt::arg("largestFrameCount", largestFrameCount),
                        fmt::arg("screenshotFrames", screenshotFrames),
-                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize));
+                       fmt::arg("smallest", smallestWindowSize), fmt::arg("largest", largestWindowSize),
+                       fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::sim

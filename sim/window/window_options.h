@@ -23,8 +23,9 @@ constexpr int screenshotFrames = 3;
 constexpr int largestWindowSize = 16384;
 constexpr int smallestWindowSize = 64;
 
-// Parses the arguments after "window" and checks the screenshot's target (output::checkTarget). Creates
-// nothing. Throws ConsoleError naming the bad argument.
+// Parses the arguments after "window" and declares the screenshot an output of the run
+// (output::declareOutput, which checks its target). Creates nothing. Throws ConsoleError naming the bad
+// argument.
 WindowOptions parseWindowOptions(const std::vector<std::string>& arguments,
                                  const std::string& defaultPluginPath);
 

@@ -1,21 +1,27 @@
 // A plugin module that fails on purpose in one entry point, chosen by the build
-// (tests/console/CMakeLists.txt): BROKEN_ENTRY_POINT names the entry point and BROKEN_FAILURE how it
-// fails. Its onLoad registers a drawable first, which the host must drop whatever fails afterwards.
+// (tests/console/CMakeLists.txt): BROKEN_ENTRY_POINT names the entry point (or the drawable it
+// registers) and BROKEN_FAILURE how it fails. Its onLoad registers a drawable first, which the host
+// must drop whatever fails afterwards.
 #include "halvex/export.h"
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"
 
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
-enum class EntryPoint { getPlugin, onLoad, onUnload, deleteMe };
+enum class EntryPoint { getPlugin, onLoad, onUnload, deleteMe, drawable };
 
 enum class Failure {
-    nullHandle, // getPlugin returns a null address
-    standard,   // throws a std::exception
-    foreign,    // throws something that is not a std::exception
+    nullHandle,    // getPlugin returns a null address
+    standard,      // throws a std::exception
+    foreign,       // throws something that is not a std::exception
+    exits,         // ends the process with exit(0)
+    quickExits,    // ends the process with quick_exit(0)
+    exitsOnThread, // starts a thread that calls exit(0), and waits for it
 };
 
 constexpr EntryPoint brokenEntryPoint = EntryPoint::BROKEN_ENTRY_POINT;
@@ -27,12 +33,15 @@ void failIn(EntryPoint entryPoint) {
     if (entryPoint != brokenEntryPoint) return;
     if (failure == Failure::standard) throw std::runtime_error("it fails on purpose");
     if (failure == Failure::foreign) throw 42;
+    if (failure == Failure::exits) std::exit(0);
+    if (failure == Failure::quickExits) std::quick_exit(0);
+    if (failure == Failure::exitsOnThread) std::thread([] { std::exit(0); }).join();
 }
 
 class BrokenPlugin final : public Halvex::Plugin::HalvexPlugin {
 public:
     void onLoad() override {
-        gameWrapper->RegisterDrawable([](CanvasWrapper) {});
+        gameWrapper->RegisterDrawable([](CanvasWrapper) { failIn(EntryPoint::drawable); });
         failIn(EntryPoint::onLoad);
     }
     void onUnload() override { failIn(EntryPoint::onUnload); }

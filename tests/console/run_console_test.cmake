@@ -12,6 +12,9 @@
 #   # input: script    feed the script on standard input instead of naming it
 #   # given: FILE      copy FILE from beside the script into the work folder before the run (a settings
 #                      file for --config, say), replacing what an earlier run left there
+#   # creates: no other file
+#                      the run starts in an empty work folder and may leave no file there but those
+#                      of NAME.files (no settings file, no unfinished output, no folder)
 # {old_plugin} and {not_a_plugin} in a run line name copies of -DOLD_PLUGIN and -DNOT_A_PLUGIN made in
 # the work folder: a module for another interface version, and a module that is no plugin at all.
 # {NAME} names a copy of the module NAME.so (or .dll) of the list -DBROKEN_MODULES, the plugins that fail
@@ -19,9 +22,14 @@
 
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(source_dir ${SCRIPT} DIRECTORY)
+file(STRINGS ${SCRIPT} lines)
+set(creates_no_other_file FALSE)
+if(";${lines};" MATCHES ";# creates: no other file;")
+    set(creates_no_other_file TRUE)
+    file(REMOVE_RECURSE ${WORK_DIR})
+endif()
 file(MAKE_DIRECTORY ${WORK_DIR})
 file(COPY ${SCRIPT} DESTINATION ${WORK_DIR})
-file(STRINGS ${SCRIPT} lines)
 
 get_filename_component(module_extension ${OLD_PLUGIN} LAST_EXT)
 file(COPY_FILE ${OLD_PLUGIN} ${WORK_DIR}/old-plugin${module_extension})
@@ -71,6 +79,7 @@ if(NOT input_file)
     endif()
 endif()
 
+file(GLOB_RECURSE files_before LIST_DIRECTORIES true RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
 execute_process(
     COMMAND ${EMULATOR} ${SIMULATOR} ${arguments}
     WORKING_DIRECTORY ${WORK_DIR}
@@ -133,6 +142,19 @@ foreach(entry IN LISTS expected_files)
         set(failed TRUE)
     endif()
 endforeach()
+if(creates_no_other_file)
+    file(GLOB_RECURSE files_after LIST_DIRECTORIES true RELATIVE ${WORK_DIR} ${WORK_DIR}/*)
+    foreach(path IN LISTS files_after)
+        list(FIND files_before "${path}" was_there)
+        string(FIND "${expected_files}" "  ${path}" listed)
+        # What this script writes on a failure aside.
+        string(FIND "${path}" "${name}.actual." own)
+        if(was_there LESS 0 AND listed LESS 0 AND NOT own EQUAL 0)
+            message("the run left ${path}, which it should not have written")
+            set(failed TRUE)
+        endif()
+    endforeach()
+endif()
 if(failed)
     file(WRITE ${WORK_DIR}/${name}.actual.status "${actual_status}\n")
     message(FATAL_ERROR "console script ${name}.kz failed")

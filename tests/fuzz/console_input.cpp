@@ -58,6 +58,8 @@ constexpr std::size_t mostAttempts = 10000; // the codes of "attempts" lines, ad
 // Frames one pointer or window command renders when it finds its target at once; a label looked for
 // among several widgets renders more, which the bound above leaves room for.
 constexpr int framesOfPointerInput = 4;
+// Frames `slide` renders more to find out whether a slider takes real numbers, when its value is no int.
+constexpr int framesOfSliderTypeCheck = 5;
 
 // What the console takes from TEXT as a number from 1 to MOST; nothing when it refuses it (such a
 // line is an error and costs nothing).
@@ -86,9 +88,10 @@ public:
             frames += acceptedNumber(words[1], sim::largestFrameCount).value_or(0);
         else if (command == "frame" || command == "mouse")
             frames += 1;
-        else if (command == "hover" || command == "click" || command == "slide" || command == "close" ||
-                 command == "collapse")
+        else if (command == "hover" || command == "click" || command == "close" || command == "collapse")
             frames += framesOfPointerInput;
+        else if (command == "slide")
+            frames += framesOfPointerInput + framesOfSliderTypeCheck;
         else if (command == "canvas" && words.size() == 3)
             resizeCanvas(words[1], words[2]);
         else if (command == "screenshot")

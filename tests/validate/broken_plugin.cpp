@@ -11,8 +11,9 @@
 //
 // Index of this file:
 // - Fault: what each build gets wrong
-// - the cells the variables are bound to
-// - BrokenKadenzo: the plugin object
+// - The cells: those the variables are bound to
+// - Outside the contract: a process left running, a forged result, a flood of output, a hang
+// - The plugin object: BrokenKadenzo
 // - getPlugin, deleteMe and the record
 #include "module_info.h"
 #include "plugin_identity.h"
@@ -25,13 +26,23 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <variant>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
+
+// ---- Fault ---------------------------------------------------------------------------------------
 
 enum class Fault {
     none,
@@ -49,6 +60,10 @@ enum class Fault {
     crashInDrawable,       // the drawable writes through a null pointer
     hangInOnLoad,          // onLoad never returns
     hostCallFromThread,    // onLoad calls the host from a thread of its own
+    exitInDrawable,        // the drawable ends the process with exit(0)
+    forksInGetPlugin,      // getPlugin forks a process that stays, holding every descriptor (POSIX)
+    forgesResult,          // getPlugin writes a pass to every descriptor and exits with status 0
+    floodsOutput,          // onLoad writes 100 MB to standard output and standard error
 };
 constexpr Fault fault = Fault::BROKEN_FAULT;
 
@@ -74,6 +89,42 @@ constexpr std::size_t idealAccuracyRow = 2, maxSpeedRow = 4;
 constexpr const char* perPackPreHooks[] = {game_function::roundChanged, game_function::carHitBall,
                                            game_function::ballExploded, game_function::goalScored};
 
+// ---- Outside the contract ------------------------------------------------------------------------
+
+// A process that stays, with every descriptor of the check's process.
+void startLingerer() {
+#ifndef _WIN32
+    if (::fork() == 0)
+        for (;;)
+            ::pause();
+#endif
+}
+
+// What a plugin may write to pass for the check's result: a pass, bare and with a made-up token.
+void writeForgedPasses() {
+    const char forged[] = "result PASS\nresult 00000000000000000000000000000000 PASS\n";
+#ifdef _WIN32
+    // A descriptor that is not open is then an error returned, not the end of the process.
+    _set_invalid_parameter_handler(
+        [](const wchar_t*, const wchar_t*, const wchar_t*, unsigned, std::uintptr_t) {});
+#endif
+    for (int fd = 0; fd < 1024; ++fd)
+#ifdef _WIN32
+        static_cast<void>(_write(fd, forged, static_cast<unsigned>(sizeof forged - 1)));
+#else
+        static_cast<void>(::write(fd, forged, sizeof forged - 1));
+#endif
+    std::_Exit(0);
+}
+
+// 100 MiB.
+void flood() {
+    const std::string block(1 << 16, 'x');
+    for (int count = 0; count < 1600; ++count)
+        std::fwrite(block.data(), 1, block.size(), count % 2 == 0 ? stdout : stderr);
+    std::fflush(stdout);
+}
+
 // Blocks for ever. Rationale: a wait on a condition nothing signals, not a timed sleep, whose runtime
 // function the Windows runtime (Wine's msvcp140) lacks.
 void forever() {
@@ -97,6 +148,7 @@ public:
 
     void onLoad() override {
         if (fault == Fault::hangInOnLoad) forever();
+        if (fault == Fault::floodsOutput) flood();
         for (std::size_t row = 0; row < settingsCount; ++row)
             if (!(fault == Fault::missingVariable && row == maxSpeedRow)) registerAndBind(row);
         if (fault == Fault::hostCallFromThread)
@@ -162,6 +214,7 @@ private:
             static volatile std::intptr_t nowhere = 0;
             *reinterpret_cast<volatile int*>(nowhere) = 1;
         }
+        if (fault == Fault::exitInDrawable) std::exit(0);
         canvas.SetColor(255, 255, 255, 255);
         canvas.SetPosition(Vector2{10, 10});
         canvas.DrawString(pluginClassName, 1, 1, false, false);
@@ -183,6 +236,8 @@ HALVEX_PLUGIN_API void deleteMe();
 }
 
 std::uintptr_t getPlugin() {
+    if (fault == Fault::forksInGetPlugin) startLingerer();
+    if (fault == Fault::forgesResult) writeForgedPasses();
     if (!plugin || fault == Fault::newObjectEachCall) plugin = std::make_shared<BrokenKadenzo>();
     return reinterpret_cast<std::uintptr_t>(&plugin);
 }

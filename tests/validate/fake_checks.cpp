@@ -8,10 +8,15 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <mutex>
 #include <string>
 #include <thread>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace kadenzo::validate::test {
 
@@ -83,6 +88,58 @@ void writesResultLines(CheckContext&) {
     throw CheckFailure("printed a pass but failed");
 }
 
+#ifndef _WIN32
+// A plugin's fork: a process that outlives the check holding every descriptor the check has.
+void startLingerer() {
+    if (::fork() == 0) {
+        for (;;)
+            ::pause();
+    }
+}
+
+void leavesAProcess(CheckContext& context) {
+    startLingerer();
+    context.report("started a process that stays");
+}
+
+// The same, but the process it forks leaves the check's group for a session of its own first.
+void leavesASession(CheckContext& context) {
+    if (::fork() == 0) {
+        ::setsid();
+        for (;;)
+            ::pause();
+    }
+    context.report("started a process that leaves its group and stays");
+}
+
+void leavesAProcessAndHangs(CheckContext& context) {
+    startLingerer();
+    hangs(context);
+}
+
+// Writes a plausible result to every descriptor it may have inherited, then ends as a check ends.
+void forgesAResult(CheckContext&) {
+    const char forged[] = "result PASS\nresult 00000000000000000000000000000000 PASS\n";
+    for (int fd = 0; fd < 1024; ++fd)
+        static_cast<void>(::write(fd, forged, sizeof forged - 1));
+    ::_exit(0);
+}
+#endif
+
+// Passes, but has the process end with status 0 once the result is sent, as a plugin's exit handler may.
+void exitsWithZeroAfterItsResult(CheckContext&) {
+    std::atexit([] { std::_Exit(0); });
+}
+
+// Writes floodBytes to its standard output and error, then passes.
+void floods(CheckContext&) {
+    const std::string block(1 << 16, 'x');
+    for (std::size_t written = 0; written < floodBytes; written += block.size()) {
+        std::fwrite(block.data(), 1, block.size(), written % (2 * block.size()) == 0 ? stdout : stderr);
+    }
+    std::fflush(stdout);
+}
+
 void randomFails(CheckContext& context) {
     throw CheckFailure("seed " + std::to_string(context.seed()) + " found a fault");
 }
@@ -107,6 +164,17 @@ const std::vector<Check>& fakeChecks() {
          writesResultLines},
         {"fake.random-fails", "fails, saying its seed", true, randomFails},
         {"fake.module-path", "sees the module path the runner was given", false, loadsTheModule},
+        {"fake.exits-zero-after-result", "passes, then its process exits with status 0", false,
+         exitsWithZeroAfterItsResult},
+        {"fake.floods", "writes 100 MB to standard output and error, then passes", false, floods},
+#ifndef _WIN32
+        {"fake.leaves-process", "forks a process that stays, then passes", false, leavesAProcess},
+        {"fake.leaves-session", "forks a process that leaves the group and stays, then passes", false,
+         leavesASession},
+        {"fake.leaves-process-and-hangs", "forks a process that stays, then waits for ever", false,
+         leavesAProcessAndHangs},
+        {"fake.forges", "writes a pass to every descriptor and exits with status 0", false, forgesAResult},
+#endif
     };
     return checks;
 }

@@ -6,6 +6,7 @@
 
 #include "validate/validate_command.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,7 @@ ValidateSetup fakeSetup();
 extern const char* const oddReportLine;
 constexpr int manyLines = 5000;
 std::string manyLine(int index);
+// What fake.floods writes in all.
+constexpr std::size_t floodBytes = 100u << 20;
 
 } // namespace kadenzo::validate::test

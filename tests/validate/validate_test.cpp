@@ -11,6 +11,9 @@
 #include "built_modules.h"
 #include "error_message.h"
 #include "fake_checks.h"
+#include "output/run_files.h"
+#include "output_test_support.h"
+#include "platform/child_process.h"
 #include "validate/validate_options.h"
 #include "validate/validation_report.h"
 
@@ -90,15 +93,19 @@ TEST(ValidateOptions, EachBadUsageIsRefusedNamingTheOptionAndTheValue) {
         {{"-x", "a.so"}, "unknown option \"-x\""},
         {{"a.so", "b.so"}, "only one module can be given, not also \"b.so\""},
         {{""}, "the module's path is empty"},
-        {{"--include"}, "--include needs a regular expression"},
-        {{"--exclude"}, "--exclude needs a regular expression"},
+        {{"--include"}, "--include needs a pattern"},
+        {{"--exclude"}, "--exclude needs a pattern"},
         {{"--seed"}, "--seed needs a whole number"},
         {{"--timeout"}, "--timeout needs a number of seconds"},
         {{"--junit"}, "--junit needs a file name"},
         {{"--json"}, "--json needs a file name"},
         {{"--junit", ""}, "--junit needs a file name"},
-        {{"--include", "("}, "--include: \"(\" is not a regular expression: it has an unmatched ( or )"},
-        {{"--exclude", "[ab"}, "--exclude: \"[ab\" is not a regular expression: it has an unmatched [ or ]"},
+        {{"--include", "("}, "--include: \"(\" is not a pattern: '(' at position 1 is never closed"},
+        {{"--exclude", "[ab"}, "--exclude: \"[ab\" is not a pattern: '[' at position 1 is never closed"},
+        {{"--include", "*"}, "--include: \"*\" is not a pattern: '*' at position 1 has nothing to repeat"},
+        {{"--include", "a{4294967296}"},
+         "--include: \"a{4294967296}\" is not a pattern: the count 4294967296 at position 2 is above the "
+         "largest allowed, 1000"},
         {{"--seed", "-1"}, "--seed must be a whole number, not \"-1\""},
         {{"--seed", "1x"}, "--seed must be a whole number, not \"1x\""},
         {{"--seed", "18446744073709551616"},
@@ -106,6 +113,24 @@ TEST(ValidateOptions, EachBadUsageIsRefusedNamingTheOptionAndTheValue) {
     };
     for (const auto& example : cases)
         EXPECT_EQ(usageErrorOf(example.arguments), example.message) << example.arguments.front();
+}
+
+// --include and --exclude repeat (TakesEveryOptionInAnyOrder); every other option, flags among them,
+// is refused the second time, as "--junit a.xml --junit b.xml" would otherwise leave a.xml unwritten.
+TEST(ValidateOptions, AnOptionGivenTwiceIsRefusedNamingIt) {
+    const std::string folder = freshFolder("twice");
+    const std::vector<std::vector<std::string>> twice = {
+        {"--seed", "1", "--seed", "2"},
+        {"--timeout", "1", "--timeout", "1"},
+        {"--junit", folder + "/a.xml", "--junit", folder + "/b.xml"},
+        {"--json", folder + "/a.json", "--json", folder + "/b.json"},
+        {"--list", "--list"},
+        {"--in-process", "a.so", "--in-process"},
+        {"--run-check", "x", "--run-check", "y"},
+    };
+    for (const auto& arguments : twice)
+        EXPECT_EQ(usageErrorOf(arguments), arguments[0] + " can be given only once");
+    EXPECT_TRUE(fs::is_empty(fs::u8path(folder)));
 }
 
 TEST(ValidateOptions, ATimeLimitIsAPositiveNumberOfSecondsUpToADay) {
@@ -123,9 +148,35 @@ TEST(ValidateOptions, ResultFilesAreCheckedBeforeAnythingRuns) {
     EXPECT_NE(junitError.find(folder), std::string::npos) << junitError;
     const std::string jsonError = usageErrorOf({"--json", folder + "/missing/r.json"});
     EXPECT_EQ(jsonError.rfind("--json: ", 0), 0u) << jsonError;
-    EXPECT_EQ(usageErrorOf({"--junit", folder + "/r", "--json", folder + "/./r"}),
-              "--junit and --json name the same file");
     EXPECT_TRUE(fs::is_empty(fs::u8path(folder)));
+}
+
+// Each parse is one run of kadenzo-sim, with the files of a run of its own.
+std::string usageErrorOfRun(const std::vector<std::string>& arguments) {
+    const kadenzo::output::RunFiles files;
+    return usageErrorOf(arguments);
+}
+
+TEST(ValidateOptions, AReportThatIsTheModuleOrTheOtherReportIsRefusedHoweverSpelled) {
+    const std::string folder = freshFolder("same");
+    const output_test::WorkingFolder working(fs::u8path(folder).parent_path());
+    const std::string relative = fs::u8path(folder).filename().u8string();
+    const std::string twoSpellings = "--json: cannot write " + relative + "/r.xml: it is the same file as " +
+                                     folder + "/./r.xml, the JUnit report (--junit)";
+    EXPECT_EQ(usageErrorOfRun({"--junit", folder + "/./r.xml", "--json", relative + "/r.xml"}), twoSpellings);
+    EXPECT_EQ(usageErrorOfRun({"--junit", "r.xml", "--json", "./r.xml"}),
+              "--json: cannot write ./r.xml: it is the same file as r.xml, the JUnit report (--junit)");
+
+    const std::string module = folder + "/module.so";
+    std::ofstream(module) << "not loaded";
+    EXPECT_EQ(usageErrorOfRun({"--json", relative + "/module.so", module}),
+              "--json: cannot write " + relative + "/module.so: it is the same file as " + module +
+                  ", the module under test");
+    EXPECT_EQ(usageErrorOfRun({"--junit", kadenzo::platform::ownExecutablePath()}),
+              "--junit: cannot write " + kadenzo::platform::ownExecutablePath() +
+                  ": it is kadenzo-sim itself");
+    EXPECT_EQ(fs::file_size(fs::u8path(module)), 10u);
+    EXPECT_EQ(usageErrorOfRun({"--junit", folder + "/r.xml", "--json", folder + "/r.json", module}), "");
 }
 
 // ---- Selection -----------------------------------------------------------------------------------
@@ -197,13 +248,18 @@ TEST(ValidateReport, TextThatIsNoUtf8IsShownByteForByte) {
 }
 
 std::vector<CheckResult> sampleResults() {
-    CheckResult passed{"record.layout", false, Outcome::pass, 0.0125, "", {"64 bytes"}};
-    CheckResult quiet{"entry.getplugin-once", false, Outcome::pass, 0.5, "", {}};
+    CheckResult passed{"record.layout", false, Outcome::pass, 0.0125, "", {"64 bytes"}, "", 0};
+    CheckResult quiet{"entry.getplugin-once", false, Outcome::pass, 0.5, "", {}, "", 0};
     CheckResult failed{
-        "onload.registrations", false, Outcome::fail, 1.0, "slowMoEnabled's default is \"1\"", {}};
-    CheckResult crashed{
-        "lifecycle.random-events", true, Outcome::crash, 2.25, "killed by signal 11 (SIGSEGV)",
-        {"script:", "loadround"}};
+        "onload.registrations", false, Outcome::fail, 1.0, "slowMoEnabled's default is \"1\"", {}, "", 0};
+    CheckResult crashed{"lifecycle.random-events",
+                        true,
+                        Outcome::crash,
+                        2.25,
+                        "killed by signal 11 (SIGSEGV)",
+                        {"script:", "loadround"},
+                        "SEGV on unknown address\n",
+                        12};
     return {passed, quiet, failed, crashed};
 }
 
@@ -228,6 +284,8 @@ const char* const sampleJUnit = R"xml(<?xml version="1.0" encoding="UTF-8"?>
 script:
 loadround
 repeat: kadenzo-sim validate --include &apos;^lifecycle\.random-events$&apos; --seed 42 build/Kadenzo.so</failure>
+    <system-err>SEGV on unknown address
+(12 more bytes of output dropped: the first 1048576 are kept)</system-err>
   </testcase>
 </testsuite>
 )xml";
@@ -243,7 +301,9 @@ const char* const sampleJson = R"json({
       "reason": "",
       "reports": [
         "64 bytes"
-      ]
+      ],
+      "output": "",
+      "outputDroppedBytes": 0
     },
     {
       "name": "lifecycle.random-events",
@@ -253,12 +313,45 @@ const char* const sampleJson = R"json({
       "reports": [
         "script:",
         "loadround"
-      ]
+      ],
+      "output": "SEGV on unknown address\n",
+      "outputDroppedBytes": 12
     }
   ]
 }
 )json";
 // clang-format on
+
+// What a plugin puts in a reason, a report or its output reaches the terminal with every control
+// character (C0, DEL, C1) shown as its bytes.
+TEST(ValidateReport, TheTerminalSeesControlCharactersAsEscapes) {
+    CheckResult hostile{"odd",
+                        false,
+                        Outcome::fail,
+                        1.0,
+                        "red \x1b[31m, bell \a, delete \x7f, csi \xc2\x9b, tab \t",
+                        {"title \x1b]0;owned\x07 \xc3\xbc"},
+                        "clear \x1b[2J\rback\n",
+                        3};
+    const std::string text = progressLines(hostile, 1, 1, 3, sampleRun) + resultTable({hostile});
+    EXPECT_NE(text.find("red \\x1B[31m, bell \\x07, delete \\x7F, csi \\xC2\\x9B, tab \\x09"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("title \\x1B]0;owned\\x07 \xc3\xbc"), std::string::npos) << text;
+    EXPECT_NE(text.find("output: clear \\x1B[2J\\x0Dback\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("output: (3 more bytes of output dropped: the first 1048576 are kept)"),
+              std::string::npos)
+        << text;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        EXPECT_FALSE((byte < 0x20 && byte != '\n') || byte == 0x7f)
+            << "control byte " << int(byte) << " in " << text;
+        EXPECT_FALSE(byte == 0xc2 && index + 1 < text.size() &&
+                     static_cast<unsigned char>(text[index + 1]) >= 0x80 &&
+                     static_cast<unsigned char>(text[index + 1]) <= 0x9f)
+            << text;
+    }
+}
 
 TEST(ValidateReport, JUnitHasATestCasePerCheckAndAFailureForEachThatDidNotPass) {
     EXPECT_EQ(junitXml(sampleResults(), sampleRun), sampleJUnit);
@@ -272,7 +365,7 @@ TEST(ValidateReport, JsonHasTheModuleTheSeedAndEveryCheck) {
 
 CheckResult oddResult() {
     return CheckResult{
-        "odd", false, Outcome::timeout, 1.0, "a <b> & \"c\" 'd'", {oddReportLine, "\xef\xbf\xbe"}};
+        "odd", false, Outcome::timeout, 1.0, "a <b> & \"c\" 'd'", {oddReportLine, "\xef\xbf\xbe"}, "", 0};
 }
 
 TEST(ValidateReport, XmlEscapesMarkupControlBytesAndBytesThatAreNoUtf8) {
@@ -400,6 +493,16 @@ TEST(ValidateRunner, ReportLinesArriveAsTheyWereMadeWhateverTheyHold) {
     const CheckResult printed = runAlone("fake.prints-result", inProcessesOfTheirOwn());
     EXPECT_EQ(printed.outcome, Outcome::fail);
     EXPECT_EQ(printed.reason, "printed a pass but failed");
+}
+
+// The result counts only when the process then ends with the status that goes with its token.
+TEST(ValidateRunner, AResultIsConfirmedByTheExitStatusThatGoesWithIt) {
+    const CheckResult result = runAlone("fake.exits-zero-after-result", inProcessesOfTheirOwn());
+    EXPECT_EQ(result.outcome, Outcome::crash);
+    const std::regex reason(
+        R"(its process ended with status 0 after its result \(PASS\), not with the status \d+ )"
+        R"(that confirms it)");
+    EXPECT_TRUE(std::regex_match(result.reason, reason)) << result.reason;
 }
 
 TEST(ValidateRunner, InThisProcessTheVerdictsAreTheSame) {

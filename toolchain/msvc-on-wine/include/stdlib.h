@@ -1,6 +1,6 @@
 // Wrapper around Wine's <stdlib.h>: quick_exit and at_quick_exit, which the STL's <cstdlib> names,
-// with the UCRT's declarations (at_quick_exit, like atexit, would belong to the start-up library;
-// nothing here uses it, so none is provided), _set_abort_behavior, and the UCRT's C++ overloads of abs.
+// with the UCRT's declarations (at_quick_exit, like atexit, belongs to the start-up library:
+// startup/initializers.c), _set_abort_behavior, and the UCRT's C++ overloads of abs.
 #pragma once
 #include_next <stdlib.h>
 
