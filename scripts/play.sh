@@ -4,5 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+setup_purposes=(sim)
 source scripts/build-sim.sh
-exec build/default/bin/kadenzo-sim play --out out "$@"
+exec build/sim/bin/kadenzo-sim play --out out "$@"

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Writes the release package from a built Kadenzo.dll, as `kadenzo_package` does, and checks what a
+# player unpacks: exactly the four files, the DLL unchanged and passing the DLL check, the texts with
+# Windows line endings, the README's installing, settings and uninstalling, the licences.
+#   check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR
+set -euo pipefail
+
+if [ $# -ne 4 ]; then
+  echo "usage: check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR" >&2
+  exit 2
+fi
+module=$1
+version=$2
+source_dir=$3
+work=$4
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+rm -rf "$work"
+mkdir -p "$work/unpacked"
+zip="$work/Kadenzo-$version-windows-x64.zip"
+cmake -DMODULE="$module" -DVERSION="$version" -DSOURCE_DIR="$source_dir" -DOUTPUT="$zip" \
+  -P "$source_dir/cmake/package_zip.cmake"
+
+listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+expected="Kadenzo.dll LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt "
+[ "$listing" = "$expected" ] || fail "the archive holds '$listing', not '$expected'"
+leftovers=$(find "$work" -maxdepth 1 -name '.*' ! -name . | wc -l)
+[ "$leftovers" -eq 0 ] || fail "the packaging left $leftovers file(s) of its own beside the archive"
+
+(cd "$work/unpacked" && cmake -E tar xf "$zip")
+unpacked="$work/unpacked"
+cmp -s "$module" "$unpacked/Kadenzo.dll" || fail "Kadenzo.dll in the archive differs from the build's"
+bash "$source_dir/scripts/check-windows-module.sh" "$unpacked/Kadenzo.dll" "$version" \
+  || fail "the DLL in the archive fails the DLL check"
+
+for text in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+  file="$unpacked/$text"
+  [ -s "$file" ] || { fail "$text is empty"; continue; }
+  lines=$(wc -l <"$file")
+  crlf=$(grep -c $'\r$' "$file" || true)
+  [ "$lines" -eq "$crlf" ] || fail "$text: $((lines - crlf)) of its $lines lines do not end in CR LF"
+done
+
+readme="$unpacked/README.txt"
+for heading in "## Installing" "## Uninstalling" "## Settings" "## Troubleshooting"; do
+  grep -q "^$heading" "$readme" || fail "README.txt has no section '$heading'"
+done
+grep -q 'Kadenzo.dll' "$readme" || fail "README.txt never names Kadenzo.dll"
+grep -q 'Visual C++' "$readme" || fail "README.txt does not name the Visual C++ runtime"
+grep -q '](docs/' "$readme" && fail "README.txt links pictures that the package does not hold"
+grep -q 'kadenzo-sim' "$readme" && fail "README.txt goes on past the players' part"
+settings=$(grep -c '^| `[A-Za-z]*` |' "$readme" || true)
+[ "$settings" -eq 13 ] || fail "README.txt's settings table has $settings rows, not 13"
+
+grep -q '^MIT License' "$unpacked/LICENSE.txt" || fail "LICENSE.txt is not Kadenzo's MIT licence"
+for library in "Dear ImGui" "{fmt}" "Microsoft's C++ standard library"; do
+  grep -qF "$library" "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "THIRD-PARTY-NOTICES.txt does not name $library"
+done
+grep -q 'Apache License' "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "the STL's licence text is missing"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) of the package failed"
+  exit 1
+fi
+echo "package: $(basename "$zip"), $(stat -c %s "$zip") bytes: $listing"
