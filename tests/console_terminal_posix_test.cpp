@@ -5,6 +5,7 @@
 // Nothing waits a fixed time: each step waits for the output it expects, up to a generous deadline, and
 // keys are typed only once the line editor has the terminal (keys typed before it would be taken by the
 // terminal's own line discipline, which reads ^D and escape sequences differently).
+#include "built_modules.h"
 #include "loader/dynamic_library.h"
 #include "loader/modules.h"
 #include "output_test_support.h"
@@ -22,6 +23,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,17 @@ public:
 
     void signal(int signalNumber) { ASSERT_EQ(::kill(child, signalNumber), 0); }
 
+    // Waits until the program has a handler of its own for SIGNALNUMBER.
+    ::testing::AssertionResult waitUntilCaught(int signalNumber) {
+        return waitUntilStatus("caught", [&] { return hasSignal("SigCgt:", signalNumber); });
+    }
+    // Waits until a SIGNALNUMBER sent is no longer pending: a handler has taken it.
+    ::testing::AssertionResult waitUntilTaken(int signalNumber) {
+        return waitUntilStatus("taken", [&] {
+            return !hasSignal("SigPnd:", signalNumber) && !hasSignal("ShdPnd:", signalNumber);
+        });
+    }
+
     // The exit status once the program ended, or -1 when it did not end in time.
     int exitStatus() {
         const Clock::time_point end = Clock::now() + deadline;
@@ -136,6 +149,25 @@ public:
     }
 
 private:
+    // Whether the mask of /proc/PID/status's line starting with FIELD holds SIGNALNUMBER.
+    bool hasSignal(const std::string& field, int signalNumber) const {
+        std::ifstream status("/proc/" + std::to_string(child) + "/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.compare(0, field.size(), field) == 0)
+                return (std::stoull(line.substr(field.size()), nullptr, 16) >> (signalNumber - 1) & 1) != 0;
+        return false;
+    }
+
+    template <typename Condition>
+    ::testing::AssertionResult waitUntilStatus(const char* what, Condition condition) {
+        const Clock::time_point end = Clock::now() + deadline;
+        while (!condition()) {
+            if (Clock::now() >= end) return ::testing::AssertionFailure() << "the signal was never " << what;
+            readSome(1);
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     // Adds what the program writes within MILLISECONDS; false when nothing came in that time or nothing
     // more can come (the program ended and the terminal closed).
     bool readSome(int milliseconds) {
@@ -308,6 +340,21 @@ TEST_F(ConsoleAtATerminal, SigtermAndSighupWriteTheSettingsChangedBeforeThem) {
                                                         ? "idealAccuracy 0.61\nframe 1000000\n"
                                                         : "idealAccuracy 0.61\n");
     }
+}
+
+// A plugin that never returns from onLoad cannot keep the run from ending: the first SIGTERM is held
+// for the console, which never gets to take it, and a second one ends the process at once, writing
+// nothing.
+TEST_F(ConsoleAtATerminal, ASecondSigtermEndsARunThatHangs) {
+    const std::string hanging = kadenzo::sim::test::brokenModule("validate-broken-hang-in-onload");
+    TerminalRun run(folder.u8string(), {"--config", "settings.cfg", "--plugin", hanging});
+    ASSERT_TRUE(run.started());
+    ASSERT_TRUE(run.waitUntilCaught(SIGTERM)) << "requests are held before the plugin loads";
+    run.signal(SIGTERM);
+    ASSERT_TRUE(run.waitUntilTaken(SIGTERM));
+    run.signal(SIGTERM);
+    EXPECT_EQ(run.exitStatus(), 128 + SIGTERM);
+    EXPECT_EQ(entries(), std::vector<std::string>{}) << "no settings written";
 }
 
 } // namespace
