@@ -8,11 +8,13 @@
 // - Requests held by the console
 #include "platform/requests_to_end.h"
 
-#include <windows.h>
-
+// Rationale: the C++ library's headers come before windows.h, as Wine's windef.h defines inline as a
+// macro, which the library refuses (the other files get them first through their own headers).
 #include <array>
 #include <atomic>
 #include <stdexcept>
+
+#include <windows.h>
 
 namespace kadenzo::platform {
 
