@@ -349,9 +349,9 @@ The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
   ui                    list the windows the last frame showed, back to front, each with the
                         rows of text it drew and its separators (---); an error before any frame
   help                  show this list
-  quit, exit            end the session as the end of the input does: unload the plugin, write the
-                        settings (--config) and the history, exit with status 0; in a script the
-                        lines after it are not run
+  quit, exit            end the session as the end of the input does: the plugin is unloaded and
+                        the settings (--config) are written (at a terminal the history too); in a
+                        script the lines after it are not run
 
 At a terminal, quit or exit (or Ctrl+D on an empty line) ends the session and writes the settings;
 Ctrl+C drops the line being typed, or stops "frame N" between two frames, and the console goes on.

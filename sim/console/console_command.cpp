@@ -186,13 +186,11 @@ the lines typed are kept in FILE.history (the last {historyLines}) for the next 
 this run only. Scripts and piped input are read as they always were and leave no history. On
 Windows the console's own line editing serves.
 
-At a terminal, "quit" or "exit" (or Ctrl+D on an empty line) ends the session: the plugin is
-unloaded and the settings and the history are written. Ctrl+C drops the line being typed and
-shows a fresh prompt, or stops "frame N" between two frames; it never ends the session. SIGTERM
-and SIGHUP end it as "quit" does, settings and history written, with status 128 + the signal's
-number (143, 129); a second one while the first is still being handled (a plugin that hangs)
-ends the process at once without writing them. In scripts and piped input, Ctrl+C and those
-signals end the run at once without writing them.
+Leaving (see "quit" and Ctrl+C at the end of this text): at a terminal SIGTERM and SIGHUP end
+the session as "quit" does, settings and history written, with status 128 + the signal's number
+(143, 129); a second one while the first is handled (a plugin that hangs) ends the process at
+once without writing them. In scripts and piped input, Ctrl+C and those signals end the run at
+once without writing them.
 
 Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
 written again at exit. A line is NAME VALUE, a console variable and a number; blank lines and
