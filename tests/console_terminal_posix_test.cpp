@@ -1,8 +1,11 @@
 // kadenzo-sim typed at a terminal, through a pseudo-terminal: TAB completes a command and a variable,
-// the up arrow recalls a line, and with --config the history and the settings reach the next run.
+// the up arrow recalls a line, and with --config the history and the settings reach the next run;
+// Ctrl+C drops the line being typed or stops a long command, and quit, exit, SIGTERM and SIGHUP end the
+// session with the settings and the history written.
 // Nothing waits a fixed time: each step waits for the output it expects, up to a generous deadline, and
 // keys are typed only once the line editor has the terminal (keys typed before it would be taken by the
 // terminal's own line discipline, which reads ^D and escape sequences differently).
+#include "built_modules.h"
 #include "loader/dynamic_library.h"
 #include "loader/modules.h"
 #include "output_test_support.h"
@@ -19,6 +22,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,7 @@ constexpr std::chrono::seconds deadline{60};
 
 constexpr const char* upArrow = "\x1b[A";
 constexpr const char* endOfInput = "\x04";
+constexpr const char* interrupt = "\x03";
 
 // kadenzo-sim on the far side of a pseudo-terminal, in FOLDER.
 class TerminalRun {
@@ -101,6 +107,31 @@ public:
         return ::testing::AssertionSuccess();
     }
 
+    // Waits until the line editor has given the terminal back: the line typed is being run.
+    ::testing::AssertionResult waitForCommand() {
+        const Clock::time_point end = Clock::now() + deadline;
+        termios mode{};
+        while (::tcgetattr(sameTerminal, &mode) == 0 && (mode.c_lflag & ICANON) == 0) {
+            if (Clock::now() >= end)
+                return ::testing::AssertionFailure() << "the editor never gave the terminal back";
+            readSome(1);
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    void signal(int signalNumber) { ASSERT_EQ(::kill(child, signalNumber), 0); }
+
+    // Waits until the program has a handler of its own for SIGNALNUMBER.
+    ::testing::AssertionResult waitUntilCaught(int signalNumber) {
+        return waitUntilStatus("caught", [&] { return hasSignal("SigCgt:", signalNumber); });
+    }
+    // Waits until a SIGNALNUMBER sent is no longer pending: a handler has taken it.
+    ::testing::AssertionResult waitUntilTaken(int signalNumber) {
+        return waitUntilStatus("taken", [&] {
+            return !hasSignal("SigPnd:", signalNumber) && !hasSignal("ShdPnd:", signalNumber);
+        });
+    }
+
     // The exit status once the program ended, or -1 when it did not end in time.
     int exitStatus() {
         const Clock::time_point end = Clock::now() + deadline;
@@ -118,6 +149,25 @@ public:
     }
 
 private:
+    // Whether the mask of /proc/PID/status's line starting with FIELD holds SIGNALNUMBER.
+    bool hasSignal(const std::string& field, int signalNumber) const {
+        std::ifstream status("/proc/" + std::to_string(child) + "/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.compare(0, field.size(), field) == 0)
+                return (std::stoull(line.substr(field.size()), nullptr, 16) >> (signalNumber - 1) & 1) != 0;
+        return false;
+    }
+
+    template <typename Condition>
+    ::testing::AssertionResult waitUntilStatus(const char* what, Condition condition) {
+        const Clock::time_point end = Clock::now() + deadline;
+        while (!condition()) {
+            if (Clock::now() >= end) return ::testing::AssertionFailure() << "the signal was never " << what;
+            readSome(1);
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     // Adds what the program writes within MILLISECONDS; false when nothing came in that time or nothing
     // more can come (the program ended and the terminal closed).
     bool readSome(int milliseconds) {
@@ -217,6 +267,94 @@ TEST_F(ConsoleAtATerminal, ErrorsAreReportedAndTheConsoleGoesOn) {
     run.type(endOfInput);
     EXPECT_EQ(run.exitStatus(), 0);
     EXPECT_EQ(entries(), std::vector<std::string>{}) << "without --config nothing is written";
+}
+
+// Ctrl+C while a line is typed drops it, and while a command runs stops it; the session goes on, and
+// quit ends it as the end of the input does, the dropped line neither run nor kept.
+TEST_F(ConsoleAtATerminal, CtrlCDropsTheLineOrStopsTheCommandAndTheSessionGoesOn) {
+    TerminalRun run(folder.u8string(), {"--config", "settings.cfg"});
+    ASSERT_TRUE(run.started());
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("idealAccuracy 0.9");
+    ASSERT_TRUE(run.waitFor("idealAccuracy 0.9"));
+    run.type(interrupt);
+    ASSERT_TRUE(run.waitFor("^C\r\n"));
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("idealAccuracy\r");
+    ASSERT_TRUE(run.waitFor("idealAccuracy = 0.7\r\n")) << "the line dropped was not run";
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("frame 1000000\r");
+    ASSERT_TRUE(run.waitForCommand());
+    run.type(interrupt);
+    ASSERT_TRUE(run.waitFor("error: stopped after "));
+    ASSERT_TRUE(run.waitFor(" of 1000000 frames"));
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("idealAccuracy 0.66\r");
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("quit\r");
+    EXPECT_EQ(run.exitStatus(), 0);
+    EXPECT_NE(contents("settings.cfg").find("\nidealAccuracy 0.66\n"), std::string::npos);
+    EXPECT_EQ(contents("settings.cfg.history"), "idealAccuracy\nframe 1000000\nidealAccuracy 0.66\nquit\n");
+}
+
+TEST_F(ConsoleAtATerminal, ExitEndsTheSessionWritingTheSettings) {
+    TerminalRun run(folder.u8string(), {"--config", "settings.cfg"});
+    ASSERT_TRUE(run.started());
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("idealAccuracy 0.62\r");
+    ASSERT_TRUE(run.waitForPrompt());
+    run.type("exit\r");
+    EXPECT_EQ(run.exitStatus(), 0);
+    EXPECT_NE(contents("settings.cfg").find("\nidealAccuracy 0.62\n"), std::string::npos);
+    EXPECT_EQ(contents("settings.cfg.history"), "idealAccuracy 0.62\nexit\n");
+}
+
+// A signal that ends the run, while the console waits for a key or while a command runs, writes what
+// was changed before it and ends with the status a shell gives for that signal.
+TEST_F(ConsoleAtATerminal, SigtermAndSighupWriteTheSettingsChangedBeforeThem) {
+    struct Case {
+        int signalNumber;
+        bool whileACommandRuns;
+    };
+    for (const Case& signalCase : {Case{SIGTERM, false}, Case{SIGHUP, false}, Case{SIGTERM, true}}) {
+        SCOPED_TRACE(::strsignal(signalCase.signalNumber) +
+                     std::string(signalCase.whileACommandRuns ? " while a command runs" : " at the prompt"));
+        std::filesystem::remove(folder / "settings.cfg");
+        std::filesystem::remove(folder / "settings.cfg.history");
+        TerminalRun run(folder.u8string(), {"--config", "settings.cfg"});
+        ASSERT_TRUE(run.started());
+        ASSERT_TRUE(run.waitForPrompt());
+        run.type("idealAccuracy 0.61\r");
+        ASSERT_TRUE(run.waitForPrompt());
+        if (signalCase.whileACommandRuns) {
+            run.type("frame 1000000\r");
+            ASSERT_TRUE(run.waitForCommand());
+        } else {
+            run.type("slowMo");
+            ASSERT_TRUE(run.waitFor("slowMo"));
+        }
+        run.signal(signalCase.signalNumber);
+        EXPECT_EQ(run.exitStatus(), 128 + signalCase.signalNumber);
+        EXPECT_NE(contents("settings.cfg").find("\nidealAccuracy 0.61\n"), std::string::npos);
+        EXPECT_EQ(contents("settings.cfg.history"), signalCase.whileACommandRuns
+                                                        ? "idealAccuracy 0.61\nframe 1000000\n"
+                                                        : "idealAccuracy 0.61\n");
+    }
+}
+
+// A plugin that never returns from onLoad cannot keep the run from ending: the first SIGTERM is held
+// for the console, which never gets to take it, and a second one ends the process at once, writing
+// nothing.
+TEST_F(ConsoleAtATerminal, ASecondSigtermEndsARunThatHangs) {
+    const std::string hanging = kadenzo::sim::test::brokenModule("validate-broken-hang-in-onload");
+    TerminalRun run(folder.u8string(), {"--config", "settings.cfg", "--plugin", hanging});
+    ASSERT_TRUE(run.started());
+    ASSERT_TRUE(run.waitUntilCaught(SIGTERM)) << "requests are held before the plugin loads";
+    run.signal(SIGTERM);
+    ASSERT_TRUE(run.waitUntilTaken(SIGTERM));
+    run.signal(SIGTERM);
+    EXPECT_EQ(run.exitStatus(), 128 + SIGTERM);
+    EXPECT_EQ(entries(), std::vector<std::string>{}) << "no settings written";
 }
 
 } // namespace

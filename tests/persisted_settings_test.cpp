@@ -476,7 +476,7 @@ Lines commandsListedIn(const std::string& help) {
 // reads lists each of its words as a command, and no command besides (NAME stands for a variable).
 TEST(Completion, EveryCommandWordIsInTheHelpText) {
     const Lines words = Console::commandWords();
-    EXPECT_EQ(words.size(), 27u);
+    EXPECT_EQ(words.size(), 29u);
     const Lines listed = commandsListedIn(consoleHelp());
     const auto contains = [](const Lines& lines, const std::string& word) {
         return std::find(lines.begin(), lines.end(), word) != lines.end();
@@ -486,6 +486,15 @@ TEST(Completion, EveryCommandWordIsInTheHelpText) {
     for (const std::string& command : listed)
         EXPECT_TRUE(command == "NAME" || contains(words, command))
             << command << " is listed but is no command";
+}
+
+// Besides the commands, the help says how to leave the console and what Ctrl+C does there.
+TEST(Completion, TheHelpTextSaysHowToLeave) {
+    const std::string help = consoleHelp();
+    EXPECT_NE(help.find("quit or exit (or Ctrl+D on an empty line) ends the session and writes the settings"),
+              std::string::npos)
+        << help;
+    EXPECT_NE(help.find("Ctrl+C drops the line being typed"), std::string::npos) << help;
 }
 
 } // namespace

@@ -14,7 +14,8 @@ if(NOT WIN32)
     target_sources(kadenzo_sim_tests PRIVATE module_path_posix_test.cpp persisted_settings_posix_test.cpp
         console_terminal_posix_test.cpp)
     target_link_libraries(kadenzo_sim_tests PRIVATE util)
-    add_dependencies(kadenzo_sim_tests kadenzo-sim)
+    # A plugin that never returns from onLoad, for a run that must still be ended.
+    add_dependencies(kadenzo_sim_tests kadenzo-sim validate-broken-hang-in-onload)
 endif()
 target_link_libraries(kadenzo_sim_tests PRIVATE kadenzo_play kadenzo_validate kadenzo_window kadenzo::imgui kadenzo::stb ${gtest_main})
 # The test plugins are found beside the test program, where every module is built.

@@ -234,6 +234,15 @@ TEST_F(WindowSessionTest, AFailingLineIsLoggedAndTheSessionGoesOn) {
     EXPECT_TRUE(session.quitRequested());
 }
 
+// The console's quit and exit close the window; they take no arguments.
+TEST_F(WindowSessionTest, ExitClosesTheWindowAsQuitDoes) {
+    run("exit now");
+    EXPECT_NE(logText().find("usage: exit"), std::string::npos) << logText();
+    EXPECT_FALSE(session.quitRequested());
+    run("exit");
+    EXPECT_TRUE(session.quitRequested());
+}
+
 TEST_F(WindowSessionTest, AScriptStopsAtItsFirstFailingLineNamingIt) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
     const std::string script = "training on\nplayer sideways\nmiss\n";

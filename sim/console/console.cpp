@@ -8,6 +8,7 @@
 #include "console/console.h"
 
 #include "loader/module_version_info.h"
+#include "platform/requests_to_end.h"
 #include "render/offscreen_renderer.h"
 
 #include <fmt/format.h>
@@ -37,8 +38,8 @@ void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome, cons
         throw ConsoleError(
             fmt::format("\"{}\" cannot be clamped to the range {} of {}", text, describeRange(range), name));
     if (outcome == halvex::host::ConsoleVariable::TextOutcome::outsideRule)
-        throw ConsoleError(fmt::format("\"{}\" is refused: {} takes {}", text, name,
-                                       halvex::host::describeRule(rule)));
+        throw ConsoleError(
+            fmt::format("\"{}\" is refused: {} takes {}", text, name, halvex::host::describeRule(rule)));
     throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, name));
 }
 
@@ -97,10 +98,11 @@ const Console::Command Console::commands[] = {
     {"click", &Console::pointerCommand},      {"slide", &Console::slideCommand},
     {"close", &Console::windowButtonCommand}, {"collapse", &Console::windowButtonCommand},
     {"ui", &Console::describeInterface},      {"help", &Console::showHelp},
+    {"quit", &Console::quitCommand},          {"exit", &Console::quitCommand},
 };
 
 std::vector<std::string> Console::commandWords() {
-    static_assert(std::size(commands) == 20, "one row per command word of the help text");
+    static_assert(std::size(commands) == 22, "one row per command word of the help text");
     std::vector<std::string> words;
     for (const Command& command : commands)
         words.emplace_back(command.word);
@@ -127,6 +129,11 @@ void Console::run(const std::vector<std::string>& words) {
 void Console::showHelp(const std::vector<std::string>& words) {
     expectArguments(words, 0, 0, "help");
     out << consoleHelp();
+}
+
+void Console::quitCommand(const std::vector<std::string>& words) {
+    expectArguments(words, 0, 0, words[0].c_str());
+    quitting = true;
 }
 
 void Console::setOrShowVariable(const std::vector<std::string>& words) {
@@ -225,8 +232,15 @@ void Console::frameCommand(const std::vector<std::string>& words) {
     expectArguments(words, 0, 1, "frame [COUNT]");
     const int count =
         words.size() == 2 ? requireWholeNumber(words[1], 1, largestFrameCount, "the frame count") : 1;
-    for (int frame = 0; frame < count; ++frame)
+    for (int frame = 0; frame < count; ++frame) {
+        // Ctrl+C, or a request to end, at a terminal (platform/requests_to_end.h). The terminal showed
+        // the ^C where its cursor was; the message goes on a line of its own.
+        if (platform::requestHeld()) {
+            if (platform::takeHeldInterrupt()) out << '\n';
+            throw ConsoleError(fmt::format("stopped after {} of {} frames", frame, count));
+        }
         renderFrame();
+    }
 }
 
 const halvex::host::Canvas& Console::renderedFrame() const {
@@ -245,6 +259,7 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
                           &simulator.ui.fontTexture(), std::nullopt};
     std::string error;
     if (!simulator.pictures.write(picture, path, error)) throw ConsoleError(error);
+    out << "wrote " << path << '\n';
 }
 
 // ---- Running -----------------------------------------------------------------------------------
@@ -257,6 +272,7 @@ int runLines(Console& console, LineSource& in, bool interactive, std::ostream& o
         try {
             if (!in.next(line)) break;
             console.execute(line);
+            if (console.quitRequested()) break;
         } catch (const ScriptUnreadable& error) {
             out << std::flush;
             err << "kadenzo-sim: " << error.what() << std::endl;
@@ -333,6 +349,12 @@ The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
   ui                    list the windows the last frame showed, back to front, each with the
                         rows of text it drew and its separators (---); an error before any frame
   help                  show this list
+  quit, exit            end the session as the end of the input does: the plugin is unloaded and
+                        the settings (--config) are written (at a terminal the history too); in a
+                        script the lines after it are not run
+
+At a terminal, quit or exit (or Ctrl+D on an empty line) ends the session and writes the settings;
+Ctrl+C drops the line being typed, or stops "frame N" between two frames, and the console goes on.
 )",
                        fmt::arg("largestCanvas", render::OffscreenRenderer::largestSize),
                        fmt::arg("largestFrameCount", largestFrameCount));

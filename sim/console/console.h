@@ -43,6 +43,9 @@ public:
     // what the console completes a line's first word from, besides the variables.
     static std::vector<std::string> commandWords();
 
+    // Whether "quit" or "exit" ran: the console reads no more lines.
+    bool quitRequested() const { return quitting; }
+
 private:
     using CommandRun = void (Console::*)(const std::vector<std::string>& words);
     struct Command {
@@ -60,6 +63,7 @@ private:
     const halvex::host::Canvas& renderedFrame() const;
 
     void showHelp(const std::vector<std::string>& words);
+    void quitCommand(const std::vector<std::string>& words);
     void setOrShowVariable(const std::vector<std::string>& words);
     void listVariables(const std::vector<std::string>& words);
     void pluginCommand(const std::vector<std::string>& words);
@@ -82,12 +86,14 @@ private:
     Simulator& simulator;
     std::ostream& out;
     UiDriver driver;
+    bool quitting = false;
 };
 
-// Runs lines from a script, standard input or a person at a terminal. Interactive input reports an error
-// and goes on; otherwise the first error is reported as "SOURCE:LINE: message" and ends the run with
-// status 2. Input that cannot be read ends the run with status 2 in either case. Either way the console
-// shuts down at the end; a failure there is reported as "SOURCE: at exit: message" and makes the status 2.
+// Runs lines from a script, standard input or a person at a terminal, until their end or "quit". Interactive
+// input reports an error and goes on; otherwise the first error is reported as "SOURCE:LINE: message" and
+// ends the run with status 2. Input that cannot be read ends the run with status 2 in either case. Either way
+// the console shuts down at the end; a failure there is reported as "SOURCE: at exit: message" and makes the
+// status 2.
 int runConsole(Console& console, LineSource& in, bool interactive, std::ostream& out, std::ostream& err);
 
 // The console's commands, one a line, in the order of Console's table: what `help` shows.

@@ -11,6 +11,7 @@
 #include "output/kept_files.h"
 #include "output/run_files.h"
 #include "platform/process_ending.h"
+#include "platform/requests_to_end.h"
 #include "platform/terminal.h"
 
 #include <fmt/format.h>
@@ -20,12 +21,18 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace kadenzo::sim {
 
 namespace {
 
 constexpr const char* scriptWhat = "the script being run";
+
+// The status of a run a signal asked to end, as a shell reports a process that signal ended.
+int requestedEndingStatus(int signalNumber) {
+    return 128 + signalNumber;
+}
 
 struct ConsoleOptions {
     std::string pluginPath;
@@ -110,6 +117,11 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         return 2;
     }
 
+    // At a terminal Ctrl+C, SIGTERM and SIGHUP are held from before the plugin loads until what the run
+    // keeps is written, so that they never end the run halfway (platform/requests_to_end.h).
+    std::optional<platform::RequestHolding> heldRequests;
+    if (interactive) heldRequests.emplace();
+
     int status = 0;
     try {
         loadPlugin(simulator, options.pluginPath);
@@ -127,7 +139,9 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     }
     std::cout << std::flush;
     status = settings.writeAtExit(simulator.host, status, std::cerr);
-    return history.writeAtExit(status, std::cerr);
+    status = history.writeAtExit(status, std::cerr);
+    if (const int signalNumber = platform::heldEndingSignal()) return requestedEndingStatus(signalNumber);
+    return status;
 }
 
 std::string consoleCommandHelp(const std::string& commandsUsage, const std::string& commandsSummary) {
@@ -172,6 +186,12 @@ the lines typed are kept in FILE.history (the last {historyLines}) for the next 
 this run only. Scripts and piped input are read as they always were and leave no history. On
 Windows the console's own line editing serves.
 
+Leaving (see "quit" and Ctrl+C at the end of this text): at a terminal SIGTERM and SIGHUP end
+the session as "quit" does, settings and history written, with status 128 + the signal's number
+(143, 129); a second one while the first is handled (a plugin that hangs) ends the process at
+once without writing them. In scripts and piped input, Ctrl+C and those signals end the run at
+once without writing them.
+
 Settings (--config FILE, for the console, play and window): FILE is read before the plugin loads and
 written again at exit. A line is NAME VALUE, a console variable and a number; blank lines and
 '#' comments may stand between. A file with any other line (one or three words, a NUL or other
@@ -192,8 +212,7 @@ that is larger than {largestKeptMiB} MiB ends the run with status 2 before anyth
 FILE.history at a terminal, which gets the lines typed in this run added to what it holds at
 exit, the oldest dropped so that it stays within that size. Settings that would be larger are
 not written. Failing to write either at exit prints "kadenzo-sim: cannot write settings FILE:
-cause" (or history) and makes the status {notWritten} if it would have been 0. Ctrl+C ends the
-run without writing them.
+cause" (or history) and makes the status {notWritten} if it would have been 0.
 
 Files written (screenshots, pictures, the CSV of play, the reports of validate, settings) are
 never written over a file the run reads (the plugin module, the script, kadenzo-sim itself, the

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/process_ending.h"
+#include "platform/requests_to_end.h"
 
 #include <array>
 #include <atomic>

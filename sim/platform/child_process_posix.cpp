@@ -12,7 +12,7 @@
 // - The child's side
 #include "platform/child_process.h"
 
-#include "platform/files.h"
+#include "platform/requests_to_end.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -14,7 +14,7 @@
 // - The child's side
 #include "platform/child_process.h"
 
-#include "platform/files.h"
+#include "platform/requests_to_end.h"
 #include "platform/windows_error.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 // The system calls behind the files kadenzo-sim writes: what a name is, creating a file exclusively,
-// putting it in place, and removing files when the process is asked to end. files_posix.cpp and
-// files_windows.cpp implement them; the build picks one. Callers use output/output_file.h instead.
+// putting it in place, and removing files (also while the process ends: requests_to_end.h). files_posix.cpp
+// and files_windows.cpp implement them; the build picks one. Callers use output/output_file.h instead.
 #pragma once
 
 #include <cstddef>
@@ -87,13 +87,6 @@ void removeFile(const std::filesystem::path& path) noexcept;
 
 // Removes the file at PATH using only calls that are safe in a signal handler.
 void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexcept;
-
-// Has CLEANUP called when the process is asked to end (SIGINT, SIGTERM and SIGHUP on POSIX, unless
-// ignored; Ctrl+C, Ctrl+Break and closing the console on Windows), after which the process ends as it
-// would have without it. CLEANUP must be safe to call in a signal handler. Each part of the program that
-// needs one registers its own once (at most four in all; more is a programming error and throws
-// std::logic_error); they are called in the order they were registered.
-void onRequestToEnd(void (*cleanup)() noexcept);
 
 // A number that differs between processes running at the same time.
 std::uint64_t processNumber();

@@ -4,14 +4,11 @@
 // - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
-// - Ending
+// - The process
 #include "platform/file_kind_posix.h"
 #include "platform/files.h"
 
-#include <array>
-#include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
@@ -141,54 +138,7 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
     ::unlink(path);
 }
 
-// ---- Ending --------------------------------------------------------------------------------------
-
-namespace {
-
-using Cleanup = void (*)() noexcept;
-std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
-
-void cleanUp() {
-    for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
-        if (const Cleanup cleanup = slot.load()) cleanup();
-}
-
-// Takes the first free slot; true when it was the first registration, which installs the handler.
-bool registerCleanup(Cleanup cleanup) {
-    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
-        Cleanup expected = nullptr;
-        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
-    }
-    throw std::logic_error("too many clean-ups before ending");
-}
-
-// SA_RESETHAND has restored the default action by now, so raising the signal again ends the process
-// as the signal would have, with the status a parent expects.
-void cleanUpAndEnd(int signalNumber) {
-    cleanUp();
-    ::raise(signalNumber);
-}
-
-bool hasDefaultAction(int signalNumber) {
-    struct sigaction current {};
-    return ::sigaction(signalNumber, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
-           current.sa_handler == SIG_DFL;
-}
-
-} // namespace
-
-void onRequestToEnd(void (*cleanup)() noexcept) {
-    if (!registerCleanup(cleanup)) return;
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        // Rationale: a signal that is ignored (as under nohup) or handled by someone else stays so.
-        if (!hasDefaultAction(signalNumber)) continue;
-        struct sigaction action {};
-        action.sa_handler = cleanUpAndEnd;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
-        ::sigaction(signalNumber, &action, nullptr);
-    }
-}
+// ---- The process ------------------------------------------------------------------------------
 
 std::uint64_t processNumber() {
     return static_cast<std::uint64_t>(::getpid());

@@ -5,15 +5,13 @@
 // - What a name is: its kind, whether it may be written, its identity
 // - New files
 // - Names
-// - Ending
+// - The process
 #include "platform/files.h"
 #include "platform/windows_error.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -208,36 +206,7 @@ void removeFileWhileEnding(const std::filesystem::path::value_type* path) noexce
     DeleteFileW(path);
 }
 
-// ---- Ending --------------------------------------------------------------------------------------
-
-namespace {
-
-using Cleanup = void (*)() noexcept;
-std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
-
-// Takes the first free slot; true when it was the first registration, which installs the handler.
-bool registerCleanup(Cleanup cleanup) {
-    for (std::size_t index = 0; index < cleanupsBeforeEnding.size(); ++index) {
-        Cleanup expected = nullptr;
-        if (cleanupsBeforeEnding[index].compare_exchange_strong(expected, cleanup)) return index == 0;
-    }
-    throw std::logic_error("too many clean-ups before ending");
-}
-
-// Runs in a thread of its own. FALSE passes the event on to the default handler, which ends the
-// process.
-BOOL WINAPI cleanUpAndEnd(DWORD event) {
-    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT)
-        for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
-            if (const Cleanup cleanup = slot.load()) cleanup();
-    return FALSE;
-}
-
-} // namespace
-
-void onRequestToEnd(void (*cleanup)() noexcept) {
-    if (registerCleanup(cleanup)) SetConsoleCtrlHandler(cleanUpAndEnd, TRUE);
-}
+// ---- The process ------------------------------------------------------------------------------
 
 std::uint64_t processNumber() {
     return GetCurrentProcessId();

@@ -109,9 +109,9 @@ constexpr WindowCommandEntry windowCommands[] = {
     {"miss", "", "a whole attempt that misses (an explosion, the restart), counted in the chart"},
     {"player", "on [PACE]|off", "start the automatic player (PACE attempts a second, 0.5 to 60) or stop it"},
     {"clear", "", "empty this log"},
-    {"quit", "", "close the window"},
 };
-static_assert(std::size(windowCommands) == 5, "one entry per command WindowSession::windowCommand runs");
+// Rationale: quit and exit are the console's (console.h), which close the window as they end a console.
+static_assert(std::size(windowCommands) == 4, "one entry per command WindowSession::windowCommand runs");
 
 // Tracing stays as it was but leaves out the canvas calls of the window's own frames, which would fill
 // the log sixty times a second; `frame` commands trace them as anywhere else.
@@ -132,7 +132,9 @@ private:
 } // namespace
 
 std::string windowCommandHelp() {
-    std::string help = "The window's own commands (typed in its console or in --script):\n";
+    std::string help =
+        "The window's own commands (typed in its console or in --script; the console's quit or "
+        "exit closes the window):\n";
     for (const WindowCommandEntry& command : windowCommands)
         help += fmt::format("  {:<22}{}\n", fmt::format("{} {}", command.name, command.arguments),
                             command.summary);
@@ -152,9 +154,6 @@ bool WindowSession::windowCommand(const std::vector<std::string>& words) {
     } else if (name == "clear") {
         expectArguments(words, 0, 0, "clear");
         lines.clear();
-    } else if (name == "quit") {
-        expectArguments(words, 0, 0, "quit");
-        quitting = true;
     } else {
         return false;
     }

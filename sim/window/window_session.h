@@ -150,7 +150,8 @@ public:
     void request(const std::string& line) { requested.push_back(line); }
     // Runs LINE now, shown in the log; a failure is logged, not thrown.
     void runLine(const std::string& line);
-    bool quitRequested() const { return quitting; }
+    // Whether "quit" or "exit" ran (typed, from the menu, or a command the plugin issued).
+    bool quitRequested() const { return console.quitRequested(); }
 
     Simulator& simulator() { return *sim; }
     ImGuiContext* interfaceContext() const { return sim->ui.context(); }
@@ -180,7 +181,6 @@ private:
     AutoPlayer autoPlayer;
     WindowControls controls;
     std::vector<std::string> requested;
-    bool quitting = false;
     bool fixedTimeStep = false;
 };
 
