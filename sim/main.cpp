@@ -15,7 +15,7 @@
 #include "validate/validate_command.h"
 #include "window/window_command.h"
 
-#include <fmt/core.h>
+#include <fmt/format.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -178,6 +178,10 @@ int runCommand(Arguments arguments) {
             std::cout << commandLineHelp();
             return 0;
         }
+        // A command that keeps no settings, after --config.
+        if (!arguments.empty() && isCommandWord(arguments[0]))
+            throw ConsoleError(
+                fmt::format("--config is no option of {}, which keeps no settings", arguments[0]));
     } catch (const ConsoleError& error) {
         return reportUsageError(std::cerr, error.what());
     }
