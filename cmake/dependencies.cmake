@@ -48,4 +48,23 @@ else()
 endif()
 add_library(kadenzo::stb ALIAS kadenzo_stb)
 
+# {fmt}'s release as its headers state it (FMT_VERSION, MAJOR * 10000 + MINOR * 100 + PATCH), for the
+# tests of kadenzo-sim --version, which prints it from the same macro.
+if(WIN32)
+    set(fmt_header_dir ${KADENZO_FMT_INCLUDE_DIR})
+else()
+    find_path(KADENZO_FMT_HEADER_DIR fmt/core.h REQUIRED)
+    set(fmt_header_dir ${KADENZO_FMT_HEADER_DIR})
+endif()
+file(GLOB fmt_version_headers ${fmt_header_dir}/fmt/base.h ${fmt_header_dir}/fmt/core.h)
+file(STRINGS "${fmt_version_headers}" fmt_version_line REGEX "^#define FMT_VERSION +[0-9]+")
+string(REGEX REPLACE "^#define FMT_VERSION +([0-9]+).*" "\\1" fmt_version "${fmt_version_line}")
+if(NOT fmt_version MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "no FMT_VERSION in {fmt}'s headers in ${fmt_header_dir}/fmt")
+endif()
+math(EXPR fmt_major "${fmt_version} / 10000")
+math(EXPR fmt_minor "${fmt_version} / 100 % 100")
+math(EXPR fmt_patch "${fmt_version} % 100")
+set(KADENZO_FMT_RELEASE ${fmt_major}.${fmt_minor}.${fmt_patch})
+
 include(imgui)

@@ -1,29 +1,37 @@
 // kadenzo-sim: loads the plugin module as the host does and runs console commands, a play session or
 // a desktop window, or validates a plugin module. This file only picks the command; each command's
 // options, help and code live in its own folder.
+#include "command_line.h"
 #include "command_words.h"
 #include "console/console_command.h"
 #include "console/persisted_settings.h"
 #include "host_ui/host_interface.h"
 #include "loader/modules.h"
 #include "output/run_files.h"
+#include "platform/files.h"
 #include "platform/process_ending.h"
 #include "play/play_session.h"
 #include "plugin_entry.h"
 #include "validate/validate_command.h"
 #include "window/window_command.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace kadenzo::sim;
+namespace platform = kadenzo::platform;
 
 using Arguments = std::vector<std::string>;
 
@@ -95,44 +103,94 @@ int withOutputChecked(int status) {
     return status != 0 ? status : 1;
 }
 
-// What a person reporting a fault names: this program's version, and the Dear ImGui release that its
-// interface and the plugin module of the same build were built with.
+// What a person reporting a fault names: this program's version, and the releases of Dear ImGui and
+// {fmt} that it and the plugin module of the same build were built with.
 void printVersion() {
     std::cout << "kadenzo-sim " << KADENZO_PROJECT_VERSION << '\n'
               << "Dear ImGui " << HostInterface::imguiRelease()
-              << " (the host's interface, and the plugin module built with it)\n";
+              << " (the host's interface, and the plugin module built with it)\n"
+              << "{fmt} " << FMT_VERSION / 10000 << '.' << FMT_VERSION / 100 % 100 << '.' << FMT_VERSION % 100
+              << " (text formatting, compiled in from its headers here and in the plugin module)\n";
 }
 
-bool asksForHelp(const std::string& argument) {
-    return argument == "--help" || argument == "-h";
+bool isCommandWord(const std::string& argument) {
+    return std::any_of(std::begin(commands), std::end(commands),
+                       [&argument](const Command& command) { return argument == command.name; });
+}
+
+// "--version", alone or after a command word: the status once it is printed or refused; none when the
+// arguments do not ask for it.
+std::optional<int> answerVersion(const Arguments& arguments) {
+    const std::size_t at = !arguments.empty() && isCommandWord(arguments[0]) ? 1 : 0;
+    if (arguments.size() <= at) return std::nullopt;
+    CommandLine line({arguments[at]});
+    if (line.atEnd()) return std::nullopt;
+    const CommandArgument argument = line.next();
+    if (!argument.isOption || argument.name != "--version") return std::nullopt;
+    try {
+        CommandLine::refuseValue(argument);
+    } catch (const ConsoleError& error) {
+        return reportUsageError(std::cerr, error.what());
+    }
+    if (arguments.size() > at + 1) return reportUsageError(std::cerr, "--version takes no other arguments");
+    printVersion();
+    return 0;
+}
+
+// "play, window and validate".
+std::string commandNames() {
+    std::string names;
+    const std::size_t count = std::size(commands);
+    for (std::size_t index = 0; index < count; ++index)
+        names += (index == 0 ? "" : index + 1 == count ? " and " : ", ") + std::string(commands[index].name);
+    return names;
+}
+
+// Whether ARGUMENT, standing where a command word would, is no command and no script: no option, no
+// name with a folder in it (a script's, which the console says it cannot open), and no file there.
+bool isUnknownCommand(const std::string& argument) {
+    if (argument.empty() || argument[0] == '-') return false;
+    const std::filesystem::path path = std::filesystem::u8path(argument);
+    if (path.has_parent_path()) return false;
+    try {
+        return platform::fileStatus(path, platform::Links::notFollowed).kind == platform::FileKind::absent;
+    } catch (const platform::FileSystemError&) {
+        return false;
+    }
 }
 
 int runCommand(Arguments arguments) {
     const std::string defaultPluginPath = executableDirectory() + "/" + pluginModuleFileName();
-    if (!arguments.empty() && asksForHelp(arguments[0])) {
+    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::cout << commandLineHelp();
         return 0;
     }
-    if (!arguments.empty() && arguments[0] == "--version") {
-        if (arguments.size() > 1) return reportUsageError(std::cerr, "--version takes no other arguments");
-        printVersion();
-        return 0;
-    }
+    if (const std::optional<int> status = answerVersion(arguments)) return *status;
     if (const Command* command = findCommand(arguments, false))
         return command->run(Arguments(arguments.begin() + 1, arguments.end()), defaultPluginPath, "");
     std::string configPath;
     try {
         configPath = takeConfigOption(arguments);
-    } catch (const ConsoleError& error) {
-        return reportUsageError(std::cerr, error.what());
-    }
-    if (const Command* command = findCommand(arguments, true))
-        return command->run(Arguments(arguments.begin() + 1, arguments.end()), defaultPluginPath, configPath);
-    for (const std::string& argument : arguments)
-        if (asksForHelp(argument)) {
+        if (const Command* command = findCommand(arguments, true))
+            return command->run(Arguments(arguments.begin() + 1, arguments.end()), defaultPluginPath,
+                                configPath);
+        if (asksForHelp(arguments)) {
             std::cout << commandLineHelp();
             return 0;
         }
+        // A command that keeps no settings, after --config.
+        if (!arguments.empty() && isCommandWord(arguments[0]))
+            throw ConsoleError(
+                fmt::format("--config is no option of {}, which keeps no settings", arguments[0]));
+    } catch (const ConsoleError& error) {
+        return reportUsageError(std::cerr, error.what());
+    }
+    if (!arguments.empty() && isUnknownCommand(arguments[0])) {
+        std::cerr << "kadenzo-sim: unknown command \"" << arguments[0] << "\"; the commands are "
+                  << commandNames() << " (a script file runs in the console); see kadenzo-sim --help"
+                  << std::endl;
+        return 2;
+    }
     return runConsoleCommand(arguments, defaultPluginPath, configPath);
 }
 
@@ -153,8 +211,8 @@ int run(Arguments arguments) {
 // Every ending but main's return is one kadenzo-sim did not choose (platform/process_ending.h); the
 // check process of validate runs through here too.
 int main(int argc, char** argv) {
-    kadenzo::platform::guardAgainstUnchosenEndings(&halvex::host::PluginEntry::running);
+    platform::guardAgainstUnchosenEndings(&halvex::host::PluginEntry::running);
     const int status = withOutputChecked(run(Arguments(argv + 1, argv + argc)));
-    kadenzo::platform::chooseToEnd();
+    platform::chooseToEnd();
     return status;
 }

@@ -358,6 +358,23 @@ TEST(ConfigOption, IsTakenOutWhereverItStands) {
         "exit, which standard input and output cannot do");
 }
 
+// "--config=FILE" as well, and only before the "--" that ends the options, which stays for the command's
+// own parser with everything after it; the rest is handed on as given.
+TEST(ConfigOption, TakesItsValueAfterAnEqualsSignAndStopsAtDashDash) {
+    std::vector<std::string> arguments{"play", "--seed=1", "--config=my settings.cfg", "--", "--config", "x"};
+    EXPECT_EQ(takeConfigOption(arguments), "my settings.cfg");
+    EXPECT_EQ(arguments, (Lines{"play", "--seed=1", "--", "--config", "x"}));
+    std::vector<std::string> script{"--", "--config=a.cfg"};
+    EXPECT_EQ(takeConfigOption(script), "");
+    EXPECT_EQ(script, (Lines{"--", "--config=a.cfg"}));
+    const auto errorOf = [](std::vector<std::string> given) {
+        return messageOf<ConsoleError>([&] { takeConfigOption(given); });
+    };
+    EXPECT_EQ(errorOf({"--config="}), "--config needs a file name");
+    EXPECT_EQ(errorOf({"--config=a", "--config", "a"}), "--config can be given only once");
+    EXPECT_EQ(errorOf({"--config=-"}).rfind("--config needs a file name, not \"-\"", 0), 0u);
+}
+
 // ---- History -----------------------------------------------------------------------------------
 
 class ConsoleHistoryTest : public output_test::FolderTest {};

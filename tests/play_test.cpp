@@ -90,7 +90,34 @@ TEST(PlayOptions, NumbersBeyondTheirLimitsNameTheLimit) {
 TEST(PlayOptions, AnUnknownOptionIsReportedAsSuchWithOrWithoutAValue) {
     EXPECT_EQ(optionErrorOf({"--trace"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
     EXPECT_EQ(optionErrorOf({"--trace", "1"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
-    EXPECT_EQ(optionErrorOf({"--seed"}), "--seed needs a value");
+    EXPECT_EQ(optionErrorOf({"--trace=1"}), "unknown option \"--trace\" (see kadenzo-sim play --help)");
+    EXPECT_EQ(optionErrorOf({"--seed"}), "--seed needs a whole number");
+}
+
+// The value of an option follows it as the next argument or after '=', up to the first '=' (--set's own
+// value holds one); "--" ends the options, and play takes no operand after it.
+TEST(PlayOptions, AValueFollowsItsOptionOrAnEqualsSignAndDashDashEndsTheOptions) {
+    const PlayOptions options = parsePlayOptions(
+        {"--attempts=20", "--seed", "7", "--set=idealAccuracy=0.8", "--csv=-", "--"}, "plugin.so");
+    EXPECT_EQ(options.attempts, 20);
+    EXPECT_EQ(options.seed, 7u);
+    ASSERT_EQ(options.settings.size(), 1u);
+    EXPECT_EQ(options.settings[0], (std::pair<std::string, std::string>{"idealAccuracy", "0.8"}));
+    EXPECT_EQ(options.csvPath, "-");
+    EXPECT_EQ(optionErrorOf({"--attempts=20", "--attempts", "30"}), "--attempts can be given only once");
+    EXPECT_EQ(optionErrorOf({"--attempts=0"}), "--attempts must be a whole number of at least 1, not \"0\"");
+    EXPECT_EQ(optionErrorOf({"--", "--attempts", "20"}), "unexpected argument \"--attempts\"");
+    EXPECT_EQ(optionErrorOf({"--seed", "1", "--", "--"}), "unexpected argument \"--\"");
+}
+
+// An empty value is refused as a missing one is, given after '=' or on its own.
+TEST(PlayOptions, AnEmptyValueIsRefusedAsAMissingOneIs) {
+    EXPECT_EQ(optionErrorOf({"--seed="}), "--seed needs a whole number");
+    EXPECT_EQ(optionErrorOf({"--seed", ""}), "--seed needs a whole number");
+    EXPECT_EQ(optionErrorOf({"--csv="}), "--csv needs a file name");
+    EXPECT_EQ(optionErrorOf({"--out", ""}), "--out needs a folder name");
+    EXPECT_EQ(optionErrorOf({"--plugin="}), "--plugin needs a path");
+    EXPECT_EQ(optionErrorOf({"--set="}), "--set needs NAME=VALUE");
 }
 
 // Every option but --set, whose help says it repeats, is refused the second time, whatever the values;

@@ -207,7 +207,7 @@ TEST_F(LoadedModule, SettingsSlotsInTheHostsOrder) {
         rows.push_back(kadenzo::sim::rowText(row));
     ASSERT_GE(rows.size(), 3u);
     EXPECT_EQ(rows[1], "Kadenzo plugin settings");
-    EXPECT_EQ(rows[2], "Enable plugin");
+    EXPECT_EQ(rows[2], "[ ] Enable plugin");
 
     // The settings interface's context call sets the same context as the window's.
     ImGui::GetIO().WantCaptureKeyboard = true;

@@ -134,8 +134,8 @@ TEST_F(PartialConsole, AMissingSpeedLimitEndsThePageBeforeBothSliders) {
     add("slowMoSpeedIncrement", "0.1");
     add("slowMoMaxSpeed", "120");
     add("showCurrStreak", "1");
-    EXPECT_EQ(page(), (std::vector<std::string>{settingsHeading, "Enable plugin", "---",
-                                                "Touching the ball counts as success", "---",
+    EXPECT_EQ(page(), (std::vector<std::string>{settingsHeading, "[x] Enable plugin", "---",
+                                                "[ ] Touching the ball counts as success", "---",
                                                 "0.500  Accuracy threshold at last 10 shots to change speed.",
                                                 "0.100  Value of speed increment"}));
 }

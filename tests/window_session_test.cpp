@@ -1,16 +1,18 @@
 // The desktop window's session without a window: its frames are driven as a platform would drive them,
 // with the display size and the pointer and keys given straight to Dear ImGui, so that the panels, the
 // chart, the automatic player, the keys and the game view are checked on every platform.
-//   Pieces     the chart's windows, the game view's placement, the player's pace
+//   Pieces     the chart's windows, the game view's placement, the player's pace, the options
 //   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts
 //
 // Index of this file:
 // - Pieces
 // - Session
 #include "built_modules.h"
+#include "error_message.h"
 #include "host_ui/ui_readback.h"
 #include "play/play_session.h"
 #include "render/current_imgui_context.h"
+#include "window/window_options.h"
 #include "window/window_session.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +62,23 @@ TEST(GameViewPlacement, TheCanvasFillsTheDisplayAsFarAsItsShapeAllowsCentred) {
     EXPECT_FLOAT_EQ(square.x, 350.0f);
     EXPECT_FLOAT_EQ(square.width, 900.0f);
     EXPECT_FLOAT_EQ(fitCanvas(Vector2{1920, 1080}, ImVec2(0.0f, 900.0f)).width, 0.0f);
+}
+
+// The window's options read as every command's do: a value after '=' as well, none empty, and "--" ending
+// them (the window takes no operand after it).
+TEST(WindowOptions, AValueFollowsItsOptionOrAnEqualsSignAndDashDashEndsTheOptions) {
+    const WindowOptions options =
+        parseWindowOptions({"--frames=3", "--width=800", "--height", "600", "--"}, "plugin.so");
+    EXPECT_EQ(options.frames, 3);
+    EXPECT_EQ(options.width, 800);
+    EXPECT_EQ(options.height, 600);
+    const auto errorOf = [](const std::vector<std::string>& arguments) {
+        return messageOf<ConsoleError>([&] { parseWindowOptions(arguments, "plugin.so"); });
+    };
+    EXPECT_EQ(errorOf({"--frames="}), "--frames needs a whole number");
+    EXPECT_EQ(errorOf({"--script", ""}), "--script needs a file name");
+    EXPECT_EQ(errorOf({"--frames=0"}), "--frames must be a whole number of at least 1, not \"0\"");
+    EXPECT_EQ(errorOf({"--", "--frames", "3"}), "unexpected argument \"--frames\"");
 }
 
 TEST(AutoPlayer, TakesAnAttemptEveryFewFramesForItsPaceAndNoneWhenStopped) {

@@ -347,7 +347,9 @@ The host's interface (Dear ImGui windows over the canvas, drawn in every frame):
                         window is still open in the frame after (a plugin may keep it open)
   collapse TITLE        click its collapse button (again to expand it)
   ui                    list the windows the last frame showed, back to front, each with the
-                        rows of text it drew and its separators (---); an error before any frame
+                        rows of text it drew and its separators (---), a check box's label after
+                        [x] when a check mark was drawn in its box, else [ ]; an error before any
+                        frame
   help                  show this list
   quit, exit            end the session as the end of the input does: the plugin is unloaded and
                         the settings (--config) are written (at a terminal the history too); in a

@@ -1,7 +1,8 @@
-// The console command, `kadenzo-sim [--plugin PATH] [--trace] [SCRIPT]`: its options, its help, and a
+// The console command, `kadenzo-sim [--plugin PATH] [--trace] [--] [SCRIPT]`: its options, its help, and a
 // run of console lines from a script, piped input or a person at the terminal.
 #include "console/console_command.h"
 
+#include "command_line.h"
 #include "console/console.h"
 #include "console/console_completion.h"
 #include "console/console_history.h"
@@ -47,21 +48,23 @@ ConsoleOptions parseConsoleOptions(const std::vector<std::string>& arguments,
     ConsoleOptions options;
     options.pluginPath = defaultPluginPath;
     GivenOptions given;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        if (argument == "--plugin") {
-            given.note(argument);
-            if (index + 1 >= arguments.size()) throw ConsoleError("--plugin needs a path");
-            options.pluginPath = arguments[++index];
-        } else if (argument == "--trace") {
-            given.note(argument);
+    bool scriptGiven = false;
+    CommandLine line(arguments);
+    while (!line.atEnd()) {
+        const CommandArgument argument = line.next();
+        if (!argument.isOption) {
+            if (scriptGiven) throw ConsoleError("only one script can be given");
+            scriptGiven = true;
+            options.scriptPath = argument.name;
+        } else if (argument.name == "--plugin") {
+            given.note(argument.name);
+            options.pluginPath = line.valueOf(argument, "a path");
+        } else if (argument.name == "--trace") {
+            given.note(argument.name);
+            CommandLine::refuseValue(argument);
             options.trace = true;
-        } else if (argument.rfind("-", 0) == 0 && argument != "-") {
-            throw ConsoleError("unknown option \"" + argument + "\"");
-        } else if (options.scriptPath.empty()) {
-            options.scriptPath = argument;
         } else {
-            throw ConsoleError("only one script can be given");
+            throw ConsoleError("unknown option \"" + argument.name + "\"");
         }
     }
     return options;
@@ -148,9 +151,9 @@ std::string consoleCommandHelp(const std::string& commandsUsage, const std::stri
     return fmt::format(R"(kadenzo-sim: a simulated Halvex host for the Kadenzo plugin.
 
 Usage:
-  kadenzo-sim [--plugin PATH] [--trace] [--config FILE] [SCRIPT]
+  kadenzo-sim [--plugin PATH] [--trace] [--config FILE] [--] [SCRIPT]
 {commandsUsage}  kadenzo-sim --help
-  kadenzo-sim --version
+  kadenzo-sim [COMMAND] --version
 
 Loads the plugin module (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim), checks its
 description record, hands it the host's console and game, calls onLoad, and then runs console
@@ -163,9 +166,15 @@ Options:
   --trace         print every host call the plugin makes from the start (as "trace on")
   --config FILE   keep the console variables in FILE from one run to the next (below)
   --help          show this text
-  --version       show kadenzo-sim's version and the Dear ImGui release of the host's interface
-Every command takes each option once, unless its help says that the option repeats (play's --set,
-validate's --include and --exclude); an option given twice is refused with status 2.
+  --version       show kadenzo-sim's version and the releases of Dear ImGui and {{fmt}} it was built
+                  with (also after a command word: kadenzo-sim play --version)
+Every command reads its options alike: a value follows its option as --name VALUE or --name=VALUE
+(--seed 3, --seed=3) and is never empty (--seed= is refused as a missing value is), and an option
+that takes no value refuses one (--trace=1). "--" ends the options: every argument after it is an
+operand, such as a SCRIPT or MODULE whose name starts with '-'. Every command takes each option
+once, unless its help says that the option repeats (play's --set, validate's --include and
+--exclude); an option given twice is refused with status 2. A first argument that is no option,
+no command and no file (and has no folder in it) is refused as an unknown command, status 2.
 
 In a script (or piped input) the first error prints FILE:LINE: message on standard error and
 ends the run with status 2. Typed at a terminal, errors are printed and the console goes on.

@@ -9,6 +9,7 @@
 // - Words
 #include "console/persisted_settings.h"
 
+#include "command_line.h"
 #include "console/console.h"
 #include "output/kept_files.h"
 
@@ -146,15 +147,22 @@ std::string takeConfigOption(std::vector<std::string>& arguments) {
     std::string path;
     GivenOptions given;
     std::vector<std::string> rest;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        if (arguments[index] != configOption) {
-            rest.push_back(arguments[index]);
+    CommandLine line(arguments);
+    while (!line.atEnd()) {
+        if (line.takeEndOfOptions()) {
+            rest.push_back(endOfOptions);
+            for (std::string& operand : line.rest())
+                rest.push_back(std::move(operand));
+            break;
+        }
+        const CommandArgument argument = line.next();
+        if (!argument.isOption || argument.name != configOption) {
+            rest.push_back(argument.attachedValue ? argument.name + "=" + *argument.attachedValue
+                                                  : argument.name);
             continue;
         }
         given.note(configOption);
-        if (index + 1 >= arguments.size() || arguments[index + 1].empty())
-            throw ConsoleError(fmt::format("{} needs a file name", configOption));
-        path = arguments[++index];
+        path = line.valueOf(argument, "a file name");
         if (path == standardStreamName)
             throw ConsoleError(
                 fmt::format("{} needs a file name, not \"{}\": settings are read from a file and "

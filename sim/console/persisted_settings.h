@@ -17,10 +17,10 @@
 
 namespace kadenzo::sim {
 
-// Takes "--config FILE" out of a command's ARGUMENTS, wherever it stands: the one place where any
-// command reads the option. Returns FILE, or "" when the option is not there. Throws ConsoleError when
-// FILE is missing, empty or "-" (settings are a file; standard input and output cannot hold them), or
-// the option is given twice.
+// Takes "--config FILE" (or "--config=FILE") out of a command's ARGUMENTS, wherever it stands before
+// the "--" that ends the options: the one place where any command reads the option. Returns FILE, or ""
+// when the option is not there. Throws ConsoleError when FILE is missing, empty or "-" (settings are a
+// file; standard input and output cannot hold them), or the option is given twice.
 std::string takeConfigOption(std::vector<std::string>& arguments);
 
 class PersistedSettings {

@@ -1,10 +1,11 @@
-// Reading back what a frame of the host's interface showed: glyphs into text, shapes into separators
-// and boxes, and each window's rows.
+// Reading back what a frame of the host's interface showed: glyphs into text, shapes into separators,
+// boxes and check marks, and each window's rows.
 //
 // Index of this file:
 // - Glyphs
 // - Shapes
 // - One window
+// - Check boxes
 #include "host_ui/ui_readback.h"
 
 #include "render/current_imgui_context.h"
@@ -83,6 +84,7 @@ struct StyleColors {
     ImU32 separator;
     ImU32 frames[3];
     ImU32 grabs[2];
+    ImU32 checkMark;
 };
 
 StyleColors styleColors() {
@@ -90,7 +92,8 @@ StyleColors styleColors() {
         ImGui::GetColorU32(ImGuiCol_Separator),
         {ImGui::GetColorU32(ImGuiCol_FrameBg), ImGui::GetColorU32(ImGuiCol_FrameBgHovered),
          ImGui::GetColorU32(ImGuiCol_FrameBgActive)},
-        {ImGui::GetColorU32(ImGuiCol_SliderGrab), ImGui::GetColorU32(ImGuiCol_SliderGrabActive)}};
+        {ImGui::GetColorU32(ImGuiCol_SliderGrab), ImGui::GetColorU32(ImGuiCol_SliderGrabActive)},
+        ImGui::GetColorU32(ImGuiCol_CheckMark)};
 }
 
 // A plain filled rectangle: four vertices on the white texel, one colour, corners in drawing order.
@@ -119,15 +122,22 @@ bool isHorizontalLine(const ImDrawVert* v, ImU32 color, ImVec2 whitePixel, float
             v[index].col != (index % 3 == 0 ? color : fringe))
             return false;
     for (const ImDrawVert* end : {v, v + 3}) {
-        if (std::fabs(end[1].pos.x - end[0].pos.x) > level || std::fabs(end[2].pos.x - end[0].pos.x) > level ||
+        if (std::fabs(end[1].pos.x - end[0].pos.x) > level ||
+            std::fabs(end[2].pos.x - end[0].pos.x) > level ||
             !((end[1].pos.y - end[0].pos.y) * (end[2].pos.y - end[0].pos.y) < 0.0f))
             return false;
     }
-    if (std::fabs(v[0].pos.y - v[3].pos.y) > level || !(std::fabs(v[0].pos.x - v[3].pos.x) > 1.0f)) return false;
+    if (std::fabs(v[0].pos.y - v[3].pos.y) > level || !(std::fabs(v[0].pos.x - v[3].pos.x) > 1.0f))
+        return false;
     y = v[0].pos.y;
     x0 = std::min(v[0].pos.x, v[3].pos.x);
     x1 = std::max(v[0].pos.x, v[3].pos.x);
     return true;
+}
+
+// A vertex of a shape drawn in COLOR (not of its transparent fringe), on the white texel.
+bool isInk(const ImDrawVert& vertex, ImU32 color, ImVec2 whitePixel) {
+    return vertex.col == color && vertex.uv.x == whitePixel.x && vertex.uv.y == whitePixel.y;
 }
 
 bool clipContains(const ImVec4& clip, float x, float y) {
@@ -159,8 +169,10 @@ public:
         shown.id = window.ID;
         placed.clear();
         separators.clear();
+        checkInk.clear();
         readDrawList(*window.DrawList, shown);
         shown.rows = arrangeRows();
+        labelCheckBoxes(shown);
         return shown;
     }
 
@@ -202,7 +214,12 @@ private:
                 else if (std::find(std::begin(colors.grabs), std::end(colors.grabs), v[0].col) !=
                          std::end(colors.grabs))
                     shown.grabs.push_back(box);
+                else if (v[0].col == colors.checkMark && clipContains(clip, box.centerX(), box.centerY()))
+                    checkInk.push_back(ImVec2(box.centerX(), box.centerY()));
             } else {
+                // A check mark is a thick line drawn as a strip of triangles: its vertices one by one.
+                if (isInk(*v, colors.checkMark, whitePixel) && clipContains(clip, v->pos.x, v->pos.y))
+                    checkInk.push_back(v->pos);
                 ++index;
                 continue;
             }
@@ -260,11 +277,42 @@ private:
 
     static constexpr long maximumBlanksInRun = 2;
 
+    // ---- Check boxes -------------------------------------------------------------------------------
+
+    // A check box is a square frame with its label beside it, to the right on the same line; it is ticked
+    // when something in the check mark's colour was drawn inside the frame.
+    void labelCheckBoxes(ShownWindow& shown) const {
+        for (const Box& frame : shown.frames) {
+            if (std::fabs((frame.x1 - frame.x0) - (frame.y1 - frame.y0)) > squareWithin) continue;
+            TextRun* label = labelBeside(shown.rows, frame);
+            if (!label) continue;
+            const bool ticked = std::any_of(checkInk.begin(), checkInk.end(), [&frame](const ImVec2& point) {
+                return frame.contains(point.x, point.y);
+            });
+            label->checkBox = ticked ? CheckBox::ticked : CheckBox::unticked;
+        }
+    }
+
+    // The run of text that starts right of FRAME, within the frame's width of it, on its line.
+    static TextRun* labelBeside(std::vector<ShownRow>& rows, const Box& frame) {
+        const float side = frame.x1 - frame.x0;
+        for (ShownRow& row : rows)
+            for (TextRun& run : row.runs)
+                if (run.box.x0 >= frame.x1 && run.box.x0 <= frame.x1 + side &&
+                    frame.contains(frame.centerX(), run.box.centerY()))
+                    return &run;
+        return nullptr;
+    }
+
+    // Pixels a check box's frame may be off square: none, as Dear ImGui draws it.
+    static constexpr float squareWithin = 0.5f;
+
     const GlyphTable& glyphs;
     const StyleColors& colors;
     ImVec2 whitePixel;
     std::vector<PlacedGlyph> placed;
     std::vector<SeparatorLine> separators;
+    std::vector<ImVec2> checkInk; // points drawn in the check mark's colour
 };
 
 bool isShown(const ImGuiWindow& window) {
@@ -295,8 +343,11 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context) {
 std::string rowText(const ShownRow& row) {
     if (row.separator) return "---";
     std::string line;
-    for (const TextRun& run : row.runs)
-        line += (line.empty() ? "" : "  ") + run.text;
+    for (const TextRun& run : row.runs) {
+        if (!line.empty()) line += "  ";
+        if (run.checkBox != CheckBox::none) line += run.checkBox == CheckBox::ticked ? "[x] " : "[ ] ";
+        line += run.text;
+    }
     return line;
 }
 

@@ -1,7 +1,8 @@
 // What the last Dear ImGui frame showed, read back from the frame itself: the windows in display
 // order and, from each window's draw list, its rows of text (each glyph quad mapped back to its
-// character through the font's glyph table), its separators, and the framed boxes of its widgets.
-// Nothing here knows which widgets a plugin meant to draw; it sees only what was drawn.
+// character through the font's glyph table), its separators, the framed boxes of its widgets, and
+// whether each check box has a check mark in it. Nothing here knows which widgets a plugin meant to
+// draw, or the values behind them; it sees only what was drawn.
 //
 // Index of this file:
 // - Box, TextRun, ShownRow, ShownWindow: what was shown
@@ -26,11 +27,16 @@ struct Box {
     float centerY() const { return (y0 + y1) / 2; }
 };
 
+// What the square frame just left of a run of text shows, when there is one: the run is a check box's
+// label, and the box is ticked when something is drawn in it in the check mark's colour.
+enum class CheckBox { none, unticked, ticked };
+
 // Glyphs drawn one after the other on a line, with single or double blanks between words; a wider
 // gap starts another run.
 struct TextRun {
     std::string text;
     Box box;
+    CheckBox checkBox = CheckBox::none;
 };
 
 // One line of a window, top to bottom: a row of text runs left to right, or a separator.
@@ -60,7 +66,8 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context);
 
 // ---- Text form ---------------------------------------------------------------------------------
 
-// A row's runs joined by two blanks, or `---` for a separator.
+// A row's runs joined by two blanks, a check box's label after `[x] ` or `[ ] `, or `---` for a
+// separator.
 std::string rowText(const ShownRow& row);
 
 // One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row.

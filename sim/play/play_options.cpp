@@ -52,11 +52,6 @@ std::pair<std::string, std::string> parseSetting(const std::string& text) {
     return setting;
 }
 
-const std::string& requireName(const std::string& option, const std::string& value, const char* what) {
-    if (value.empty()) throw ConsoleError(fmt::format("{} needs {}", option, what));
-    return value;
-}
-
 // ---- Files -------------------------------------------------------------------------------------
 
 void declareOutputOf(const std::string& option, const std::string& path, const char* what) {
@@ -90,37 +85,39 @@ void checkOutFolder(const PlayOptions& options) {
 // ---- The table ---------------------------------------------------------------------------------
 
 const OptionRow<PlayOptions> optionTable[] = {
-    {"--attempts",
+    {"--attempts", "a whole number",
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.attempts = requireWholeNumber<long long>(value, 1, mostAttempts, option);
      }},
-    {"--seed",
+    {"--seed", "a whole number",
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.seed = requireWholeNumber<std::uint64_t>(value, 0, std::numeric_limits<std::uint64_t>::max(),
                                                           option, "a whole number");
      }},
-    {"--comfort-speed",
+    {"--comfort-speed", "a number",
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.player.comfortSpeed = parseReal(option, value, comfortSpeedRange);
      }},
-    {"--spread",
+    {"--spread", "a number",
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.player.spread = parseReal(option, value, spreadRange);
      }},
-    {"--peak", [](PlayOptions& options, const std::string& option,
-                  const std::string& value) { options.player.peak = parsePeak(option, value); }},
-    {"--set",
+    {"--peak", "a number",
+     [](PlayOptions& options, const std::string& option, const std::string& value) {
+         options.player.peak = parsePeak(option, value);
+     }},
+    {"--set", "NAME=VALUE",
      [](PlayOptions& options, const std::string&, const std::string& value) {
          options.settings.push_back(parseSetting(value));
      },
      true},
-    {"--csv", [](PlayOptions& options, const std::string& option,
-                 const std::string& value) { options.csvPath = requireName(option, value, "a file name"); }},
-    {"--out",
-     [](PlayOptions& options, const std::string& option, const std::string& value) {
-         options.outDirectory = requireName(option, value, "a folder name");
+    {"--csv", "a file name",
+     [](PlayOptions& options, const std::string&, const std::string& value) { options.csvPath = value; }},
+    {"--out", "a folder name",
+     [](PlayOptions& options, const std::string&, const std::string& value) {
+         options.outDirectory = value;
      }},
-    {"--plugin",
+    {"--plugin", "a path",
      [](PlayOptions& options, const std::string&, const std::string& value) { options.pluginPath = value; }},
 };
 
@@ -191,6 +188,7 @@ Options:
                      plugin loads (--set then changes them), written once the session is over
                      (see kadenzo-sim --help)
   --help             show this text
+Each value may also follow its option after '=' (--attempts=20); an empty one is refused.
 
 Prints one line per closed ten-attempt window and a summary at the end.
 

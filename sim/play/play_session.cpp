@@ -6,6 +6,7 @@
 // - The command: options, the session, then its files: the CSV and the pictures
 #include "play/play_session.h"
 
+#include "command_line.h"
 #include "console/persisted_settings.h"
 #include "host_ui/ui_readback.h"
 #include "output/kept_files.h"
@@ -193,12 +194,6 @@ void writePictures(Simulator& simulator, const SessionResult& result, const Canv
     simulator.ui.toggleMenu(window->GetMenuName());
 }
 
-bool asksForHelp(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments)
-        if (argument == "--help" || argument == "-h") return true;
-    return false;
-}
-
 constexpr int writeFailed = 1;
 constexpr int cannotPlay = 2;
 
@@ -281,12 +276,12 @@ private:
 
 int runPlay(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
             std::ostream& out, std::ostream& err, const std::string& configPath) {
-    if (asksForHelp(arguments)) {
-        out << playHelp();
-        return 0;
-    }
     PlayOptions options;
     try {
+        if (asksForHelp(arguments)) {
+            out << playHelp();
+            return 0;
+        }
         options = parsePlayOptions(arguments, defaultPluginPath);
     } catch (const std::exception& error) {
         return fail(out, err, error, cannotPlay);

@@ -9,6 +9,7 @@
 // - runChecks
 #include "validate/check_runner.h"
 
+#include "command_line.h"
 #include "platform/child_process.h"
 #include "validate/check_protocol.h"
 
@@ -168,8 +169,10 @@ platform::ChildRequest requestFor(const Check& check, const RunSettings& setting
     platform::ChildRequest request;
     request.program = command.program;
     request.arguments = command.leadingArguments;
-    request.arguments.insert(request.arguments.end(), {"--run-check", check.name, "--seed",
-                                                       std::to_string(settings.seed), settings.modulePath});
+    // "--" before the module, whose name may start with '-'.
+    request.arguments.insert(request.arguments.end(),
+                             {"--run-check", check.name, "--seed", std::to_string(settings.seed),
+                              sim::endOfOptions, settings.modulePath});
     request.timeLimitSeconds = settings.timeoutSeconds;
     request.handed = token + "\n";
     return request;

@@ -7,6 +7,7 @@
 // - Help
 #include "validate/validate_options.h"
 
+#include "command_line.h"
 #include "console/console.h"
 #include "output/output_file.h"
 #include "platform/process_ending.h"
@@ -137,16 +138,32 @@ const OptionEntry* findOption(const std::string& name) {
     return nullptr;
 }
 
-bool looksLikeOption(const std::string& argument) {
-    return argument.size() > 1 && argument[0] == '-';
-}
-
-void noteGiven(sim::GivenOptions& given, const std::string& option) {
-    try {
-        given.note(option);
-    } catch (const sim::ConsoleError& error) {
-        throw UsageError(error.what());
+// Takes ARGUMENTS into OPTIONS; returns the module, if one is given. Throws sim::ConsoleError or UsageError.
+std::optional<std::string> readOptions(const std::vector<std::string>& arguments, ValidateOptions& options) {
+    std::optional<std::string> module;
+    sim::GivenOptions given;
+    sim::CommandLine line(arguments);
+    while (!line.atEnd()) {
+        const sim::CommandArgument argument = line.next();
+        if (!argument.isOption) {
+            if (module)
+                throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument.name));
+            if (argument.name.empty()) throw UsageError("the module's path is empty");
+            module = argument.name;
+            continue;
+        }
+        const OptionEntry* entry = findOption(argument.name);
+        if (!entry) throw UsageError(fmt::format("unknown option \"{}\"", argument.name));
+        if (!entry->repeats) given.note(argument.name);
+        if (entry->applyFlag) {
+            sim::CommandLine::refuseValue(argument);
+            entry->applyFlag(options);
+        } else {
+            const std::string value = line.valueOf(argument, entry->value);
+            entry->applyValue(options, argument.name, value);
+        }
     }
+    return module;
 }
 
 bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& name) {
@@ -163,33 +180,13 @@ bool matchesAny(const std::vector<NamePattern>& patterns, const std::string& nam
 ValidateOptions parseValidateOptions(const std::vector<std::string>& arguments,
                                      const std::string& defaultModulePath) {
     ValidateOptions options;
-    for (const std::string& argument : arguments)
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            return options;
-        }
-    std::optional<std::string> module;
-    sim::GivenOptions given;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        const OptionEntry* entry = findOption(argument);
-        if (!entry && looksLikeOption(argument))
-            throw UsageError(fmt::format("unknown option \"{}\"", argument));
-        if (entry && !entry->repeats) noteGiven(given, argument);
-        if (!entry) {
-            if (module)
-                throw UsageError(fmt::format("only one module can be given, not also \"{}\"", argument));
-            if (argument.empty()) throw UsageError("the module's path is empty");
-            module = argument;
-        } else if (entry->applyFlag) {
-            entry->applyFlag(options);
-        } else {
-            if (index + 1 >= arguments.size())
-                throw UsageError(fmt::format("{} needs {}", argument, entry->value));
-            entry->applyValue(options, argument, arguments[++index]);
-        }
+    try {
+        options.help = sim::asksForHelp(arguments);
+        if (options.help) return options;
+        options.modulePath = readOptions(arguments, options).value_or(defaultModulePath);
+    } catch (const sim::ConsoleError& error) {
+        throw UsageError(error.what());
     }
-    options.modulePath = module ? *module : defaultModulePath;
     declareFiles(options);
     return options;
 }
@@ -219,7 +216,7 @@ std::string validateHelp() {
 
 Usage:
   kadenzo-sim validate [--list] [--include PATTERN]... [--exclude PATTERN]... [--seed S]
-                       [--timeout S] [--junit FILE] [--json FILE] [--in-process] [MODULE]
+                       [--timeout S] [--junit FILE] [--json FILE] [--in-process] [--] [MODULE]
 
 Runs each check on MODULE (default: Kadenzo.so or Kadenzo.dll beside kadenzo-sim) in a process of
 its own, one after the other, so that a check that crashes or hangs is reported and the others
@@ -250,6 +247,9 @@ Options:
   --in-process       run every check in this process, in order, for a debugger: no isolation
                      (a crash or a hang ends the whole run) and no time limit
   --help             show this text
+Each value may also follow its option after '=' (--seed=7); an empty one is refused, as is a value
+given to an option that takes none (--list=1). "--" ends the options: what follows is MODULE, even
+when its name starts with '-'.
 
 Each check's process runs in a group of its own (a job object on Windows) with no file of
 kadenzo-sim's open but its standard input, output and error. Its verdict counts only when sent

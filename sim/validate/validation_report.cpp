@@ -8,6 +8,7 @@
 // - JSON
 #include "validate/validation_report.h"
 
+#include "command_line.h"
 #include "validate/check_protocol.h"
 
 #include <fmt/format.h>
@@ -113,8 +114,10 @@ std::string shellQuoted(const std::string& text) {
 }
 
 std::string repeatCommand(const std::string& name, std::uint64_t seed, const std::string& modulePath) {
-    return fmt::format("kadenzo-sim validate --include {} --seed {} {}",
-                       shellQuoted("^" + regexLiteral(name) + "$"), seed, shellQuoted(modulePath));
+    // A module whose name starts with '-' follows the "--" that ends the options.
+    return fmt::format(
+        "kadenzo-sim validate --include {} --seed {} {}{}", shellQuoted("^" + regexLiteral(name) + "$"), seed,
+        modulePath.rfind('-', 0) == 0 ? std::string(sim::endOfOptions) + " " : "", shellQuoted(modulePath));
 }
 
 // ---- What the terminal shows -------------------------------------------------------------------

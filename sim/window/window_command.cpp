@@ -6,6 +6,7 @@
 // is unloaded (persisted_settings.h).
 #include "window/window_command.h"
 
+#include "command_line.h"
 #include "console/persisted_settings.h"
 #include "output/kept_files.h"
 #include "output/run_files.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr int failed = 2;
 constexpr int writeFailed = 1;
 constexpr const char* windowTitle = "Kadenzo - kadenzo-sim window";
-
-bool asksForHelp(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments)
-        if (argument == "--help" || argument == "-h") return true;
-    return false;
-}
 
 int fail(std::ostream& out, std::ostream& err, const std::string& message, int status) {
     out << std::flush;
@@ -87,12 +82,12 @@ int runSession(WindowSession& session, DesktopWindow& window, const WindowOption
 
 int runWindow(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
               std::ostream& out, std::ostream& err, const std::string& configPath) {
-    if (asksForHelp(arguments)) {
-        out << windowHelp() << '\n' << windowCommandHelp();
-        return 0;
-    }
     WindowOptions options;
     try {
+        if (asksForHelp(arguments)) {
+            out << windowHelp() << '\n' << windowCommandHelp();
+            return 0;
+        }
         options = parseWindowOptions(arguments, defaultPluginPath);
     } catch (const std::exception& error) {
         return fail(out, err, error.what(), failed);

@@ -12,34 +12,35 @@ namespace kadenzo::sim {
 
 namespace {
 
-const std::string& requireName(const std::string& option, const std::string& value, const char* what) {
-    if (value.empty()) throw ConsoleError(fmt::format("{} needs {}", option, what));
-    return value;
-}
-
 int requireWindowSize(const std::string& option, const std::string& value) {
     return requireWholeNumber(value, smallestWindowSize, largestWindowSize, option);
 }
 
 const OptionRow<WindowOptions> optionTable[] = {
-    {"--plugin", [](WindowOptions& options, const std::string&,
-                    const std::string& value) { options.pluginPath = value; }},
-    {"--script",
-     [](WindowOptions& options, const std::string& option, const std::string& value) {
-         options.scriptPath = requireName(option, value, "a file name");
+    {"--plugin", "a path",
+     [](WindowOptions& options, const std::string&, const std::string& value) {
+         options.pluginPath = value;
      }},
-    {"--frames",
+    {"--script", "a file name",
+     [](WindowOptions& options, const std::string&, const std::string& value) {
+         options.scriptPath = value;
+     }},
+    {"--frames", "a whole number",
      [](WindowOptions& options, const std::string& option, const std::string& value) {
          options.frames = requireWholeNumber(value, 1, largestFrameCount, option);
      }},
-    {"--screenshot",
-     [](WindowOptions& options, const std::string& option, const std::string& value) {
-         options.screenshotPath = requireName(option, value, "a file name");
+    {"--screenshot", "a file name",
+     [](WindowOptions& options, const std::string&, const std::string& value) {
+         options.screenshotPath = value;
      }},
-    {"--width", [](WindowOptions& options, const std::string& option,
-                   const std::string& value) { options.width = requireWindowSize(option, value); }},
-    {"--height", [](WindowOptions& options, const std::string& option,
-                    const std::string& value) { options.height = requireWindowSize(option, value); }},
+    {"--width", "a whole number",
+     [](WindowOptions& options, const std::string& option, const std::string& value) {
+         options.width = requireWindowSize(option, value);
+     }},
+    {"--height", "a whole number",
+     [](WindowOptions& options, const std::string& option, const std::string& value) {
+         options.height = requireWindowSize(option, value);
+     }},
 };
 
 void checkScreenshotTarget(const std::string& path) {
@@ -103,6 +104,7 @@ Options:
   --config FILE        the console variables kept from one run to the next: read before the
                        plugin loads, written when the window closes (see kadenzo-sim --help)
   --help               show this text
+Each value may also follow its option after '=' (--frames=10); an empty one is refused.
 
 Without a display (or where this build has no window system) it says why and exits with status 2.
 Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line

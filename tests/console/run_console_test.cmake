@@ -1,12 +1,13 @@
 # Runs one console script through kadenzo-sim and compares what it prints with the expected files.
 #   -DSIMULATOR=path  -DSCRIPT=path/NAME.kz  -DWORK_DIR=dir  -DVERSION=N.N.N.N  -DIMGUI_RELEASE=N.NN
+#   -DFMT_RELEASE=N.N.N
 #   [-DEMULATOR=launcher;args] [-DPLATFORM=windows]
 # Beside NAME.kz: NAME.out (standard output), optionally NAME.err (standard error, default empty) and
 # NAME.status (exit status, default 0); NAME.PLATFORM.out/.err override them on that platform.
 # {version} in the expected files stands for the project's version, {imgui_release} for the Dear ImGui
-# release the build names. NAME.files, if there, lists files
-# the run must write (relative to the work folder) with their SHA-256, one "HASH  PATH" a line: the
-# same on every platform, so that pictures and tables are the same to the byte everywhere.
+# release the build names, {fmt_release} for the {fmt} release its headers state. NAME.files, if there,
+# lists files the run must write (relative to the work folder) with their SHA-256, one "HASH  PATH" a
+# line: the same on every platform, so that pictures and tables are the same to the byte everywhere.
 # Directives in the script's first lines:
 #   # run: ARGUMENTS   arguments instead of the script's file name ({script} stands for it)
 #   # input: script    feed the script on standard input instead of naming it
@@ -99,6 +100,7 @@ function(expected kind default result)
     string(REPLACE "{module_extension}" "${module_extension}" value "${value}")
     string(REPLACE "{version}" "${VERSION}" value "${value}")
     string(REPLACE "{imgui_release}" "${IMGUI_RELEASE}" value "${value}")
+    string(REPLACE "{fmt_release}" "${FMT_RELEASE}" value "${value}")
     set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 

@@ -82,6 +82,45 @@ TEST(ValidateOptions, TakesEveryOptionInAnyOrder) {
 TEST(ValidateOptions, HelpWinsWhereverItStands) {
     EXPECT_TRUE(parsed({"--frobnicate", "--help"}).help);
     EXPECT_TRUE(parsed({"--seed", "x", "-h"}).help);
+    EXPECT_EQ(usageErrorOf({"--help=1"}), "--help takes no value, not \"--help=1\"");
+}
+
+// A value follows its option or an '=', a flag takes none, and "--" ends the options: what follows is the
+// module, whatever its name starts with.
+TEST(ValidateOptions, AValueFollowsItsOptionOrAnEqualsSignAndDashDashEndsTheOptions) {
+    const std::string folder = freshFolder("equals");
+    const ValidateOptions options =
+        parsed({"--seed=5", "--include=^entry", "--include", "^record", "--timeout=2",
+                "--junit=" + folder + "/r.xml", "--list", "--", "-dash.so"});
+    EXPECT_EQ(options.seed, 5u);
+    ASSERT_EQ(options.includes.size(), 2u);
+    EXPECT_EQ(options.includes[0].text, "^entry");
+    EXPECT_EQ(options.timeoutSeconds, 2.0);
+    EXPECT_EQ(options.junitPath, folder + "/r.xml");
+    EXPECT_TRUE(options.list);
+    EXPECT_EQ(options.modulePath, "-dash.so");
+    EXPECT_EQ(parsed({"--", "--list"}).modulePath, "--list");
+    EXPECT_FALSE(parsed({"--", "--list"}).list);
+    EXPECT_EQ(parsed({"--seed", "1", "--"}).modulePath, "default.so");
+
+    const struct {
+        std::vector<std::string> arguments;
+        std::string message;
+    } cases[] = {
+        {{"--list=1"}, "--list takes no value, not \"--list=1\""},
+        {{"--in-process="}, "--in-process takes no value, not \"--in-process=\""},
+        {{"--seed="}, "--seed needs a whole number"},
+        {{"--seed", ""}, "--seed needs a whole number"},
+        {{"--include="}, "--include needs a pattern"},
+        {{"--json="}, "--json needs a file name"},
+        {{"--seed=1", "--seed=1"}, "--seed can be given only once"},
+        {{"--timeout=0"}, "--timeout needs a number of seconds above 0 and at most 86400, not \"0\""},
+        {{"--frobnicate=1"}, "unknown option \"--frobnicate\""},
+        {{"--", "a.so", "b.so"}, "only one module can be given, not also \"b.so\""},
+        {{"--", ""}, "the module's path is empty"},
+    };
+    for (const auto& example : cases)
+        EXPECT_EQ(usageErrorOf(example.arguments), example.message) << example.arguments.front();
 }
 
 TEST(ValidateOptions, EachBadUsageIsRefusedNamingTheOptionAndTheValue) {
@@ -234,6 +273,8 @@ TEST(ValidateReport, TheRepeatCommandIsQuotedForAShell) {
     EXPECT_EQ(
         repeatCommand("a.b", 18446744073709551615u, "/my plugins/it's.so"),
         "kadenzo-sim validate --include '^a\\.b$' --seed 18446744073709551615 '/my plugins/it'\\''s.so'");
+    EXPECT_EQ(repeatCommand("a.b", 1, "-dash.so"),
+              "kadenzo-sim validate --include '^a\\.b$' --seed 1 -- -dash.so");
     EXPECT_EQ(shellQuoted(""), "''");
     EXPECT_EQ(shellQuoted("$(rm -rf x)"), "'$(rm -rf x)'");
 }
@@ -465,6 +506,14 @@ TEST(ValidateRunner, EachCheckRunsInAProcessOfItsOwnAndEndsInOneLineOfWhy) {
     EXPECT_TRUE(results[5].random);
 
     EXPECT_EQ(results[6].outcome, Outcome::pass) << results[6].reason;
+}
+
+// The check's process gets the module after "--", so that a name starting with '-' reaches it as a name.
+TEST(ValidateRunner, AModuleWhoseNameStartsWithADashReachesTheCheck) {
+    RunSettings settings = inProcessesOfTheirOwn();
+    settings.modulePath = "-module-of-another-name.so";
+    const CheckResult result = runAlone("fake.passes", settings);
+    EXPECT_EQ(result.outcome, Outcome::pass) << result.reason;
 }
 
 TEST(ValidateRunner, AHangingCheckIsKilledAtItsTimeLimit) {
