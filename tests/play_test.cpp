@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -164,8 +165,10 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
     prepareSession(simulator, options);
-    const SessionResult result = playSession(
-        simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
+    SessionEvents events;
+    events.windowClosed = [&reported](std::size_t index, const TenAttemptWindow&,
+                                      const std::optional<std::string>&) { reported = index; };
+    const SessionResult result = playSession(simulator, options, events);
     EXPECT_EQ(result.tally.attempts(), 400);
     EXPECT_EQ(reported, 40u);
     EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
@@ -185,6 +188,94 @@ TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
     EXPECT_THROW(prepareSession(simulator, options), ConsoleError);
     EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
     EXPECT_FALSE(simulator.host.inCustomTraining());
+}
+
+// ---- What a session explains ------------------------------------------------------------------
+
+// Why a window left the speed: the plugin's settings and the game's state as the host holds them.
+TEST(HeldSpeedReason, NamesTheCauseWhenItIsNotTheAccuracy) {
+    const CoachSettings settings{0.7f, 0.05f, 50, 150, true, true};
+    const auto reason = [&settings](CoachSettings changed, int successes, float speed, float after) {
+        static_cast<void>(settings);
+        return heldSpeedReason(changed, TenAttemptWindow{successes, speed, after});
+    };
+    EXPECT_EQ(reason(settings, 10, 1.0f, 1.1f), std::nullopt) << "the speed moved";
+    EXPECT_EQ(reason(settings, 7, 1.0f, 1.0f), std::nullopt) << "on target: the accuracy is the reason";
+    EXPECT_EQ(reason(settings, 10, 1.5f, 1.5f), "held at the upper limit 1.5");
+    EXPECT_EQ(reason(settings, 0, 0.5f, 0.5f), "held at the lower limit 0.5");
+    // 1.45 and two steps of 0.05 make the float 1.5500001, a hair above the float 1.55.
+    EXPECT_EQ(reason(settings, 10, 1.45f, 1.45f), "held: a step to 1.5500001 would pass the upper limit 1.5")
+        << "two steps up from within the limits";
+    CoachSettings disabled = settings;
+    disabled.enabled = false;
+    EXPECT_EQ(reason(disabled, 10, 1.0f, 1.0f), "held: the plugin is disabled");
+    CoachSettings outside = settings;
+    outside.inCustomTraining = false;
+    EXPECT_EQ(reason(outside, 10, 1.0f, 1.0f), "held: the game is not in custom training");
+}
+
+class PlayReport : public ::testing::Test {
+protected:
+    int play(std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--attempts", "40", "--seed", "2"});
+        return runPlay(arguments, builtPlugin(), out, err);
+    }
+    std::string firstLine() const { return out.str().substr(0, out.str().find('\n')); }
+    // The report's window lines.
+    std::vector<std::string> windowLines() const {
+        std::vector<std::string> lines;
+        std::istringstream report(out.str());
+        for (std::string line; std::getline(report, line);)
+            if (line.rfind("window ", 0) == 0) lines.push_back(line);
+        return lines;
+    }
+    // Whether every window line ends with ENDING.
+    ::testing::AssertionResult everyWindowEndsWith(const std::string& ending) const {
+        const std::vector<std::string> lines = windowLines();
+        if (lines.size() != 4) return ::testing::AssertionFailure() << out.str();
+        for (const std::string& line : lines)
+            if (line.size() < ending.size() ||
+                line.compare(line.size() - ending.size(), ending.size(), ending) != 0)
+                return ::testing::AssertionFailure() << line;
+        return ::testing::AssertionSuccess();
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(PlayReport, TheFirstLineStatesTheTargetTheStepAndTheLimits) {
+    ASSERT_EQ(play({}), 0) << err.str();
+    EXPECT_EQ(firstLine(),
+              "target accuracy 0.7, speed step 0.05, limits 0.5 to 1.5 (plugin enabled, custom training)");
+    out.str("");
+    ASSERT_EQ(play({"--set", "idealAccuracy=0.95", "--set", "slowMoSpeedIncrement=0.1", "--set",
+                    "slowMoMinSpeed=40", "--set", "slowMoMaxSpeed=105", "--set", "slowMoEnabled=0"}),
+              0)
+        << err.str();
+    EXPECT_EQ(firstLine(),
+              "target accuracy 0.95, speed step 0.1, limits 0.4 to 1.05 (plugin disabled, custom training)");
+}
+
+TEST_F(PlayReport, AValueSetBeyondItsRangeIsToldAndTheSessionPlaysWithWhatItHolds) {
+    ASSERT_EQ(play({"--set", "idealAccuracy=5", "--set", "slowMoMaxSpeed=1e3"}), 0) << err.str();
+    EXPECT_EQ(err.str(), "--set idealAccuracy: 5 is beyond its range 0 to 1; it holds 1\n"
+                         "--set slowMoMaxSpeed: 1e3 is beyond its range 5 to 200; it holds 200\n");
+    EXPECT_EQ(firstLine(),
+              "target accuracy 1, speed step 0.05, limits 0.5 to 2 (plugin enabled, custom training)");
+}
+
+TEST_F(PlayReport, AWindowThatHeldTheSpeedSaysWhy) {
+    ASSERT_EQ(play({"--set", "slowMoEnabled=0"}), 0) << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held: the plugin is disabled"));
+    out.str("");
+    // A player who hits nearly everything at any speed the limits allow.
+    ASSERT_EQ(play({"--set", "slowMoMaxSpeed=100", "--comfort-speed", "5", "--peak", "1"}), 0) << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held at the upper limit 1"));
+    out.str("");
+    // And one who misses nearly everything.
+    ASSERT_EQ(play({"--set", "slowMoMinSpeed=100", "--comfort-speed", "0.01", "--peak", "0.01"}), 0)
+        << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held at the lower limit 1"));
 }
 
 // ---- Summary -----------------------------------------------------------------------------------
@@ -305,6 +396,17 @@ TEST_F(PlayFiles, TheCsvHasARowPerAttempt) {
     EXPECT_EQ(entries(), std::vector<std::string>{"session.csv"});
 }
 
+// The speeds as people write them: 0.95, not 0.949999988.
+TEST_F(PlayFiles, TheCsvWritesEachSpeedAsTheShortestTextOfItsFloat) {
+    // Every attempt missed, against a target of 0.2: one step down after the first window.
+    ASSERT_EQ(play({"--attempts", "20", "--peak", "0.01", "--set", "idealAccuracy=0.2", "--csv",
+                    path("session.csv")}),
+              0)
+        << err.str();
+    const std::string csv = contents("session.csv");
+    EXPECT_NE(csv.find("\n11,miss,0.95\n"), std::string::npos) << csv;
+}
+
 TEST_F(PlayFiles, ASessionThatFailsLeavesNoFile) {
     EXPECT_EQ(play({"--csv", path("session.csv"), "--set", "nosuchvariable=1"}), 2);
     EXPECT_EQ(entries(), std::vector<std::string>{});
@@ -314,7 +416,8 @@ TEST_F(PlayFiles, ACsvOnStandardOutputSendsTheReportToStandardError) {
     ASSERT_EQ(play({"--attempts", "20", "--seed", "3", "--csv", "-"}), 0) << err.str();
     EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "attempt,outcome,speed");
     EXPECT_EQ(lineCount(out.str()), 21u);
-    EXPECT_EQ(err.str().rfind("window    1", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().rfind("target accuracy 0.7, speed step 0.05", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find("\nwindow    1  attempts"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("attempts             20\n"), std::string::npos);
     EXPECT_EQ(entries(), std::vector<std::string>{});
 }
