@@ -13,6 +13,7 @@
 #include "built_modules.h"
 #include "error_message.h"
 #include "output_test_support.h"
+#include "pictures/chart_layout.h"
 #include "play/play_session.h"
 #include "play/player_model.h"
 
@@ -356,22 +357,109 @@ TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
     EXPECT_TRUE(labelled);
 }
 
+// A tick is a round number: 1, 2, 2.5 or 5 times a power of ten, and the ticks are whole steps.
+::testing::AssertionResult roundTicks(const AxisScale& axis, double low, double high, int mostIntervals) {
+    const double exponent = std::floor(std::log10(axis.step) + 1e-9);
+    const double mantissa = axis.step / std::pow(10.0, exponent);
+    bool round = false;
+    for (const double allowed : {1.0, 2.0, 2.5, 5.0})
+        round = round || std::fabs(mantissa - allowed) < 1e-9;
+    if (!round) return ::testing::AssertionFailure() << "step " << axis.step;
+    const double slack = axis.step * 1e-9; // what a multiple of the step may be off by in double
+    if (axis.low > low + slack || axis.high < high - slack)
+        return ::testing::AssertionFailure()
+               << axis.low << " to " << axis.high << " leaves out some of the range";
+    const std::vector<double> ticks = axis.ticks();
+    if (ticks.size() < 2 || static_cast<int>(ticks.size()) > mostIntervals + 1)
+        return ::testing::AssertionFailure() << ticks.size() << " ticks";
+    for (const double tick : ticks) {
+        const double steps = tick / axis.step;
+        if (std::fabs(steps - std::round(steps)) > 1e-6)
+            return ::testing::AssertionFailure() << "tick " << tick;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(ChartLayout, AxesTickAtRoundNumbersForAnyRange) {
+    const std::vector<std::pair<double, double>> ranges = {
+        {0.78, 1.12}, {0.95, 1.05},    {0.5, 1.5},    {0.0, 300.0}, {0.0, 5000.0}, {0.0, 21474836470.0},
+        {1.0, 1.0},   {0.001, 0.0013}, {-3e38, 3e38}, {0.0, 100.0}, {0.9, 1.15},
+    };
+    for (const auto& [low, high] : ranges)
+        for (const int most : {4, 6, 10})
+            EXPECT_TRUE(roundTicks(roundAxis(low, high, most), low, high, most)) << low << " to " << high;
+    const AxisScale speeds = roundAxis(0.78, 1.12, 6);
+    EXPECT_DOUBLE_EQ(speeds.step, 0.1);
+    EXPECT_EQ(speeds.label(speeds.ticks().front()), "0.7");
+    EXPECT_EQ(speeds.label(speeds.ticks().back()), "1.2");
+    const AxisScale attempts = roundAxis(0.0, 5000.0, 10, false);
+    EXPECT_EQ(attempts.low, 0.0);
+    EXPECT_EQ(attempts.high, 5000.0) << "not widened: the attempts end where the session did";
+    EXPECT_EQ(attempts.ticks(),
+              (std::vector<double>{0, 500, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 4500, 5000}));
+    const AxisScale percents = roundAxis(0.0, 100.0, 4);
+    EXPECT_EQ(percents.label(percents.ticks()[1]), "25");
+    EXPECT_DOUBLE_EQ(roundTickStep(0.25, 5), 0.05);
+    EXPECT_DOUBLE_EQ(roundTickStep(7.0, 3), 2.5);
+}
+
+TEST(ChartLayout, BarsGroupRoundNumbersOfWindowsAndStayApart) {
+    constexpr double width = 1020.0;
+    constexpr double narrowest = 12.0;
+    struct Case {
+        std::size_t windows, perGroup, perBar;
+    };
+    for (const Case& expected :
+         {Case{30, 1, 1}, Case{85, 1, 1}, Case{86, 1, 2}, Case{500, 1, 10}, Case{3000, 2, 50},
+          Case{100'000, 100, 2000}, Case{214'748'364, 200'000, 5'000'000}}) {
+        const std::size_t perBar = windowsPerBar(expected.windows, expected.perGroup, width, narrowest);
+        EXPECT_EQ(perBar, expected.perBar) << expected.windows << " windows";
+        EXPECT_EQ(perBar % expected.perGroup, 0u) << "a bar is made of whole groups";
+        const double bars = std::ceil(static_cast<double>(expected.windows) / static_cast<double>(perBar));
+        EXPECT_GE(width / bars, narrowest) << expected.windows << " windows: the bars would touch";
+    }
+}
+
 // ---- Windows kept for the chart ----------------------------------------------------------------
 
-TEST(TenAttemptWindows, KeepsEveryWindowWhileTheyFitThenAnEvenlySpacedSet) {
+TEST(TenAttemptWindows, KeepsEveryWindowWhileTheyFitThenSumsThemInRoundGroups) {
     TenAttemptWindows windows;
-    for (std::size_t window = 0; window < TenAttemptWindows::capacity - 1; ++window)
-        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
-    EXPECT_EQ(windows.kept().size(), TenAttemptWindows::capacity - 1);
-    EXPECT_EQ(windows.stride(), 1u);
+    for (std::size_t window = 0; window < TenAttemptWindows::capacity; ++window)
+        windows.add(TenAttemptWindow{static_cast<int>(window % 11), static_cast<float>(window), 0.0f});
+    EXPECT_EQ(windows.groups().size(), TenAttemptWindows::capacity);
+    EXPECT_EQ(windows.windowsPerGroup(), 1u);
 
-    for (std::size_t window = TenAttemptWindows::capacity - 1; window < 1'000'000; ++window)
-        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
+    long long successes = 0;
+    for (std::size_t window = 0; window < 1'000'000; ++window)
+        successes += static_cast<long long>(window % 11);
+    for (std::size_t window = TenAttemptWindows::capacity; window < 1'000'000; ++window)
+        windows.add(TenAttemptWindow{static_cast<int>(window % 11), static_cast<float>(window), 0.0f});
     EXPECT_EQ(windows.total(), 1'000'000u);
-    EXPECT_LT(windows.kept().size(), TenAttemptWindows::capacity);
-    EXPECT_GE(windows.kept().size() * windows.stride(), 1'000'000u - windows.stride());
-    for (std::size_t index = 0; index < windows.kept().size(); ++index)
-        ASSERT_EQ(windows.kept()[index].speedDuring, static_cast<float>(index * windows.stride())) << index;
+    EXPECT_LE(windows.groups().size(), TenAttemptWindows::capacity);
+    const std::size_t size = windows.windowsPerGroup();
+    EXPECT_EQ(size, 1000u) << "grown along 1, 2, 10, 20, 100, 200, 1000";
+    long long summed = 0;
+    std::size_t counted = 0;
+    for (std::size_t index = 0; index < windows.groups().size(); ++index) {
+        const WindowGroup& group = windows.groups()[index];
+        if (index + 1 < windows.groups().size()) {
+            ASSERT_EQ(group.windows, size) << index;
+        }
+        // The speeds during were the windows' numbers: each group's lowest is its first window's.
+        ASSERT_EQ(group.lowestSpeed, 0.0) << "the speeds after were all 0";
+        ASSERT_EQ(group.highestSpeed, static_cast<double>(static_cast<float>(counted + group.windows - 1)));
+        summed += group.successes;
+        counted += group.windows;
+    }
+    EXPECT_EQ(counted, 1'000'000u);
+    EXPECT_EQ(summed, successes) << "nothing is lost in the sums";
+}
+
+TEST(TenAttemptWindows, GroupsGrowAlongRoundNumbers) {
+    std::vector<std::size_t> sizes{1};
+    while (sizes.size() < 8)
+        sizes.push_back(nextGroupSize(sizes.back()));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 2, 10, 20, 100, 200, 1000, 2000}));
 }
 
 // ---- Files -------------------------------------------------------------------------------------
