@@ -196,9 +196,8 @@ TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
 // Why a window left the speed: the plugin's settings and the game's state as the host holds them.
 TEST(HeldSpeedReason, NamesTheCauseWhenItIsNotTheAccuracy) {
     const CoachSettings settings{0.7f, 0.05f, 50, 150, true, true};
-    const auto reason = [&settings](CoachSettings changed, int successes, float speed, float after) {
-        static_cast<void>(settings);
-        return heldSpeedReason(changed, TenAttemptWindow{successes, speed, after});
+    const auto reason = [](const CoachSettings& under, int successes, float speed, float after) {
+        return heldSpeedReason(under, TenAttemptWindow{successes, speed, after});
     };
     EXPECT_EQ(reason(settings, 10, 1.0f, 1.1f), std::nullopt) << "the speed moved";
     EXPECT_EQ(reason(settings, 7, 1.0f, 1.0f), std::nullopt) << "on target: the accuracy is the reason";
