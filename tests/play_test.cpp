@@ -344,7 +344,7 @@ TEST(SpeedChart, NonFiniteAndHugeSpeedsLeaveTheChartDrawable) {
     }
 }
 
-TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
+TEST(SpeedChart, AGroupedChartStillCountsEveryWindow) {
     TenAttemptWindows windows;
     for (int window = 0; window < 5000; ++window)
         windows.add(TenAttemptWindow{window % 11, 1.0f, 1.0f});
