@@ -138,7 +138,7 @@ TEST(ConsoleNumbers, AFloatIsWrittenAsTheShortestTextThatReadsBackTheSame) {
         {0.95f, "0.95"},
         {1.05f, "1.05"},
         {0.1f, "0.1"},
-        {1.0f + 0.05f + 0.05f, "1.0999999"},
+        {std::nextafter(1.1f, 0.0f), "1.0999999"},
         {100.0f, "100"},
         {-0.0f, "-0"},
         {1e-45f, "1e-45"},
