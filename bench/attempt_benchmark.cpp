@@ -103,7 +103,7 @@ void playSession(benchmark::State& state) {
         const kadenzo::sim::PlayOptions options =
             kadenzo::sim::parsePlayOptions({"--attempts", std::to_string(attempts)}, pluginPath);
         kadenzo::sim::prepareSession(simulator, options);
-        const auto result = kadenzo::sim::playSession(simulator, options, nullptr);
+        const auto result = kadenzo::sim::playSession(simulator, options, {});
         benchmark::DoNotOptimize(result.finalSpeed);
     }
     state.SetItemsProcessed(state.iterations() * attempts);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +129,62 @@ TEST(ConsoleVariable, WholeNumberViewIsDefinedForEveryValue) {
     variable.setText("-2.9");
     EXPECT_EQ(variable.intValue(), -2);
     EXPECT_TRUE(variable.boolValue());
+}
+
+// A float is written as people write it: the shortest text that reads back as the same float.
+TEST(ConsoleNumbers, AFloatIsWrittenAsTheShortestTextThatReadsBackTheSame) {
+    using halvex::host::formatConsoleFloat;
+    const std::vector<std::pair<float, std::string>> written = {
+        {0.95f, "0.95"},
+        {1.05f, "1.05"},
+        {0.1f, "0.1"},
+        {std::nextafter(1.1f, 0.0f), "1.0999999"},
+        {100.0f, "100"},
+        {-0.0f, "-0"},
+        {1e-45f, "1e-45"},
+        {3.4028235e38f, "3.4028235e+38"},
+        {2147483520.0f, "2147483500"},
+    };
+    for (const auto& [value, text] : written) {
+        EXPECT_EQ(formatConsoleFloat(value), text);
+        EXPECT_EQ(halvex::host::parseConsoleNumber(text), value) << text << " reads back as the same float";
+    }
+    ConsoleVariable variable("v", "0", "", VariableRange{true, 0.0f, true, 1.0f});
+    variable.setFloat(0.95f);
+    EXPECT_EQ(variable.text(), "0.95");
+    variable.setText("7");
+    EXPECT_EQ(variable.text(), "1") << "clamped, the value held";
+}
+
+// The shortest text of a large float is not its whole value ("2147483500" for 2147483520): the whole-
+// number view of a value set as a float is the float's, never the text's.
+TEST(ConsoleVariable, TheWholeNumberViewOfAFloatIsTheFloatsNotItsShortText) {
+    ConsoleVariable variable("v", "0", "", VariableRange{});
+    variable.setFloat(2147483520.0f);
+    EXPECT_EQ(variable.text(), "2147483500");
+    EXPECT_EQ(variable.intValue(), 2147483520);
+    variable.setFloat(2147483648.0f);
+    EXPECT_EQ(variable.intValue(), std::numeric_limits<int>::max());
+    variable.setText("2147483500");
+    EXPECT_EQ(variable.intValue(), 2147483500) << "a whole number typed is read exactly";
+    variable.setInt(123456789);
+    EXPECT_EQ(variable.intValue(), 123456789);
+}
+
+// What a range made of a value beyond it is said once, here, for the console and play --set alike.
+TEST(ConsoleVariable, AValueBeyondTheRangeIsToldWithTheRangeAndWhatItHolds) {
+    ConsoleVariable accuracy("idealAccuracy", "0.7", "", VariableRange{true, 0.0f, true, 1.0f});
+    ASSERT_EQ(accuracy.setText("5"), ConsoleVariable::TextOutcome::taken);
+    EXPECT_EQ(accuracy.clampNotice("5"), "idealAccuracy: 5 is beyond its range 0 to 1; it holds 1");
+    accuracy.setText("-1e39");
+    EXPECT_EQ(accuracy.clampNotice("-1e39"), "idealAccuracy: -1e39 is beyond its range 0 to 1; it holds 0");
+    for (const char* inside : {"0", "1", "0.5", "-0", "nan", "fast"})
+        EXPECT_EQ(accuracy.clampNotice(inside), std::nullopt) << inside;
+    ConsoleVariable floor("floor", "1", "", VariableRange{true, 0.5f, false, 0.0f});
+    floor.setText("0.25");
+    EXPECT_EQ(floor.clampNotice("0.25"), "floor: 0.25 is beyond its range 0.5 and above; it holds 0.5");
+    ConsoleVariable free("speed", "1", "", VariableRange{});
+    EXPECT_EQ(free.clampNotice("1e39"), std::nullopt) << "no range, no clamp: the float's own infinity";
 }
 
 TEST(ConsoleVariable, EveryBoundCellFollowsEveryChange) {
@@ -294,7 +351,7 @@ TEST_F(HostHooks, TraceNamesEveryPluginCall) {
     wrapper.DrawString("Streak: 0", 1.5f, 1.0f, true, false);
     EXPECT_EQ(lines,
               (std::vector<std::string>{
-                  "plugin set sv_soccar_gamespeed 0.899999976", "plugin set sv_soccar_gamespeed 2 (int)",
+                  "plugin set sv_soccar_gamespeed 0.9", "plugin set sv_soccar_gamespeed 2 (int)",
                   "plugin command \"togglemenu Kadenzo\"", "plugin hook f", "plugin hook-post f",
                   "plugin unhook f", "plugin unhook-post f", "plugin drawable", "plugin unregister-drawables",
                   "canvas SetColor 255 0 7 255", "canvas SetColor 0 255 0.5 255", "canvas SetPosition -3 12",

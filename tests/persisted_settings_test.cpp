@@ -109,6 +109,27 @@ TEST_F(PersistedSettingsTest, ValuesSurviveAReloadAndReachThePluginOfTheNextRun)
     EXPECT_EQ(warnings.str(), "");
 }
 
+// A value the plugin sets is shown and kept as people write it: 0.95 and 1.05, not 0.949999988 and
+// 1.04999995.
+TEST_F(PersistedSettingsTest, AFloatIsWrittenAsTheShortestTextThatReadsBackTheSame) {
+    {
+        HostRun run(config(), warnings);
+        for (const char* line :
+             {"slowMoEnabled 1", "training on", "loadround", "restart", "attempts GGGGGXXXXX"})
+            run.type(line);
+        EXPECT_EQ(run.value("sv_soccar_gamespeed"), "0.95") << "a step down";
+        run.type("attempts GGGGGGGGGG");
+        ASSERT_EQ(run.end(), 0) << run.errors.str();
+    }
+    const std::string written = contents("settings.cfg");
+    EXPECT_NE(written.find("\nsv_soccar_gamespeed 1.05\n"), std::string::npos) << written;
+    HostRun next(config(), warnings);
+    EXPECT_EQ(next.simulator.host.variables().find("sv_soccar_gamespeed")->floatValue(),
+              1.0f - 0.05f + 2.0f * 0.05f)
+        << "read back as the float the plugin set";
+    EXPECT_EQ(next.end(), 0);
+}
+
 // The plugin's bound cells get the values held, not the defaults: ten goals against a target of 0.9
 // move the speed one step of the file's 0.25 (with the defaults: two steps of 0.05).
 TEST_F(PersistedSettingsTest, ThePluginWorksWithTheValuesItRegisteredFromTheFile) {

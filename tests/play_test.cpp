@@ -13,6 +13,7 @@
 #include "built_modules.h"
 #include "error_message.h"
 #include "output_test_support.h"
+#include "pictures/chart_layout.h"
 #include "play/play_session.h"
 #include "play/player_model.h"
 
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -191,8 +193,10 @@ TEST(PlaySession, SettlesNearTheTargetAndReportsEveryWindow) {
     PlayOptions options = parsePlayOptions({"--attempts", "400", "--seed", "5"}, builtPlugin());
     std::size_t reported = 0;
     prepareSession(simulator, options);
-    const SessionResult result = playSession(
-        simulator, options, [&reported](std::size_t index, const TenAttemptWindow&) { reported = index; });
+    SessionEvents events;
+    events.windowClosed = [&reported](std::size_t index, const TenAttemptWindow&,
+                                      const std::optional<std::string>&) { reported = index; };
+    const SessionResult result = playSession(simulator, options, events);
     EXPECT_EQ(result.tally.attempts(), 400);
     EXPECT_EQ(reported, 40u);
     EXPECT_FLOAT_EQ(result.targetAccuracy, 0.7f);
@@ -212,6 +216,93 @@ TEST(PlaySession, UnknownSettingStopsBeforeAnyAttempt) {
     EXPECT_THROW(prepareSession(simulator, options), ConsoleError);
     EXPECT_EQ(simulator.host.variables().find("idealAccuracy")->text(), "0.7") << "nothing was applied";
     EXPECT_FALSE(simulator.host.inCustomTraining());
+}
+
+// ---- What a session explains ------------------------------------------------------------------
+
+// Why a window left the speed: the plugin's settings and the game's state as the host holds them.
+TEST(HeldSpeedReason, NamesTheCauseWhenItIsNotTheAccuracy) {
+    const CoachSettings settings{0.7f, 0.05f, 50, 150, true, true};
+    const auto reason = [](const CoachSettings& under, int successes, float speed, float after) {
+        return heldSpeedReason(under, TenAttemptWindow{successes, speed, after});
+    };
+    EXPECT_EQ(reason(settings, 10, 1.0f, 1.1f), std::nullopt) << "the speed moved";
+    EXPECT_EQ(reason(settings, 7, 1.0f, 1.0f), std::nullopt) << "on target: the accuracy is the reason";
+    EXPECT_EQ(reason(settings, 10, 1.5f, 1.5f), "held at the upper limit 1.5");
+    EXPECT_EQ(reason(settings, 0, 0.5f, 0.5f), "held at the lower limit 0.5");
+    // 1.45 and two steps of 0.05 make the float 1.5500001, a hair above the float 1.55.
+    EXPECT_EQ(reason(settings, 10, 1.45f, 1.45f), "held: a step to 1.5500001 would pass the upper limit 1.5")
+        << "two steps up from within the limits";
+    CoachSettings disabled = settings;
+    disabled.enabled = false;
+    EXPECT_EQ(reason(disabled, 10, 1.0f, 1.0f), "held: the plugin is disabled");
+    CoachSettings outside = settings;
+    outside.inCustomTraining = false;
+    EXPECT_EQ(reason(outside, 10, 1.0f, 1.0f), "held: the game is not in custom training");
+}
+
+class PlayReport : public ::testing::Test {
+protected:
+    int play(std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--attempts", "40", "--seed", "2"});
+        return runPlay(arguments, builtPlugin(), out, err);
+    }
+    std::string firstLine() const { return out.str().substr(0, out.str().find('\n')); }
+    // The report's window lines.
+    std::vector<std::string> windowLines() const {
+        std::vector<std::string> lines;
+        std::istringstream report(out.str());
+        for (std::string line; std::getline(report, line);)
+            if (line.rfind("window ", 0) == 0) lines.push_back(line);
+        return lines;
+    }
+    // Whether every window line ends with ENDING.
+    ::testing::AssertionResult everyWindowEndsWith(const std::string& ending) const {
+        const std::vector<std::string> lines = windowLines();
+        if (lines.size() != 4) return ::testing::AssertionFailure() << out.str();
+        for (const std::string& line : lines)
+            if (line.size() < ending.size() ||
+                line.compare(line.size() - ending.size(), ending.size(), ending) != 0)
+                return ::testing::AssertionFailure() << line;
+        return ::testing::AssertionSuccess();
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(PlayReport, TheFirstLineStatesTheTargetTheStepAndTheLimits) {
+    ASSERT_EQ(play({}), 0) << err.str();
+    EXPECT_EQ(firstLine(),
+              "target accuracy 0.7, speed step 0.05, limits 0.5 to 1.5 (plugin enabled, custom training)");
+    out.str("");
+    ASSERT_EQ(play({"--set", "idealAccuracy=0.95", "--set", "slowMoSpeedIncrement=0.1", "--set",
+                    "slowMoMinSpeed=40", "--set", "slowMoMaxSpeed=105", "--set", "slowMoEnabled=0"}),
+              0)
+        << err.str();
+    EXPECT_EQ(firstLine(),
+              "target accuracy 0.95, speed step 0.1, limits 0.4 to 1.05 (plugin disabled, custom training)");
+}
+
+TEST_F(PlayReport, AValueSetBeyondItsRangeIsToldAndTheSessionPlaysWithWhatItHolds) {
+    ASSERT_EQ(play({"--set", "idealAccuracy=5", "--set", "slowMoMaxSpeed=1e3"}), 0) << err.str();
+    EXPECT_EQ(err.str(), "--set idealAccuracy: 5 is beyond its range 0 to 1; it holds 1\n"
+                         "--set slowMoMaxSpeed: 1e3 is beyond its range 5 to 200; it holds 200\n");
+    EXPECT_EQ(firstLine(),
+              "target accuracy 1, speed step 0.05, limits 0.5 to 2 (plugin enabled, custom training)");
+}
+
+TEST_F(PlayReport, AWindowThatHeldTheSpeedSaysWhy) {
+    ASSERT_EQ(play({"--set", "slowMoEnabled=0"}), 0) << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held: the plugin is disabled"));
+    out.str("");
+    // A player who hits nearly everything at any speed the limits allow.
+    ASSERT_EQ(play({"--set", "slowMoMaxSpeed=100", "--comfort-speed", "5", "--peak", "1"}), 0) << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held at the upper limit 1"));
+    out.str("");
+    // And one who misses nearly everything.
+    ASSERT_EQ(play({"--set", "slowMoMinSpeed=100", "--comfort-speed", "0.01", "--peak", "0.01"}), 0)
+        << err.str();
+    EXPECT_TRUE(everyWindowEndsWith("speed 1.00 -> 1.00  held at the lower limit 1"));
 }
 
 // ---- Summary -----------------------------------------------------------------------------------
@@ -280,7 +371,7 @@ TEST(SpeedChart, NonFiniteAndHugeSpeedsLeaveTheChartDrawable) {
     }
 }
 
-TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
+TEST(SpeedChart, AGroupedChartStillCountsEveryWindow) {
     TenAttemptWindows windows;
     for (int window = 0; window < 5000; ++window)
         windows.add(TenAttemptWindow{window % 11, 1.0f, 1.0f});
@@ -292,22 +383,109 @@ TEST(SpeedChart, AThinnedChartStillCountsEveryWindow) {
     EXPECT_TRUE(labelled);
 }
 
+// A tick is a round number: 1, 2, 2.5 or 5 times a power of ten, and the ticks are whole steps.
+::testing::AssertionResult roundTicks(const AxisScale& axis, double low, double high, int mostIntervals) {
+    const double exponent = std::floor(std::log10(axis.step) + 1e-9);
+    const double mantissa = axis.step / std::pow(10.0, exponent);
+    bool round = false;
+    for (const double allowed : {1.0, 2.0, 2.5, 5.0})
+        round = round || std::fabs(mantissa - allowed) < 1e-9;
+    if (!round) return ::testing::AssertionFailure() << "step " << axis.step;
+    const double slack = axis.step * 1e-9; // what a multiple of the step may be off by in double
+    if (axis.low > low + slack || axis.high < high - slack)
+        return ::testing::AssertionFailure()
+               << axis.low << " to " << axis.high << " leaves out some of the range";
+    const std::vector<double> ticks = axis.ticks();
+    if (ticks.size() < 2 || static_cast<int>(ticks.size()) > mostIntervals + 1)
+        return ::testing::AssertionFailure() << ticks.size() << " ticks";
+    for (const double tick : ticks) {
+        const double steps = tick / axis.step;
+        if (std::fabs(steps - std::round(steps)) > 1e-6)
+            return ::testing::AssertionFailure() << "tick " << tick;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(ChartLayout, AxesTickAtRoundNumbersForAnyRange) {
+    const std::vector<std::pair<double, double>> ranges = {
+        {0.78, 1.12}, {0.95, 1.05},    {0.5, 1.5},    {0.0, 300.0}, {0.0, 5000.0}, {0.0, 21474836470.0},
+        {1.0, 1.0},   {0.001, 0.0013}, {-3e38, 3e38}, {0.0, 100.0}, {0.9, 1.15},
+    };
+    for (const auto& [low, high] : ranges)
+        for (const int most : {4, 6, 10})
+            EXPECT_TRUE(roundTicks(roundAxis(low, high, most), low, high, most)) << low << " to " << high;
+    const AxisScale speeds = roundAxis(0.78, 1.12, 6);
+    EXPECT_DOUBLE_EQ(speeds.step, 0.1);
+    EXPECT_EQ(speeds.label(speeds.ticks().front()), "0.7");
+    EXPECT_EQ(speeds.label(speeds.ticks().back()), "1.2");
+    const AxisScale attempts = roundAxis(0.0, 5000.0, 10, false);
+    EXPECT_EQ(attempts.low, 0.0);
+    EXPECT_EQ(attempts.high, 5000.0) << "not widened: the attempts end where the session did";
+    EXPECT_EQ(attempts.ticks(),
+              (std::vector<double>{0, 500, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 4500, 5000}));
+    const AxisScale percents = roundAxis(0.0, 100.0, 4);
+    EXPECT_EQ(percents.label(percents.ticks()[1]), "25");
+    EXPECT_DOUBLE_EQ(roundTickStep(0.25, 5), 0.05);
+    EXPECT_DOUBLE_EQ(roundTickStep(7.0, 3), 2.5);
+}
+
+TEST(ChartLayout, BarsGroupRoundNumbersOfWindowsAndStayApart) {
+    constexpr double width = 1020.0;
+    constexpr double narrowest = 12.0;
+    struct Case {
+        std::size_t windows, perGroup, perBar;
+    };
+    for (const Case& expected :
+         {Case{30, 1, 1}, Case{85, 1, 1}, Case{86, 1, 2}, Case{500, 1, 10}, Case{3000, 2, 50},
+          Case{100'000, 100, 2000}, Case{214'748'364, 200'000, 5'000'000}}) {
+        const std::size_t perBar = windowsPerBar(expected.windows, expected.perGroup, width, narrowest);
+        EXPECT_EQ(perBar, expected.perBar) << expected.windows << " windows";
+        EXPECT_EQ(perBar % expected.perGroup, 0u) << "a bar is made of whole groups";
+        const double bars = std::ceil(static_cast<double>(expected.windows) / static_cast<double>(perBar));
+        EXPECT_GE(width / bars, narrowest) << expected.windows << " windows: the bars would touch";
+    }
+}
+
 // ---- Windows kept for the chart ----------------------------------------------------------------
 
-TEST(TenAttemptWindows, KeepsEveryWindowWhileTheyFitThenAnEvenlySpacedSet) {
+TEST(TenAttemptWindows, KeepsEveryWindowWhileTheyFitThenSumsThemInRoundGroups) {
     TenAttemptWindows windows;
-    for (std::size_t window = 0; window < TenAttemptWindows::capacity - 1; ++window)
-        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
-    EXPECT_EQ(windows.kept().size(), TenAttemptWindows::capacity - 1);
-    EXPECT_EQ(windows.stride(), 1u);
+    for (std::size_t window = 0; window < TenAttemptWindows::capacity; ++window)
+        windows.add(TenAttemptWindow{static_cast<int>(window % 11), static_cast<float>(window), 0.0f});
+    EXPECT_EQ(windows.groups().size(), TenAttemptWindows::capacity);
+    EXPECT_EQ(windows.windowsPerGroup(), 1u);
 
-    for (std::size_t window = TenAttemptWindows::capacity - 1; window < 1'000'000; ++window)
-        windows.add(TenAttemptWindow{0, static_cast<float>(window), 0.0f});
+    long long successes = 0;
+    for (std::size_t window = 0; window < 1'000'000; ++window)
+        successes += static_cast<long long>(window % 11);
+    for (std::size_t window = TenAttemptWindows::capacity; window < 1'000'000; ++window)
+        windows.add(TenAttemptWindow{static_cast<int>(window % 11), static_cast<float>(window), 0.0f});
     EXPECT_EQ(windows.total(), 1'000'000u);
-    EXPECT_LT(windows.kept().size(), TenAttemptWindows::capacity);
-    EXPECT_GE(windows.kept().size() * windows.stride(), 1'000'000u - windows.stride());
-    for (std::size_t index = 0; index < windows.kept().size(); ++index)
-        ASSERT_EQ(windows.kept()[index].speedDuring, static_cast<float>(index * windows.stride())) << index;
+    EXPECT_LE(windows.groups().size(), TenAttemptWindows::capacity);
+    const std::size_t size = windows.windowsPerGroup();
+    EXPECT_EQ(size, 1000u) << "grown along 1, 2, 10, 20, 100, 200, 1000";
+    long long summed = 0;
+    std::size_t counted = 0;
+    for (std::size_t index = 0; index < windows.groups().size(); ++index) {
+        const WindowGroup& group = windows.groups()[index];
+        if (index + 1 < windows.groups().size()) {
+            ASSERT_EQ(group.windows, size) << index;
+        }
+        // The speeds during were the windows' numbers: each group's lowest is its first window's.
+        ASSERT_EQ(group.lowestSpeed, 0.0) << "the speeds after were all 0";
+        ASSERT_EQ(group.highestSpeed, static_cast<double>(static_cast<float>(counted + group.windows - 1)));
+        summed += group.successes;
+        counted += group.windows;
+    }
+    EXPECT_EQ(counted, 1'000'000u);
+    EXPECT_EQ(summed, successes) << "nothing is lost in the sums";
+}
+
+TEST(TenAttemptWindows, GroupsGrowAlongRoundNumbers) {
+    std::vector<std::size_t> sizes{1};
+    while (sizes.size() < 8)
+        sizes.push_back(nextGroupSize(sizes.back()));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 2, 10, 20, 100, 200, 1000, 2000}));
 }
 
 // ---- Files -------------------------------------------------------------------------------------
@@ -332,6 +510,17 @@ TEST_F(PlayFiles, TheCsvHasARowPerAttempt) {
     EXPECT_EQ(entries(), std::vector<std::string>{"session.csv"});
 }
 
+// The speeds as people write them: 0.95, not 0.949999988.
+TEST_F(PlayFiles, TheCsvWritesEachSpeedAsTheShortestTextOfItsFloat) {
+    // Every attempt missed, against a target of 0.2: one step down after the first window.
+    ASSERT_EQ(play({"--attempts", "20", "--peak", "0.01", "--set", "idealAccuracy=0.2", "--csv",
+                    path("session.csv")}),
+              0)
+        << err.str();
+    const std::string csv = contents("session.csv");
+    EXPECT_NE(csv.find("\n11,miss,0.95\n"), std::string::npos) << csv;
+}
+
 TEST_F(PlayFiles, ASessionThatFailsLeavesNoFile) {
     EXPECT_EQ(play({"--csv", path("session.csv"), "--set", "nosuchvariable=1"}), 2);
     EXPECT_EQ(entries(), std::vector<std::string>{});
@@ -341,7 +530,8 @@ TEST_F(PlayFiles, ACsvOnStandardOutputSendsTheReportToStandardError) {
     ASSERT_EQ(play({"--attempts", "20", "--seed", "3", "--csv", "-"}), 0) << err.str();
     EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "attempt,outcome,speed");
     EXPECT_EQ(lineCount(out.str()), 21u);
-    EXPECT_EQ(err.str().rfind("window    1", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().rfind("target accuracy 0.7, speed step 0.05", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find("\nwindow    1  attempts"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("attempts             20\n"), std::string::npos);
     EXPECT_EQ(entries(), std::vector<std::string>{});
 }

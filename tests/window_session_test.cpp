@@ -215,6 +215,33 @@ TEST_F(WindowSessionTest, TenWholeMissesMakeThePluginSlowTheGame) {
         << logText();
 }
 
+// The game out of custom training (the console's "training off"), which play never is: the window that
+// held the speed says so, as does one whose plugin was disabled, and a clamped value is told in the log.
+TEST_F(WindowSessionTest, AWindowThatHeldTheSpeedSaysWhy) {
+    startTraining();
+    run("training off");
+    for (int attempt = 0; attempt < 10; ++attempt)
+        session.request("success");
+    frame();
+    EXPECT_NE(logText().find(windowLine(1, TenAttemptWindow{10, 1.0f, 1.0f}) +
+                             "  held: the game is not in custom training\n"),
+              std::string::npos)
+        << logText();
+    run("training on");
+    run("slowMoEnabled 0");
+    for (int attempt = 0; attempt < 10; ++attempt)
+        session.request("success");
+    frame();
+    EXPECT_NE(
+        logText().find(windowLine(2, TenAttemptWindow{10, 1.0f, 1.0f}) + "  held: the plugin is disabled\n"),
+        std::string::npos)
+        << logText();
+    run("idealAccuracy 1.5");
+    EXPECT_NE(logText().find("idealAccuracy: 1.5 is beyond its range 0 to 1; it holds 1\n"),
+              std::string::npos)
+        << logText();
+}
+
 TEST_F(WindowSessionTest, TheAutomaticPlayerPlaysUntilStopped) {
     startTraining();
     run("player on 60");

@@ -37,7 +37,7 @@ std::optional<float> parseConsoleNumber(const std::string& text) {
 }
 
 std::string formatConsoleFloat(float value) {
-    return fmt::format("{:.9g}", value);
+    return fmt::format("{}", value);
 }
 
 namespace {
@@ -67,6 +67,14 @@ float clampToRange(float value, const VariableRange& range) {
 
 } // namespace
 
+std::string rangeInWords(const VariableRange& range) {
+    if (range.hasMin && range.hasMax)
+        return formatConsoleFloat(range.min) + " to " + formatConsoleFloat(range.max);
+    if (range.hasMin) return formatConsoleFloat(range.min) + " and above";
+    if (range.hasMax) return formatConsoleFloat(range.max) + " and below";
+    return "";
+}
+
 // ---- Rules ------------------------------------------------------------------------------------
 
 bool ruleAdmits(ValueRule rule, float value) {
@@ -95,11 +103,11 @@ ConsoleVariable::ConsoleVariable(std::string name, std::string defaultText, std:
                                  VariableRange range, ValueRule rule)
     : variableName(std::move(name)), variableDefault(std::move(defaultText)),
       variableDescription(std::move(description)), variableRange(range), valueRule(rule) {
-    if (setText(variableDefault) != TextOutcome::taken) assign(0.0f, "0");
+    if (setText(variableDefault) != TextOutcome::taken) assign(0.0f, "0", true);
 }
 
 int ConsoleVariable::intValue() const {
-    if (const auto integer = parseInteger(valueText)) {
+    if (const auto integer = textGiven ? parseInteger(valueText) : std::nullopt) {
         if (*integer > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
         if (*integer < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
         return static_cast<int>(*integer);
@@ -112,27 +120,39 @@ ConsoleVariable::TextOutcome ConsoleVariable::setText(const std::string& text) {
     if (!number) return TextOutcome::notANumber;
     if (std::isnan(number->value) && hasRange()) return TextOutcome::unordered;
     if (!ruleAdmits(valueRule, clampToRange(number->value, variableRange))) return TextOutcome::outsideRule;
-    assign(number->value, number->beyondFloat ? formatConsoleFloat(number->value) : text);
+    if (number->beyondFloat)
+        assign(number->value, formatConsoleFloat(number->value), false);
+    else
+        assign(number->value, text, true);
     return TextOutcome::taken;
 }
 
+std::optional<std::string> ConsoleVariable::clampNotice(const std::string& text) const {
+    const auto number = readConsoleNumber(text);
+    if (!number || std::isnan(number->value) || clampToRange(number->value, variableRange) == number->value)
+        return std::nullopt;
+    return variableName + ": " + text + " is beyond its range " + rangeInWords(variableRange) +
+           "; it holds " + valueText;
+}
+
 void ConsoleVariable::setInt(int newValue) {
-    assign(static_cast<float>(newValue), std::to_string(newValue));
+    assign(static_cast<float>(newValue), std::to_string(newValue), true);
 }
 
 void ConsoleVariable::setFloat(float newValue) {
-    assign(newValue, formatConsoleFloat(newValue));
+    assign(newValue, formatConsoleFloat(newValue), false);
 }
 
 // Rationale: NaN compares false with every bound, so it would pass any range unclamped; a variable
 // with a range keeps its value instead.
-void ConsoleVariable::assign(float newValue, std::string text) {
+void ConsoleVariable::assign(float newValue, std::string text, bool given) {
     if (std::isnan(newValue) && hasRange()) return;
     const float clamped = clampToRange(newValue, variableRange);
     if (!ruleAdmits(valueRule, clamped)) return;
     const bool changedByClamp = !(clamped == newValue) && !(std::isnan(clamped) && std::isnan(newValue));
     value = clamped;
     valueText = changedByClamp ? formatConsoleFloat(clamped) : std::move(text);
+    textGiven = given && !changedByClamp;
     for (const Binding& binding : bindings)
         writeCell(binding.cell);
 }

@@ -29,7 +29,9 @@ HALVEX_SDK_API std::optional<ConsoleNumber> readConsoleNumber(const std::string&
 // The same, for the value alone.
 HALVEX_SDK_API std::optional<float> parseConsoleNumber(const std::string& text);
 
-// Formats a float with 9 significant digits, enough to read back the same float.
+// A float as people write it: the shortest text that reads back as the same float ("0.95", not
+// "0.949999988"). Every float the host shows (the console, its trace, the settings file, play's CSV and
+// report) is written by it.
 HALVEX_SDK_API std::string formatConsoleFloat(float value);
 
 struct VariableRange {
@@ -47,6 +49,9 @@ enum class ValueRule {
     anyNumber,
     finitePositive, // a finite number above 0, as a speed must be
 };
+
+// The range in words: "0 to 1", "5 and above", "2 and below"; "" for none.
+HALVEX_SDK_API std::string rangeInWords(const VariableRange& range);
 
 HALVEX_SDK_API bool ruleAdmits(ValueRule rule, float value);
 // The values the rule admits, in words: "a finite number above 0".
@@ -87,6 +92,9 @@ public:
     // variable keeps the text it was given, unless clamping or the float changed the value it stands for;
     // then it shows the value held.
     TextOutcome setText(const std::string& text);
+    // Says what the range made of TEXT, a text setText took: "NAME: TEXT is beyond its range 0 to 1; it
+    // holds 1"; none when the range left its value as it was (NaN and texts that are no number included).
+    std::optional<std::string> clampNotice(const std::string& text) const;
     void setInt(int newValue);
     void setFloat(float newValue);
 
@@ -106,8 +114,9 @@ private:
         Cell cell;
     };
 
-    // Stores the clamped value; keeps the given text when clamping left the value alone.
-    void assign(float newValue, std::string text);
+    // Stores the clamped value; keeps the given text when clamping left the value alone. GIVEN says that
+    // TEXT is the text the value was given as, rather than one formatted from the float.
+    void assign(float newValue, std::string text, bool given);
     void writeCell(const Cell& cell) const;
 
     std::string variableName;
@@ -116,6 +125,10 @@ private:
     VariableRange variableRange;
     ValueRule valueRule;
     std::string valueText;
+    // valueText is a text the value was given as (typed, or an integer set), which intValue reads exactly;
+    // a text formatted from the float is only the float's shortest spelling, and intValue truncates the
+    // float instead (a float such as 2147483520 is spelled "2147483500").
+    bool textGiven = true;
     float value = 0.0f;
     std::vector<Binding> bindings;
 };

@@ -24,8 +24,8 @@ namespace {
 
 std::string describeRange(const halvex::host::VariableRange& range) {
     if (!range.hasMin && !range.hasMax) return "none";
-    const std::string min = range.hasMin ? fmt::format("{}", range.min) : "";
-    const std::string max = range.hasMax ? fmt::format("{}", range.max) : "";
+    const std::string min = range.hasMin ? halvex::host::formatConsoleFloat(range.min) : "";
+    const std::string max = range.hasMax ? halvex::host::formatConsoleFloat(range.max) : "";
     return min + ".." + max;
 }
 
@@ -43,10 +43,11 @@ void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome, cons
     throw ConsoleError(fmt::format("\"{}\" is not a number ({} takes a number)", text, name));
 }
 
-void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
+std::optional<std::string> setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text) {
     const halvex::host::ConsoleVariable::TextOutcome outcome = variable.setText(text);
     if (outcome != halvex::host::ConsoleVariable::TextOutcome::taken)
         refuseVariableText(outcome, variable.name(), text, variable.range(), variable.rule());
+    return variable.clampNotice(text);
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -146,7 +147,8 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
         return;
     }
     if (words.size() > 2) throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
-    setVariableText(*variable, words[1]);
+    if (const std::optional<std::string> clamped = setVariableText(*variable, words[1]))
+        out << *clamped << '\n';
 }
 
 void Console::listVariables(const std::vector<std::string>& words) {
@@ -308,7 +310,8 @@ int runConsole(Console& console, LineSource& in, bool interactive, std::ostream&
 
 std::string consoleHelp() {
     return fmt::format(R"(Console commands (one a line; '#' starts a comment; words may be double-quoted):
-  NAME VALUE            set a console variable as the host console does (clamped to its range)
+  NAME VALUE            set a console variable as the host console does (clamped to its range,
+                        which it then says)
   NAME                  print NAME = VALUE
   cvars                 list every variable: name, value, default, range, description
   plugin load [PATH]    load a plugin module (default: the one beside kadenzo-sim)

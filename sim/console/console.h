@@ -13,8 +13,9 @@
 
 namespace kadenzo::sim {
 
-// Sets the variable as the console does; throws ConsoleError saying why a text is refused.
-void setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
+// Sets the variable as the console does; throws ConsoleError saying why a text is refused. Returns what
+// the range made of a value beyond it (ConsoleVariable::clampNotice), for the person who gave it.
+std::optional<std::string> setVariableText(halvex::host::ConsoleVariable& variable, const std::string& text);
 // Throws the ConsoleError of setVariableText for a text the variable NAME (of RANGE and RULE, when
 // registered) refused with OUTCOME.
 [[noreturn]] void refuseVariableText(halvex::host::ConsoleVariable::TextOutcome outcome,

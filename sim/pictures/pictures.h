@@ -41,9 +41,9 @@ struct Picture {
     std::optional<PictureRegion> region;
 };
 
-// Game speed and window accuracy over a session, with the target accuracy marked. Speeds that are no
-// finite number (as after --set sv_soccar_gamespeed=nan) are left out of the line; the chart is drawn
-// whatever the speeds were.
+// Game speed and window accuracy over a session, with the target accuracy marked, as bars of one window
+// or, for a longer session, of a round number of windows (chart_layout.h), the attempts along the bottom.
+// Speeds that are no finite number are left out of the line; the chart is drawn whatever the speeds were.
 render::Scene speedChartScene(const TenAttemptWindows& windows, float targetAccuracy);
 
 // Renders scenes to PNG files. The renderer is set up on first use.

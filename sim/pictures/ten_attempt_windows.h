@@ -12,28 +12,57 @@ struct TenAttemptWindow {
     float speedAfter = 1.0f;  // game speed once the window had closed
 };
 
-// Every window while there are fewer than `capacity`; beyond that an evenly thinned set: every
-// stride()-th window from the first, the stride doubling whenever the set fills up, so that between
-// capacity / 2 and capacity windows are kept. Rationale: a chart has about a thousand pixels across, so
-// more points would show nothing more, and a session of any length keeps its memory constant.
+// Consecutive windows summed: what a bar of the chart shows of them.
+struct WindowGroup {
+    explicit WindowGroup(const TenAttemptWindow& first);
+
+    // Adds the windows that follow this group's.
+    void add(const TenAttemptWindow& next);
+    void add(const WindowGroup& next);
+
+    // Their accuracy together, 0 to 1.
+    double accuracy() const;
+    // The mean of their finite speeds while they were taken; none when none was finite.
+    bool hasSpeed() const { return finiteSpeeds != 0; }
+    double meanSpeed() const;
+
+    std::size_t windows = 1;
+    long long successes = 0;
+    int fewestSuccesses = 0; // of the windows' ten
+    int mostSuccesses = 0;
+    double speedSum = 0.0;
+    std::size_t finiteSpeeds = 0;
+    // The finite speeds seen, during and after the windows; lowest > highest when there were none.
+    double lowestSpeed;
+    double highestSpeed;
+};
+
+// Every window while there are fewer than `capacity`; beyond that the windows summed in groups of
+// windowsPerGroup() consecutive ones (the last group may hold fewer), the group growing along 1, 2, 10,
+// 20, 100, 200, ... whenever the set fills up, so that the chart can group them further in round numbers.
+// Rationale: a chart has about a thousand pixels across, so more groups would show nothing more, and a
+// session of any length keeps its memory constant.
 class TenAttemptWindows {
 public:
     static constexpr std::size_t capacity = 2048;
 
     void add(const TenAttemptWindow& window);
 
-    // Window number index * stride() of the session is kept()[index].
-    const std::vector<TenAttemptWindow>& kept() const { return samples; }
-    std::size_t stride() const { return step; }
-    // Windows added, kept or not.
+    // Group number index holds windows index * windowsPerGroup() onwards, counted from 0.
+    const std::vector<WindowGroup>& groups() const { return kept; }
+    std::size_t windowsPerGroup() const { return groupSize; }
+    // Windows added.
     std::size_t total() const { return added; }
 
 private:
-    void thin();
+    void merge();
 
-    std::vector<TenAttemptWindow> samples;
-    std::size_t step = 1;
+    std::vector<WindowGroup> kept;
+    std::size_t groupSize = 1;
     std::size_t added = 0;
 };
+
+// The group size after SIZE along 1, 2, 10, 20, 100, 200, ...
+std::size_t nextGroupSize(std::size_t size);
 
 } // namespace kadenzo::sim

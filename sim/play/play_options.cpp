@@ -180,9 +180,9 @@ Options:
                      error
   --out DIR          write four pictures into DIR, creating it if needed: overlay.png (the
                      overlay in the middle of the session's last window), speed.png (game
-                     speed and window accuracy over the session), settings.png (the host's
-                     settings window with the plugin's page) and window.png (the plugin's own
-                     window)
+                     speed and window accuracy over the session, a bar per window or per
+                     round number of windows), settings.png (the host's settings window
+                     with the plugin's page) and window.png (the plugin's own window)
   --plugin PATH      the plugin module to load
   --config FILE      the console variables kept from one run to the next: read before the
                      plugin loads (--set then changes them), written once the session is over
@@ -190,7 +190,11 @@ Options:
   --help             show this text
 Each value may also follow its option after '=' (--attempts=20); an empty one is refused.
 
-Prints one line per closed ten-attempt window and a summary at the end.
+Prints the coach's settings as the session starts (target accuracy, speed step, speed limits,
+whether the plugin is enabled and the game in custom training), one line per closed ten-attempt
+window, saying why it held the speed when its accuracy was not the reason (the plugin disabled,
+the game not in custom training, a step beyond a limit), and a summary at the end. A --set value
+beyond its variable's range is clamped to it, which is told on standard error.
 
 Every option is checked before anything is created or played. Files are written whole or not
 at all: never through a symbolic link, never over a folder, a device, a FIFO or a read-only

@@ -34,17 +34,29 @@ halvex::host::ConsoleVariable& requireVariable(Simulator& simulator, const std::
 
 } // namespace
 
-void prepareSession(Simulator& simulator, const PlayOptions& options) {
+std::vector<std::string> prepareSession(Simulator& simulator, const PlayOptions& options) {
     for (const auto& setting : options.settings)
         requireVariable(simulator, setting.first, "--set");
     requireVariable(simulator, setting::slowMoEnabled.name, "the plugin").setText("1");
+    std::vector<std::string> clamped;
     for (const auto& setting : options.settings)
-        setVariableText(requireVariable(simulator, setting.first, "--set"), setting.second);
+        if (const std::optional<std::string> notice =
+                setVariableText(requireVariable(simulator, setting.first, "--set"), setting.second))
+            clamped.push_back("--set " + *notice);
+    return clamped;
 }
 
-SessionResult playSession(Simulator& simulator, const PlayOptions& options,
-                          const std::function<void(std::size_t, const TenAttemptWindow&)>& onWindow,
-                          const std::function<void(long long, const AttemptRecord&)>& onAttempt) {
+namespace {
+
+CoachSettings requireCoachSettings(const Simulator& simulator) {
+    const std::optional<CoachSettings> settings = coachSettingsOf(simulator.host);
+    if (!settings) throw ConsoleError("the plugin has not registered the console variables of its settings");
+    return *settings;
+}
+
+} // namespace
+
+SessionResult playSession(Simulator& simulator, const PlayOptions& options, const SessionEvents& events) {
     halvex::host::ConsoleVariable& speed =
         requireVariable(simulator, halvex::host::gameSpeedVariable, "the game");
     GameSimulation& game = simulator.game;
@@ -52,6 +64,7 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
     game.fire(game_function::loadRound);
     // Every round begins with the controller's restart; the plugin counts from the next one.
     game.fire(game_function::controllerRestart);
+    if (events.started) events.started(requireCoachSettings(simulator));
 
     PlayerModel player(options.player, options.seed);
     SessionResult result;
@@ -67,9 +80,11 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
             window.speedAfter = speed.floatValue();
             result.tally.addWindow(window.successes);
             result.windows.add(window);
-            if (onWindow) onWindow(result.windows.total(), window);
+            if (events.windowClosed)
+                events.windowClosed(result.windows.total(), window,
+                                    heldSpeedReason(requireCoachSettings(simulator), window));
         }
-        if (onAttempt) onAttempt(attempt + 1, AttemptRecord{success, speedNow});
+        if (events.attempted) events.attempted(attempt + 1, AttemptRecord{success, speedNow});
     }
     const halvex::host::ConsoleVariable* target =
         simulator.host.variables().find(setting::idealAccuracy.name);
@@ -80,10 +95,11 @@ SessionResult playSession(Simulator& simulator, const PlayOptions& options,
 
 // ---- Reports -----------------------------------------------------------------------------------
 
-std::string windowLine(std::size_t windowIndex, const TenAttemptWindow& window) {
-    return fmt::format("window {:>4}  attempts {:>5}-{:<5}  {:>2}/10  speed {:.2f} -> {:.2f}", windowIndex,
-                       (windowIndex - 1) * 10 + 1, windowIndex * 10, window.successes, window.speedDuring,
-                       window.speedAfter);
+std::string windowLine(std::size_t windowIndex, const TenAttemptWindow& window,
+                       const std::optional<std::string>& held) {
+    return fmt::format("window {:>4}  attempts {:>5}-{:<5}  {:>2}/10  speed {:.2f} -> {:.2f}{}{}",
+                       windowIndex, (windowIndex - 1) * 10 + 1, windowIndex * 10, window.successes,
+                       window.speedDuring, window.speedAfter, held ? "  " : "", held.value_or(""));
 }
 
 namespace {
@@ -231,16 +247,24 @@ public:
 
     // Everything up to the summary; the CSV file is created only once the plugin has loaded and taken
     // the session's settings.
-    SessionResult play() {
+    // WARNINGS gets a line for each --set value its variable clamped.
+    SessionResult play(std::ostream& warnings) {
         loadPlugin(simulator, options.pluginPath);
-        prepareSession(simulator, options);
+        for (const std::string& clamped : prepareSession(simulator, options))
+            warnings << clamped << '\n';
         if (!options.csvPath.empty()) csv.emplace(options.csvPath, out);
-        return playSession(
-            simulator, options,
-            [this](std::size_t index, const TenAttemptWindow& window) {
-                report << windowLine(index, window) << '\n';
-            },
-            [this](long long played, const AttemptRecord& attempt) { afterAttempt(played, attempt); });
+        SessionEvents events;
+        events.started = [this](const CoachSettings& settings) {
+            report << describeCoachSettings(settings) << '\n';
+        };
+        events.windowClosed = [this](std::size_t index, const TenAttemptWindow& window,
+                                     const std::optional<std::string>& held) {
+            report << windowLine(index, window, held) << '\n';
+        };
+        events.attempted = [this](long long played, const AttemptRecord& attempt) {
+            afterAttempt(played, attempt);
+        };
+        return playSession(simulator, options, events);
     }
 
     // The CSV put in place, then the pictures, in a folder made only now.
@@ -296,7 +320,7 @@ int runPlay(const std::vector<std::string>& arguments, const std::string& defaul
     }
     SessionResult result;
     try {
-        result = run.play();
+        result = run.play(err);
     } catch (const output::OutputError& error) {
         return run.finish(fail(out, err, error, writeFailed), err);
     } catch (const std::exception& error) {

@@ -14,6 +14,7 @@
 #include "game/game_simulation.h"
 #include "halvex/game_functions.h"
 #include "play/play_session.h"
+#include "play/speed_explanation.h"
 
 #include <fmt/format.h>
 #include <imgui.h>
@@ -257,8 +258,13 @@ void WindowSession::playAttempt(bool success) {
     sim->game.playAttempt(success ? successCode : missCode);
     // The plugin's commands run before the chart reads the speed, as they would after a typed line.
     console.runPendingCommands();
-    if (const std::optional<TenAttemptWindow> window = liveChart.add(success, speedWhenTaken, gameSpeed()))
-        lines.add(LogLine::Kind::output, windowLine(liveChart.windowsClosed(), *window));
+    const std::optional<TenAttemptWindow> window = liveChart.add(success, speedWhenTaken, gameSpeed());
+    if (!window) return;
+    // Without a plugin the variables it left say nothing of why the speed stayed.
+    const std::optional<CoachSettings> settings = sim->plugin ? coachSettingsOf(sim->host) : std::nullopt;
+    lines.add(LogLine::Kind::output,
+              windowLine(liveChart.windowsClosed(), *window,
+                         settings ? heldSpeedReason(*settings, *window) : std::nullopt));
 }
 
 void WindowSession::drainOutput() {
