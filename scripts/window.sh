@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Opens Kadenzo in a desktop window (kadenzo-sim window), building it first if needed. Extra arguments go
 # to `kadenzo-sim window` (see --help).
-#   bash scripts/window.sh --demo   plays the demo session under a virtual X server instead and writes
-#                                   out/desktop-window.png, the picture in README.md (docs/)
+#   bash scripts/window.sh --demo    plays the demo session under a virtual X server instead and writes
+#                                    out/desktop-window.png, the picture in README.md (docs/)
+#   bash scripts/window.sh --sizes   the same session at 1024 x 640, 1280 x 720, 1600 x 900 and
+#                                    1920 x 1080: out/window-WxH.png (docs/window-1024x640.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 setup_purposes=(sim demo)
 source scripts/build-sim.sh
-if [ "${1:-}" != --demo ]; then
-  exec build/sim/bin/kadenzo-sim window "$@"
-fi
+case "${1:-}" in
+--demo) sizes=(1600x900) ;;
+--sizes) sizes=(1024x640 1280x720 1600x900 1920x1080) ;;
+*) exec build/sim/bin/kadenzo-sim window "$@" ;;
+esac
 
 # The automatic player at full pace for 405 frames: 40 whole windows and half of the next, so that the
-# overlay's markers show. Mesa's software OpenGL, so that the picture needs no graphics card.
+# overlay's markers show. Mesa's software OpenGL, so that the picture needs no graphics card. The
+# pointer starts in the middle of the virtual screen, which is larger than the window, so that it
+# hovers over nothing in the window.
 mkdir -p out
-LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1600x900x24" \
-  build/sim/bin/kadenzo-sim window --script scripts/window-demo.kz --frames 405 \
-  --screenshot out/desktop-window.png >/dev/null
-echo "wrote out/desktop-window.png"
+for size in "${sizes[@]}"; do
+  picture=out/window-$size.png
+  [ "$1" = --demo ] && picture=out/desktop-window.png
+  LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 4000x2400x24" \
+    build/sim/bin/kadenzo-sim window --script scripts/window-demo.kz --frames 405 \
+    --width "${size%x*}" --height "${size#*x}" --screenshot "$picture" >/dev/null
+  echo "wrote $picture"
+done

@@ -1,8 +1,10 @@
 // The desktop window's session without a window: its frames are driven as a platform would drive them,
 // with the display size and the pointer and keys given straight to Dear ImGui, so that the panels, the
 // chart, the automatic player, the keys and the game view are checked on every platform.
-//   Pieces     the chart's windows, the game view's placement, the player's pace, the options
-//   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts
+//   Pieces     the chart's windows, the game view's placement, the panels' layout, the player's pace, the
+//              options
+//   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts, what
+//              keeps the plugin from acting, the chart's titles
 //
 // Index of this file:
 // - Pieces
@@ -13,6 +15,7 @@
 #include "play/play_session.h"
 #include "render/current_imgui_context.h"
 #include "window/window_options.h"
+#include "window/window_layout.h"
 #include "window/window_session.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +84,55 @@ TEST(WindowOptions, AValueFollowsItsOptionOrAnEqualsSignAndDashDashEndsTheOption
     EXPECT_EQ(errorOf({"--", "--frames", "3"}), "unexpected argument \"--frames\"");
 }
 
+bool overlap(const WindowPlace& first, const WindowPlace& second) {
+    return first.x < second.x + second.width && second.x < first.x + first.width &&
+           first.y < second.y + second.height && second.y < first.y + first.height;
+}
+
+std::string describe(const char* name, const WindowPlace& place) {
+    return std::string(name) + " " + std::to_string(place.x) + "," + std::to_string(place.y) + " " +
+           std::to_string(place.width) + " x " + std::to_string(place.height);
+}
+
+TEST(WindowLayout, ThePanelsAndTheHostsWindowsFitBelowTheMenuBarWithoutOverlapping) {
+    const ImVec2 sizes[] = {{1024, 640}, {1280, 720}, {1600, 900}, {1920, 1080}};
+    for (const ImVec2 size : sizes) {
+        SCOPED_TRACE(std::to_string(size.x) + " x " + std::to_string(size.y));
+        const ViewRect canvas = fitCanvas(Vector2{1920, 1080}, size);
+        const WindowLayout layout = layoutWindow(size.x, size.y, canvas);
+        const std::pair<const char*, WindowPlace> places[] = {{"settings", layout.settings},
+                                                              {"plugin window", layout.pluginWindow},
+                                                              {"training", layout.training},
+                                                              {"console", layout.console}};
+        for (const auto& [name, place] : places) {
+            EXPECT_GE(place.x, 0.0f) << describe(name, place);
+            EXPECT_GE(place.y, menuBarHeight) << describe(name, place);
+            EXPECT_LE(place.x + place.width, size.x) << describe(name, place);
+            EXPECT_LE(place.y + place.height, size.y) << describe(name, place);
+            for (const auto& [otherName, other] : places) {
+                if (&place == &other) continue;
+                EXPECT_FALSE(overlap(place, other))
+                    << describe(name, place) << " and " << describe(otherName, other);
+            }
+        }
+        // Room for what each shows: the settings page's longest label beside its slider, the Training
+        // panel's rows of buttons and sliders and its chart, a few lines of the log as wide as the lines of
+        // ten-attempt windows.
+        EXPECT_GE(layout.settings.width, 600.0f);
+        EXPECT_GE(layout.settings.height, 400.0f);
+        EXPECT_GE(layout.training.width, 380.0f);
+        EXPECT_GE(layout.training.height, 490.0f);
+        EXPECT_GE(layout.console.width, 450.0f);
+        EXPECT_GE(layout.console.height, 180.0f);
+        EXPECT_GE(layout.pluginWindow.width, 160.0f);
+        EXPECT_GE(layout.pluginWindow.height, 120.0f);
+        EXPECT_GE(layout.chartHeight, 40.0f);
+        if (size.y >= 720) {
+            EXPECT_GE(layout.training.y, canvas.y + canvas.height / 4) << "the overlay shows above the panel";
+        }
+    }
+}
+
 TEST(AutoPlayer, TakesAnAttemptEveryFewFramesForItsPaceAndNoneWhenStopped) {
     AutoPlayer player;
     EXPECT_FALSE(player.frameDue());
@@ -147,22 +199,34 @@ protected:
         return nullptr;
     }
 
-    // Presses and releases the left button over the first letters of the row of text starting with TEXT
-    // in the window TITLE, as a person clicks.
+    // Presses and releases the left button over the first letters of TEXT in a run of text of the window
+    // TITLE, as a person clicks.
     void click(const std::string& title, const std::string& text) {
         frame();
         const ShownWindow* window = shownWindow(title);
         ASSERT_NE(window, nullptr) << title << " is not shown";
         for (const ShownRow& row : window->rows)
             for (const TextRun& run : row.runs)
-                if (run.text.rfind(text, 0) == 0) {
-                    pointer = ImVec2(run.box.x0 + 4.0f, run.box.centerY());
+                if (const std::size_t at = run.text.find(text); at != std::string::npos) {
+                    // The font's glyphs are all as wide.
+                    const float glyph = (run.box.x1 - run.box.x0) / static_cast<float>(run.text.size());
+                    pointer = ImVec2(run.box.x0 + glyph * (static_cast<float>(at) + 1.5f), run.box.centerY());
                     frame();
                     frame([](ImGuiIO& io) { io.MouseDown[0] = true; });
                     frame();
                     return;
                 }
         FAIL() << "no \"" << text << "\" in " << title << '\n' << describeWindows(windows);
+    }
+
+    // Every row of text of the window TITLE in the last frame, one a line.
+    std::string rowsOf(const std::string& title) {
+        const ShownWindow* window = shownWindow(title);
+        std::string text;
+        if (window)
+            for (const ShownRow& row : window->rows)
+                text += rowText(row) + '\n';
+        return text;
     }
 
     std::ostringstream out;
@@ -332,6 +396,91 @@ TEST_F(WindowSessionTest, TheGameViewRendersTheCanvasOnlyWhenItChanges) {
         EXPECT_EQ(list.CmdBuffer[0].TextureId, other);
     }
     EXPECT_EQ(list.CmdBuffer[0].TextureId, texture) << "swapped back";
+}
+
+TEST_F(WindowSessionTest, SaysWhatKeepsThePluginFromActingUntilNothingDoes) {
+    const std::string disabled = "The plugin is disabled: tick Enable plugin in Settings > Kadenzo";
+    const std::string notInTraining = "The game is not in custom training: press Load round";
+    frame();
+    EXPECT_NE(rowsOf("##MainMenuBar").find(disabled), std::string::npos) << describeWindows(windows);
+    EXPECT_NE(rowsOf("Training").find("Plugin: disabled (slowMoEnabled)\nGame: not in training\n"),
+              std::string::npos)
+        << describeWindows(windows);
+
+    run("player on");
+    EXPECT_NE(logText().find(disabled + '\n' + notInTraining + '\n'), std::string::npos)
+        << "starting the player says why the plugin will not act\n"
+        << logText();
+    run("player off");
+
+    run("slowMoEnabled 1");
+    frame();
+    EXPECT_EQ(rowsOf("##MainMenuBar").find(disabled), std::string::npos) << describeWindows(windows);
+    EXPECT_NE(rowsOf("##MainMenuBar").find(notInTraining), std::string::npos) << describeWindows(windows);
+
+    click("Training", "Load round (L)");
+    frame();
+    EXPECT_EQ(rowsOf("##MainMenuBar").find("The "), std::string::npos) << describeWindows(windows);
+    EXPECT_NE(rowsOf("Training").find("Plugin: enabled (slowMoEnabled)\nGame: in custom training\n"),
+              std::string::npos)
+        << describeWindows(windows);
+
+    run("plugin unload");
+    frame();
+    EXPECT_NE(rowsOf("##MainMenuBar").find("No plugin is loaded: type plugin load in the console"),
+              std::string::npos)
+        << describeWindows(windows);
+}
+
+TEST_F(WindowSessionTest, TheChartCountsEveryAttemptTheGameSawHoweverItWasMade) {
+    startTraining();
+    EXPECT_EQ(session.chart().attempts(), 0) << "the restart after loading a round only places the ball";
+    run("attempts GGXTN");
+    for (const char* line : {"touch", "goal", "restart", "explode", "restart", "success"})
+        session.request(line);
+    frame();
+    click("Training", "Success (S)");
+    frame([](ImGuiIO& io) { io.KeysDown[missKey] = true; });
+    frame();
+    // G G X T N, a goal, an explosion, success, the Success button, the miss key: half succeed.
+    EXPECT_EQ(session.chart().attempts(), 10);
+    EXPECT_EQ(session.chart().accuracies(), (std::deque<float>{0.5f}));
+    EXPECT_NE(rowsOf("Training").find("Attempts: 10\n"), std::string::npos) << describeWindows(windows);
+}
+
+TEST_F(WindowSessionTest, TheChartsTitlesStayAboveItsPlots) {
+    startTraining();
+    for (int attempt = 0; attempt < 12; ++attempt)
+        session.request(attempt % 3 ? "success" : "miss");
+    frame();
+    frame();
+    const ShownWindow* training = shownWindow("Training");
+    ASSERT_NE(training, nullptr);
+    int titles = 0;
+    for (const ShownRow& row : training->rows)
+        for (const TextRun& run : row.runs) {
+            if (run.text.rfind("game speed ", 0) != 0 && run.text.rfind("window accuracy ", 0) != 0) continue;
+            ++titles;
+            for (const Box& plot : training->frames)
+                EXPECT_FALSE(run.box.x0 < plot.x1 && plot.x0 < run.box.x1 && run.box.y0 < plot.y1 &&
+                             plot.y0 < run.box.y1)
+                    << "\"" << run.text << "\" lies on a plot\n"
+                    << describeWindows(windows);
+        }
+    EXPECT_EQ(titles, 2) << describeWindows(windows);
+}
+
+TEST_F(WindowSessionTest, AfterRunsItsLineOnceItsFramesHaveBeenDrawn) {
+    run("after 2 idealAccuracy");
+    frame();
+    EXPECT_EQ(logText().find("idealAccuracy = "), std::string::npos) << "one frame drawn since\n"
+                                                                     << logText();
+    frame();
+    EXPECT_NE(logText().find("> idealAccuracy\nidealAccuracy = 0.7"), std::string::npos) << logText();
+    run("after 0 ui");
+    EXPECT_NE(logText().find("the number of frames must be"), std::string::npos) << logText();
+    run("after 3");
+    EXPECT_NE(logText().find("usage: after FRAMES LINE"), std::string::npos) << logText();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace kadenzo::sim {
 
@@ -22,6 +23,11 @@ constexpr Shorthand shorthands[] = {
 };
 // One shorthand for each game function of halvex/game_functions.h.
 static_assert(std::size(shorthands) == 7);
+
+bool isBallEvent(std::string_view functionName) {
+    return functionName == game_function::goalScored || functionName == game_function::ballExploded ||
+           functionName == game_function::carHitBall;
+}
 
 bool isTrainingEditorFunction(std::string_view functionName) {
     return functionName.rfind("Function TAGame.GameEvent_TrainingEditor_TA.", 0) == 0;
@@ -55,7 +61,32 @@ void GameSimulation::fire(std::string_view functionName) {
     ActorWrapper caller;
     if (isTrainingEditorFunction(functionName) && host.inCustomTraining())
         caller = ActorWrapper(reinterpret_cast<std::uintptr_t>(&trainingEditor));
+    if (functionName != game_function::controllerRestart) {
+        if (functionName == game_function::loadRound) roundJustLoaded = true;
+        if (functionName == game_function::goalScored) goalInAttempt = true;
+        if (isBallEvent(functionName)) ballEventInAttempt = true;
+        host.fireEvent(functionName, caller, nullptr);
+        return;
+    }
+    const bool endsAnAttempt = ballEventInAttempt || !roundJustLoaded;
+    ObservedAttempt attempt;
+    attempt.success = goalInAttempt;
+    attempt.speedDuring = gameSpeed();
+    goalInAttempt = false;
+    ballEventInAttempt = false;
+    roundJustLoaded = false;
     host.fireEvent(functionName, caller, nullptr);
+    attempt.speedAfter = gameSpeed();
+    if (endsAnAttempt && attemptObserver) attemptObserver(attempt);
+}
+
+void GameSimulation::observeAttempts(std::function<void(const ObservedAttempt&)> observer) {
+    attemptObserver = std::move(observer);
+}
+
+float GameSimulation::gameSpeed() const {
+    const halvex::host::ConsoleVariable* speed = host.variables().find(gameSpeedVariable);
+    return speed ? speed->floatValue() : 1.0f;
 }
 
 void GameSimulation::playAttempt(char code) {

@@ -8,6 +8,7 @@
 
 #include "halvex/game_functions.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,14 @@ std::vector<const char*> gameShorthandWords();
 // their shorthands.
 std::vector<const char*> gameFunctions();
 
+// An attempt as the game saw it: the ball's events up to the controller's restart that ends it, a
+// success when a goal was scored in it.
+struct ObservedAttempt {
+    bool success = false;
+    float speedDuring = 1.0f; // the game speed it was played at
+    float speedAfter = 1.0f;  // the game speed once the restart's hooks have run
+};
+
 class GameSimulation {
 public:
     explicit GameSimulation(halvex::host::HostState& host);
@@ -38,6 +47,12 @@ public:
     // One attempt (attempt_codes.h), then the restart that ends it. The code must have been checked.
     void playAttempt(char code);
 
+    // OBSERVER hears of every attempt that a restart ends, however its events were fired; null for none.
+    // After a round loads, a restart before any ball event only puts the ball in place and ends no attempt.
+    void observeAttempts(std::function<void(const ObservedAttempt&)> observer);
+    // The game speed now (the host's variable).
+    float gameSpeed() const;
+
     Vector2 canvasSize() const { return size; }
     void setCanvasSize(Vector2 newSize) { size = newSize; }
     // Calls every drawable with a fresh canvas, which is kept for pictures until the next frame.
@@ -49,6 +64,10 @@ private:
     // Stands in for the training editor's game object: only its address is handed out.
     int trainingEditor = 0;
     Vector2 size{1920, 1080};
+    std::function<void(const ObservedAttempt&)> attemptObserver;
+    bool goalInAttempt = false;
+    bool ballEventInAttempt = false;
+    bool roundJustLoaded = false;
     std::unique_ptr<halvex::host::Canvas> frame;
 };
 

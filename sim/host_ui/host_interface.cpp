@@ -15,11 +15,9 @@ namespace {
 // Frames advance by a fixed step, so that what a script does takes the same time on every run.
 constexpr float frameSeconds = 1.0f / 60.0f;
 
-// Where new windows first appear and how large; afterwards they stay where the user leaves them.
-const ImVec2 settingsPosition(40.0f, 40.0f);
-const ImVec2 settingsSize(640.0f, 420.0f);
-const ImVec2 pluginWindowPosition(720.0f, 300.0f);
-const ImVec2 pluginWindowSize(320.0f, 160.0f);
+// Where new windows first appear and how large unless placeWindows says otherwise.
+constexpr WindowPlace defaultSettingsPlace{40.0f, 40.0f, 640.0f, 420.0f};
+constexpr WindowPlace defaultPluginWindowPlace{720.0f, 300.0f, 320.0f, 160.0f};
 // The width of the page's widgets, so that the longest label fits beside its slider.
 constexpr float pageItemWidthInFonts = 16.0f;
 
@@ -35,9 +33,16 @@ template <typename Call> auto callPlugin(const char* entry, Call&& call) {
     return call();
 }
 
+// The next window's first place and size.
+void placeNextWindow(const WindowPlace& place) {
+    ImGui::SetNextWindowPos(ImVec2(place.x, place.y), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(place.width, place.height), ImGuiCond_FirstUseEver);
+}
+
 } // namespace
 
-HostInterface::HostInterface(halvex::host::HostState& host) : host(host) {
+HostInterface::HostInterface(halvex::host::HostState& host)
+    : host(host), settingsPlace(defaultSettingsPlace), pluginWindowPlace(defaultPluginWindowPlace) {
     CurrentContext current(nullptr);
     imgui = ImGui::CreateContext();
     ImGui::SetCurrentContext(imgui);
@@ -138,6 +143,11 @@ void HostInterface::frame(const std::function<void()>& platformInput,
     drawFrame(hostPanels);
 }
 
+void HostInterface::placeWindows(const WindowPlace& settings, const WindowPlace& pluginWindow) {
+    settingsPlace = settings;
+    pluginWindowPlace = pluginWindow;
+}
+
 void HostInterface::drawFrame(const std::function<void()>& hostPanels) {
     ImGui::NewFrame();
     if (showSettings) drawSettingsWindow();
@@ -150,8 +160,7 @@ void HostInterface::drawFrame(const std::function<void()>& hostPanels) {
 
 // The host's window; the plugin fills only the page of its tab.
 void HostInterface::drawSettingsWindow() {
-    ImGui::SetNextWindowPos(settingsPosition, ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(settingsSize, ImGuiCond_FirstUseEver);
+    placeNextWindow(settingsPlace);
     if (ImGui::Begin(settingsTitle, &showSettings) && page && ImGui::BeginTabBar("##plugins")) {
         const std::string name = callPlugin("GetPluginName", [this] { return page->GetPluginName(); });
         if (ImGui::BeginTabItem(name.c_str())) {
@@ -166,8 +175,7 @@ void HostInterface::drawSettingsWindow() {
 }
 
 void HostInterface::drawPluginWindow() {
-    ImGui::SetNextWindowPos(pluginWindowPosition, ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(pluginWindowSize, ImGuiCond_FirstUseEver);
+    placeNextWindow(pluginWindowPlace);
     callPlugin("RenderWindow", [this] { window->RenderWindow(); });
 }
 

@@ -4,7 +4,7 @@
 //
 // Index of this file:
 // - UserInput: what the pointer and keyboard do in the next frame
-// - HostInterface: the context, the frame, the menus, input routing
+// - WindowPlace, HostInterface: the context, the frame, the menus, input routing
 #pragma once
 
 #include "halvex/plugin.h"
@@ -40,6 +40,11 @@ struct UserInput {
 
 // ---- HostInterface -----------------------------------------------------------------------------
 
+// Where a window first appears and how large, in screen pixels.
+struct WindowPlace {
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
 class HostInterface {
 public:
     // The title of the host's settings window.
@@ -56,6 +61,11 @@ public:
     void attach(Halvex::Plugin::PluginSettingsWindow* settingsPage, Halvex::Plugin::PluginWindow* window);
     // Forgets the plugin before it is unloaded: no more calls into it, its menu closed.
     void detach();
+
+    // Where the settings window and the plugin's window appear the first time each is shown (by default
+    // the settings at 40,40, 640 x 420, the plugin's window at 720,300, 320 x 160); afterwards they stay
+    // where the user leaves them.
+    void placeWindows(const WindowPlace& settings, const WindowPlace& pluginWindow);
 
     bool settingsShown() const { return showSettings; }
     void setSettingsShown(bool shown) { showSettings = shown; }
@@ -106,6 +116,8 @@ private:
 
     Halvex::Plugin::PluginSettingsWindow* page = nullptr;
     Halvex::Plugin::PluginWindow* window = nullptr;
+    WindowPlace settingsPlace;
+    WindowPlace pluginWindowPlace;
     bool showSettings = false;
     bool pluginMenuOpen = false;
     bool blocked = false;

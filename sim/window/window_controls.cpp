@@ -8,6 +8,8 @@
 #include "window/window_controls.h"
 
 #include "play/play_options.h"
+#include "settings_table.h"
+#include "window/plugin_readiness.h"
 #include "window/window_session.h"
 
 #include <fmt/format.h>
@@ -29,6 +31,8 @@ namespace {
 // The pace slider gives the slow paces more of its width: its value grows with the cube of the grab's
 // place along it.
 constexpr float pacePower = 3.0f;
+// The longest label of the player's sliders.
+constexpr const char* longestSliderLabel = "Attempts a second";
 
 constexpr GameAction gameActions[] = {
     {"Load round", 'L', "training on\nloadround", "Enter custom training and load a round"},
@@ -69,12 +73,15 @@ void actionButtons(WindowSession& session, std::size_t first, std::size_t last) 
     }
 }
 
-// Panels first appear beside the host's windows (settings at the top left, the plugin's window in the
-// middle) and below the overlay (top right); afterwards they stay where the person puts them.
-ImVec2 displayFraction(float x, float y) {
-    const ImVec2 display = ImGui::GetIO().DisplaySize;
-    return ImVec2(display.x * x, display.y * y);
+// A panel first appears where the layout puts it (window_layout.h); afterwards it stays where the
+// person puts it.
+void placeNextPanel(const WindowPlace& place) {
+    ImGui::SetNextWindowPos(ImVec2(place.x, place.y), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(place.width, place.height), ImGuiCond_FirstUseEver);
 }
+
+// What stops the plugin, in a warm colour that is no marker's.
+const ImVec4 hintColor(1.0f, 0.78f, 0.35f, 1.0f);
 
 // Colours of the log's lines: commands blue, trace grey, errors a light red that is no marker's colour.
 ImVec4 logColor(LogLine::Kind kind) {
@@ -91,7 +98,6 @@ ImVec4 logColor(LogLine::Kind kind) {
     return ImGui::GetStyleColorVec4(ImGuiCol_Text);
 }
 
-constexpr float chartHeight = 70.0f;
 constexpr float speedMargin = 0.1f;
 
 std::vector<float> asArray(const std::deque<float>& values) {
@@ -143,20 +149,27 @@ void WindowControls::drawMenuBar(WindowSession& session) {
         }
         ImGui::EndMenu();
     }
+    // The first thing that keeps the plugin from acting, at the right of the bar.
+    const std::vector<std::string> hints = readinessHints(readPluginReadiness(simulator));
+    if (!hints.empty()) {
+        const float width = ImGui::CalcTextSize(hints.front().c_str()).x;
+        const float right = ImGui::GetWindowContentRegionMax().x - ImGui::GetStyle().ItemSpacing.x;
+        ImGui::SameLine(std::max(ImGui::GetCursorPosX(), right - width));
+        ImGui::TextColored(hintColor, "%s", hints.front().c_str());
+    }
     ImGui::EndMainMenuBar();
 }
 
 // ---- Training ----------------------------------------------------------------------------------
 
 void WindowControls::drawTrainingPanel(WindowSession& session) {
-    ImGui::SetNextWindowPos(displayFraction(0.66f, 0.19f), ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(displayFraction(0.335f, 0.80f), ImGuiCond_FirstUseEver);
+    placeNextPanel(session.layout().training);
     if (!ImGui::Begin("Training")) {
         ImGui::End();
         return;
     }
     Simulator& simulator = session.simulator();
-    ImGui::Text("Game: %s", simulator.game.inCustomTraining() ? "in custom training" : "not in training");
+    drawReadiness(session);
     actionButtons(session, 0, 3);
     actionButtons(session, 3, firstWholeAttempt);
     ImGui::Text("Whole attempts:");
@@ -167,11 +180,22 @@ void WindowControls::drawTrainingPanel(WindowSession& session) {
     ImGui::Separator();
     drawChart(session);
     ImGui::Separator();
-    ImGui::TextWrapped("Keys: L load round, G goal, T touch, E explosion, R restart, S success, X miss, "
-                       "P automatic player (not while typing in the console).");
+    ImGui::TextUnformatted("Keys as on the buttons (not while typing)");
     ImGui::Text("Input: %s",
                 simulator.ui.inputBlocked() ? "the plugin keeps it from the game" : "the game has it");
     ImGui::End();
+}
+
+void WindowControls::drawReadiness(WindowSession& session) {
+    const PluginReadiness readiness = readPluginReadiness(session.simulator());
+    const char* plugin = !readiness.loaded ? "not loaded" : readiness.enabled ? "enabled" : "disabled";
+    const bool stopping = !readiness.loaded || !readiness.enabled;
+    if (stopping) ImGui::PushStyleColor(ImGuiCol_Text, hintColor);
+    ImGui::Text("Plugin: %s (%s)", plugin, setting::slowMoEnabled.name);
+    if (stopping) ImGui::PopStyleColor();
+    if (!readiness.inTraining) ImGui::PushStyleColor(ImGuiCol_Text, hintColor);
+    ImGui::Text("Game: %s", readiness.inTraining ? "in custom training" : "not in training");
+    if (!readiness.inTraining) ImGui::PopStyleColor();
 }
 
 void WindowControls::drawPlayer(WindowSession& session) {
@@ -179,6 +203,8 @@ void WindowControls::drawPlayer(WindowSession& session) {
     bool playing = player.playing();
     if (ImGui::Checkbox("Automatic player (P)", &playing))
         session.request(playing ? "player on" : "player off");
+    // The sliders leave room at their right for the longest label.
+    ImGui::PushItemWidth(-(ImGui::CalcTextSize(longestSliderLabel).x + ImGui::GetStyle().ItemInnerSpacing.x));
     PlayerParameters skill = player.model().skill();
     const double comfortLeast = 0.2, comfortMost = 4.0;
     const double spreadLeast = 0.02, spreadMost = 1.0;
@@ -199,9 +225,10 @@ void WindowControls::drawPlayer(WindowSession& session) {
         player.model().setSkill(skill);
     }
     float pace = player.pace();
-    if (ImGui::SliderFloat("Attempts a second", &pace, AutoPlayer::slowestPace, AutoPlayer::fastestPace,
+    if (ImGui::SliderFloat(longestSliderLabel, &pace, AutoPlayer::slowestPace, AutoPlayer::fastestPace,
                            "%.1f", pacePower))
         player.setPace(pace);
+    ImGui::PopItemWidth();
     const float speed = session.gameSpeed();
     ImGui::Text("Chance of success at game speed %.2f: %.0f%%", static_cast<double>(speed),
                 player.model().successChance(speed) * 100.0);
@@ -220,16 +247,20 @@ void WindowControls::drawChart(WindowSession& session) {
             slowest = std::min(slowest, speed);
             fastest = std::max(fastest, speed);
         }
-    ImGui::PlotLines("##speed", speeds.data(), static_cast<int>(speeds.size()), 0, speedText.c_str(),
+    // Each plot's title on a line of its own above it, so that it never hides the plot.
+    const float chartHeight = session.layout().chartHeight;
+    ImGui::TextUnformatted(speedText.c_str());
+    ImGui::PlotLines("##speed", speeds.data(), static_cast<int>(speeds.size()), 0, nullptr,
                      slowest - speedMargin, fastest + speedMargin, ImVec2(width, chartHeight));
 
-    const halvex::host::ConsoleVariable* target = findVariable(session, "idealAccuracy");
+    const halvex::host::ConsoleVariable* target = findVariable(session, setting::idealAccuracy.name);
     const std::vector<float> accuracies = asArray(chart.accuracies());
     const std::string accuracyText = accuracies.empty()
                                          ? std::string("window accuracy: no window of ten yet")
                                          : fmt::format("window accuracy {:.0f}%", accuracies.back() * 100.0f);
-    ImGui::PlotHistogram("##accuracy", accuracies.data(), static_cast<int>(accuracies.size()), 0,
-                         accuracyText.c_str(), 0.0f, 1.0f, ImVec2(width, chartHeight));
+    ImGui::TextUnformatted(accuracyText.c_str());
+    ImGui::PlotHistogram("##accuracy", accuracies.data(), static_cast<int>(accuracies.size()), 0, nullptr,
+                         0.0f, 1.0f, ImVec2(width, chartHeight));
     if (target) {
         // The target accuracy across the bars.
         const ImVec2 low = ImGui::GetItemRectMin();
@@ -237,16 +268,17 @@ void WindowControls::drawChart(WindowSession& session) {
         const float share = std::clamp(target->floatValue(), 0.0f, 1.0f);
         const float y = high.y - (high.y - low.y) * share;
         ImGui::GetWindowDrawList()->AddLine(ImVec2(low.x, y), ImVec2(high.x, y), IM_COL32(235, 150, 60, 255));
-        ImGui::Text("%lld attempts played here; target accuracy %.0f%% (line)", chart.attempts(),
-                    static_cast<double>(share) * 100.0);
+        ImGui::Text("Target accuracy %.0f%% (line)", static_cast<double>(share) * 100.0);
     }
+    ImGui::Text("Attempts: %lld", chart.attempts());
 }
 
 // ---- Console -----------------------------------------------------------------------------------
 
 void WindowControls::drawConsolePanel(WindowSession& session) {
-    ImGui::SetNextWindowPos(displayFraction(0.0f, 0.53f), ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(displayFraction(0.655f, 0.47f), ImGuiCond_FirstUseEver);
+    placeNextPanel(session.layout().console);
+    // Opaque, so that nothing behind it shows through its lines.
+    ImGui::SetNextWindowBgAlpha(1.0f);
     if (!ImGui::Begin("Console")) {
         ImGui::End();
         return;
@@ -254,7 +286,9 @@ void WindowControls::drawConsolePanel(WindowSession& session) {
     const WindowLog& log = session.log();
     const float footer = ImGui::GetStyle().ItemSpacing.y + ImGui::GetFrameHeightWithSpacing();
     ImGui::BeginChild("##log", ImVec2(0.0f, -footer), false, ImGuiWindowFlags_HorizontalScrollbar);
-    const bool atEnd = ImGui::GetScrollY() >= ImGui::GetScrollMaxY();
+    // At the end, or a scroll bar's height from it: a horizontal scroll bar appearing under a long line
+    // takes that much from the view, and the log still counts as followed.
+    const bool atEnd = ImGui::GetScrollY() >= ImGui::GetScrollMaxY() - ImGui::GetStyle().ScrollbarSize;
     ImGuiListClipper clipper;
     clipper.Begin(static_cast<int>(log.lines().size()));
     while (clipper.Step())

@@ -1,7 +1,9 @@
 // The desktop window's own panels, drawn with Dear ImGui into the host's context. They hold no platform
 // code, so that every port of the window (GLFW and OpenGL, Win32 and Direct3D) shows the same ones:
-// - the host's menu bar: Host (the settings window, quit) and Plugins (each plugin menu: togglemenu)
-// - Training: the game's events, whole attempts, the automatic player and the live chart
+// - the host's menu bar: Host (the settings window, quit) and Plugins (each plugin menu: togglemenu),
+//   and at its right what keeps the plugin from acting (plugin_readiness.h)
+// - Training: whether the plugin is enabled and the game in training, the game's events, whole attempts, the
+// automatic player and the live chart
 // - Console: the log and the command line
 // - the keyboard shortcuts of the frequent events, named on their buttons
 // Whatever a panel asks for runs as a console line between frames (WindowSession::request), so that it
@@ -37,6 +39,7 @@ public:
 private:
     void drawMenuBar(WindowSession& session);
     void drawTrainingPanel(WindowSession& session);
+    void drawReadiness(WindowSession& session);
     void drawPlayer(WindowSession& session);
     void drawChart(WindowSession& session);
     void drawConsolePanel(WindowSession& session);

@@ -83,11 +83,13 @@ Usage:
 
 Loads the plugin and opens a window showing the game's canvas with the plugin's overlay (scaled to
 fit), the host's settings window with the plugin's page, and the host's menu bar, whose Plugins
-menu opens and closes the plugin's window (togglemenu). The Training panel has buttons for the
-game's events and for whole attempts, an automatic player (the play model, with its skill and
-pace adjustable while it plays) and a chart of the game speed and the window accuracy of the
-attempts played from the window. The Console panel takes every console command and shows the
-trace and the commands' output; the same lines go to standard output, errors to standard error.
+menu opens and closes the plugin's window (togglemenu); at the right of the menu bar a line says
+what keeps the plugin from acting (disabled, or the game not in custom training). The Training
+panel shows both, and has buttons for the game's events and for whole attempts, an automatic
+player (the play model, with its skill and pace adjustable while it plays) and a chart of the game
+speed and the window accuracy of every attempt the game saw, clicked or typed. The Console panel
+takes every console command and shows the trace and the commands' output; the same lines go to
+standard output, errors to standard error. The panels first fit the window's size.
 Keys (when no text field has the keyboard): L load round, G goal, T touch, E explosion,
 R restart, S success, X miss, P automatic player.
 

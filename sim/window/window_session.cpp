@@ -15,6 +15,7 @@
 #include "halvex/game_functions.h"
 #include "play/play_session.h"
 #include "play/speed_explanation.h"
+#include "window/plugin_readiness.h"
 
 #include <fmt/format.h>
 #include <imgui.h>
@@ -106,13 +107,31 @@ struct WindowCommandEntry {
 
 // Handled by WindowSession::windowCommand; everything else goes to the console.
 constexpr WindowCommandEntry windowCommands[] = {
-    {"success", "", "a whole attempt that succeeds (a goal, the restart), counted in the chart"},
-    {"miss", "", "a whole attempt that misses (an explosion, the restart), counted in the chart"},
+    {"success", "", "a whole attempt that succeeds (a goal, the restart)"},
+    {"miss", "", "a whole attempt that misses (an explosion, the restart)"},
     {"player", "on [PACE]|off", "start the automatic player (PACE attempts a second, 0.5 to 60) or stop it"},
+    {"after", "FRAMES LINE",
+     "run LINE once FRAMES more frames have been drawn (1 to 100000), such as\n"
+     "                        \"after 2 ui\" in a script to list what the window shows"},
     {"clear", "", "empty this log"},
 };
 // Rationale: quit and exit are the console's (console.h), which close the window as they end a console.
-static_assert(std::size(windowCommands) == 4, "one entry per command WindowSession::windowCommand runs");
+static_assert(std::size(windowCommands) == 5, "one entry per command WindowSession::windowCommand runs");
+
+// Frames `after` may wait: a little over a quarter of an hour at 60 frames a second.
+constexpr long long largestDelay = 100000;
+
+// WORDS from FIRST on as one line that splitWords reads back into the same words.
+std::string joinWords(const std::vector<std::string>& words, std::size_t first) {
+    std::string line;
+    for (std::size_t index = first; index < words.size(); ++index) {
+        const std::string& word = words[index];
+        if (!line.empty()) line += ' ';
+        const bool quote = word.empty() || word.find_first_of(" \t#") != std::string::npos;
+        line += quote ? '"' + word + '"' : word;
+    }
+    return line;
+}
 
 // Tracing stays as it was but leaves out the canvas calls of the window's own frames, which would fill
 // the log sixty times a second; `frame` commands trace them as anywhere else.
@@ -152,6 +171,8 @@ bool WindowSession::windowCommand(const std::vector<std::string>& words) {
         playAttempt(name == "success");
     } else if (name == "player") {
         playerCommand(words);
+    } else if (name == "after") {
+        afterCommand(words);
     } else if (name == "clear") {
         expectArguments(words, 0, 0, "clear");
         lines.clear();
@@ -170,10 +191,26 @@ void WindowSession::playerCommand(const std::vector<std::string>& words) {
                 fmt::format("the pace must be a number from {} to {} attempts a second, not \"{}\"",
                             AutoPlayer::slowestPace, AutoPlayer::fastestPace, words[2]));
         autoPlayer.setPace(*pace);
-        autoPlayer.setPlaying(true);
+        startPlayer(true);
         return;
     }
-    autoPlayer.setPlaying(parseOnOff(words, usage));
+    startPlayer(parseOnOff(words, usage));
+}
+
+void WindowSession::afterCommand(const std::vector<std::string>& words) {
+    const char* usage = "after FRAMES LINE";
+    // FRAMES and at least one word of LINE.
+    if (words.size() < 3) expectArguments(words, 2, 2, usage);
+    const long long frames = requireWholeNumber(words[1], 1LL, largestDelay, "the number of frames");
+    scheduled.push_back(ScheduledLine{framesDrawn + frames, joinWords(words, 2)});
+}
+
+void WindowSession::startPlayer(bool playing) {
+    autoPlayer.setPlaying(playing);
+    if (!playing) return;
+    // The player plays whether or not the plugin listens; say why it would not.
+    for (const std::string& hint : readinessHints(readPluginReadiness(*sim)))
+        output << hint << '\n';
 }
 
 // ---- WindowSession -----------------------------------------------------------------------------
@@ -200,9 +237,13 @@ WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream&
                                                    drainOutput();
                                                    lines.add(LogLine::Kind::trace, line);
                                                })),
-      console(*sim, output) {}
+      console(*sim, output) {
+    sim->game.observeAttempts([this](const ObservedAttempt& attempt) { chartAttempt(attempt); });
+}
 
-WindowSession::~WindowSession() = default;
+WindowSession::~WindowSession() {
+    sim->game.observeAttempts(nullptr);
+}
 
 void WindowSession::atStart(const std::string& pluginPath) {
     loadPlugin(*sim, pluginPath);
@@ -249,17 +290,19 @@ void WindowSession::runLine(const std::string& line) {
 }
 
 float WindowSession::gameSpeed() const {
-    const halvex::host::ConsoleVariable* speed = sim->host.variables().find(gameSpeedVariable);
-    return speed ? speed->floatValue() : 1.0f;
+    return sim->game.gameSpeed();
 }
 
 void WindowSession::playAttempt(bool success) {
-    const float speedWhenTaken = gameSpeed();
     sim->game.playAttempt(success ? successCode : missCode);
-    // The plugin's commands run before the chart reads the speed, as they would after a typed line.
     console.runPendingCommands();
-    const std::optional<TenAttemptWindow> window = liveChart.add(success, speedWhenTaken, gameSpeed());
+}
+
+void WindowSession::chartAttempt(const ObservedAttempt& attempt) {
+    const std::optional<TenAttemptWindow> window =
+        liveChart.add(attempt.success, attempt.speedDuring, attempt.speedAfter);
     if (!window) return;
+    drainOutput();
     // Without a plugin the variables it left say nothing of why the speed stayed.
     const std::optional<CoachSettings> settings = sim->plugin ? coachSettingsOf(sim->host) : std::nullopt;
     lines.add(LogLine::Kind::output,
@@ -279,6 +322,7 @@ const render::Image* WindowSession::beforeFrame() {
     due.swap(requested);
     for (const std::string& line : due)
         runLine(line);
+    runScheduledLines();
     if (autoPlayer.frameDue()) {
         try {
             playAttempt(autoPlayer.model().attempt(gameSpeed()));
@@ -301,11 +345,29 @@ void WindowSession::interfaceFrame(const std::function<void()>& platformInput) {
         [&] {
             platformInput();
             if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
+            arrangeFor(ImGui::GetIO().DisplaySize);
         },
         [this] { controls.draw(*this); });
 }
 
+void WindowSession::arrangeFor(ImVec2 displaySize) {
+    panels = layoutWindow(displaySize.x, displaySize.y, fitCanvas(sim->game.canvasSize(), displaySize));
+    sim->ui.placeWindows(panels.settings, panels.pluginWindow);
+}
+
+void WindowSession::runScheduledLines() {
+    // In the order they were asked for; a line run here may schedule more, for later frames.
+    std::vector<ScheduledLine> waiting;
+    waiting.swap(scheduled);
+    for (const ScheduledLine& line : waiting)
+        if (line.frame <= framesDrawn)
+            runLine(line.line);
+        else
+            scheduled.push_back(line);
+}
+
 void WindowSession::afterFrame() {
+    ++framesDrawn;
     try {
         console.runPendingCommands();
     } catch (const std::exception& error) {

@@ -16,6 +16,7 @@
 #include "simulator.h"
 #include "window/game_view.h"
 #include "window/window_controls.h"
+#include "window/window_layout.h"
 
 #include <cstddef>
 #include <deque>
@@ -62,9 +63,9 @@ private:
 
 // ---- LiveChart ---------------------------------------------------------------------------------
 
-// The attempts the window played (its buttons and keys, the success and miss commands, the automatic
-// player), counted in windows of ten from the first, as `play` counts them. Attempts made of single game
-// events are the plugin's to classify and are not counted here.
+// Every attempt the game saw end (game_simulation.h: its buttons and keys, typed commands, events and
+// attempt codes, the automatic player alike), counted in windows of ten from the first, as `play` counts
+// them.
 class LiveChart {
 public:
     static constexpr std::size_t attemptsKept = 300;
@@ -159,6 +160,8 @@ public:
     WindowLog& log() { return lines; }
     const WindowLog& log() const { return lines; }
     const LiveChart& chart() const { return liveChart; }
+    // Where the panels first appear, for the display of the current frame.
+    const WindowLayout& layout() const { return panels; }
     AutoPlayer& player() { return autoPlayer; }
     // The game speed now.
     float gameSpeed() const;
@@ -168,8 +171,16 @@ private:
     void execute(const std::string& line);
     bool windowCommand(const std::vector<std::string>& words);
     void playerCommand(const std::vector<std::string>& words);
-    // One whole attempt, counted in the chart.
+    void afterCommand(const std::vector<std::string>& words);
+    // Runs the lines `after` scheduled for the frames drawn so far.
+    void runScheduledLines();
+    // Starts or stops the automatic player; starting it logs what keeps the plugin from acting.
+    void startPlayer(bool playing);
+    // Lays the panels and the host's windows out for the display of this frame.
+    void arrangeFor(ImVec2 displaySize);
+    // One whole attempt, played on the game; the chart hears of it from the game (chartAttempt).
     void playAttempt(bool success);
+    void chartAttempt(const ObservedAttempt& attempt);
     void drainOutput();
 
     std::ostringstream output;
@@ -179,8 +190,15 @@ private:
     GameView view;
     LiveChart liveChart;
     AutoPlayer autoPlayer;
+    WindowLayout panels;
     WindowControls controls;
     std::vector<std::string> requested;
+    struct ScheduledLine {
+        long long frame; // runs before the frame that follows this many
+        std::string line;
+    };
+    std::vector<ScheduledLine> scheduled;
+    long long framesDrawn = 0;
     bool fixedTimeStep = false;
 };
 
