@@ -7,9 +7,7 @@
 #include "console/script_reader.h"
 #include "platform/requests_to_end.h"
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace kadenzo::sim {
 
@@ -17,9 +15,8 @@ namespace {
 
 constexpr const char* inputName = "<stdin>";
 
-// Rationale: Windows runs the Ctrl+C handler in a thread of its own, which may come a little after
-// the read has ended; the end of the input waits this long for it.
-constexpr std::chrono::milliseconds interruptLateness{200};
+// How long the end of the input waits for a Ctrl+C that ended the read (platform::awaitHeldInterrupt).
+constexpr int interruptLatenessMilliseconds = 200;
 
 class ConsoleLines : public ScriptReader {
 public:
@@ -29,21 +26,11 @@ public:
         // A Ctrl+C while the last command ran: the console showed it; the prompt goes on a line of its own.
         if (platform::takeHeldInterrupt()) std::fputs("\n", stdout);
         while (!ScriptReader::next(line)) {
-            if (!interruptCame()) return false;
+            if (!platform::awaitHeldInterrupt(interruptLatenessMilliseconds)) return false;
             std::clearerr(stdin);
             std::fputs("\n", stdout);
         }
         return true;
-    }
-
-private:
-    static bool interruptCame() {
-        const auto end = std::chrono::steady_clock::now() + interruptLateness;
-        for (;;) {
-            if (platform::takeHeldInterrupt()) return true;
-            if (std::chrono::steady_clock::now() >= end) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
     }
 };
 

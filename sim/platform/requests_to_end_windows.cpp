@@ -79,6 +79,16 @@ bool takeHeldInterrupt() noexcept {
     return interruptHeld.exchange(false);
 }
 
+// Rationale: Sleep rather than std::this_thread, whose function Wine's msvcp140.dll lacks.
+bool awaitHeldInterrupt(int milliseconds) noexcept {
+    constexpr int step = 10;
+    for (int waited = 0;; waited += step) {
+        if (takeHeldInterrupt()) return true;
+        if (waited >= milliseconds) return false;
+        ::Sleep(step);
+    }
+}
+
 int heldEndingSignal() noexcept {
     return 0;
 }
