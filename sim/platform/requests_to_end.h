@@ -41,9 +41,9 @@ public:
 
 // True when an interrupt was held since the last call, which takes it.
 bool takeHeldInterrupt() noexcept;
-// Like takeHeldInterrupt, but waits up to MILLISECONDS for an interrupt that has not come yet.
-// Rationale: Windows runs the Ctrl+C handler in a thread of its own, which may come a little after the
-// read it interrupted has ended.
+// Windows only: like takeHeldInterrupt, but waits up to MILLISECONDS for an interrupt that has not
+// come yet. Rationale: Windows runs the Ctrl+C handler in a thread of its own, which may come a little
+// after the read it interrupted has ended; on POSIX the wait itself sees the signal.
 bool awaitHeldInterrupt(int milliseconds) noexcept;
 // The number of the signal whose request to end is held; 0 when none is.
 int heldEndingSignal() noexcept;

@@ -162,15 +162,6 @@ bool takeHeldInterrupt() noexcept {
     return interruptHeld.exchange(false);
 }
 
-bool awaitHeldInterrupt(int milliseconds) noexcept {
-    constexpr int step = 10;
-    for (int waited = 0;; waited += step) {
-        if (takeHeldInterrupt()) return true;
-        if (waited >= milliseconds) return false;
-        ::poll(nullptr, 0, step);
-    }
-}
-
 int heldEndingSignal() noexcept {
     return endingHeld.load();
 }
