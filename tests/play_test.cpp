@@ -15,7 +15,7 @@
 #include "output_test_support.h"
 #include "pictures/chart_layout.h"
 #include "play/play_session.h"
-#include "play/player_model.h"
+#include "game/player_model.h"
 
 #include <gtest/gtest.h>
 

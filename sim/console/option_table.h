@@ -8,6 +8,7 @@
 #include <fmt/format.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,21 +24,25 @@ template <typename Options> struct OptionRow {
     bool repeats = false;
 };
 
-// Applies ARGUMENTS to OPTIONS through TABLE. Throws ConsoleError for an unknown option (pointing at
-// "kadenzo-sim COMMAND --help"), an argument that is no option (these commands take no operands), an
-// option without its value or with an empty one, or one given twice that does not repeat.
-// Rationale: an option is known or not before its value is looked for, so that a misspelt option is
-// reported as such wherever it stands.
-template <typename Options, std::size_t Rows>
-void applyOptions(const std::vector<std::string>& arguments, const OptionRow<Options> (&table)[Rows],
-                  Options& options, const char* command) {
+namespace option_table_detail {
+
+// The rows of one table, as a range.
+template <typename Options> struct Rows {
+    const OptionRow<Options>* first;
+    const OptionRow<Options>* last;
+};
+
+template <typename Options>
+void apply(const std::vector<std::string>& arguments, std::initializer_list<Rows<Options>> tables,
+           Options& options, const char* command) {
     GivenOptions given;
     CommandLine line(arguments);
     while (!line.atEnd()) {
         const CommandArgument option = line.next();
         const OptionRow<Options>* row = nullptr;
-        for (const OptionRow<Options>& candidate : table)
-            if (option.isOption && option.name == candidate.name) row = &candidate;
+        for (const Rows<Options>& rows : tables)
+            for (const OptionRow<Options>* candidate = rows.first; candidate != rows.last; ++candidate)
+                if (option.isOption && option.name == candidate->name) row = candidate;
         if (!row)
             throw ConsoleError(
                 option.isOption
@@ -47,6 +52,28 @@ void applyOptions(const std::vector<std::string>& arguments, const OptionRow<Opt
         const std::string value = line.valueOf(option, row->value);
         row->apply(options, option.name, value);
     }
+}
+
+} // namespace option_table_detail
+
+// Applies ARGUMENTS to OPTIONS through TABLE. Throws ConsoleError for an unknown option (pointing at
+// "kadenzo-sim COMMAND --help"), an argument that is no option (these commands take no operands), an
+// option without its value or with an empty one, or one given twice that does not repeat.
+// Rationale: an option is known or not before its value is looked for, so that a misspelt option is
+// reported as such wherever it stands.
+template <typename Options, std::size_t Rows>
+void applyOptions(const std::vector<std::string>& arguments, const OptionRow<Options> (&table)[Rows],
+                  Options& options, const char* command) {
+    option_table_detail::apply<Options>(arguments, {{table, table + Rows}}, options, command);
+}
+
+// The same through TABLE and SHARED, rows that several commands take alike (the player's,
+// play/player_options.h).
+template <typename Options, std::size_t Rows, std::size_t SharedRows>
+void applyOptions(const std::vector<std::string>& arguments, const OptionRow<Options> (&table)[Rows],
+                  const OptionRow<Options> (&shared)[SharedRows], Options& options, const char* command) {
+    option_table_detail::apply<Options>(arguments, {{table, table + Rows}, {shared, shared + SharedRows}},
+                                        options, command);
 }
 
 } // namespace kadenzo::sim

@@ -1,7 +1,6 @@
 // Parsing and checking the options of `kadenzo-sim play`.
 //
 // Index of this file:
-// - Values
 // - Files
 // - The table
 // - Help
@@ -12,6 +11,7 @@
 #include "output/output_file.h"
 #include "platform/files.h"
 #include "platform/process_ending.h"
+#include "play/player_options.h"
 
 #include <fmt/format.h>
 
@@ -23,63 +23,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// ---- Values ------------------------------------------------------------------------------------
-
-double parseReal(const std::string& option, const std::string& text, RealRange range) {
-    const auto parsed = halvex::host::parseConsoleNumber(text);
-    // Compared as the floats they are read as, so that the limits themselves are accepted.
-    if (!parsed || !(*parsed >= static_cast<float>(range.least)) ||
-        !(*parsed <= static_cast<float>(range.most)))
-        throw ConsoleError(fmt::format("{} needs a number from {} to {}, not \"{}\"", option, range.least,
-                                       range.most, text));
-    return static_cast<double>(*parsed);
-}
-
-double parsePeak(const std::string& option, const std::string& text) {
-    const auto parsed = halvex::host::parseConsoleNumber(text);
-    if (!parsed || !(*parsed > 0.0f) || !(*parsed <= 1.0f))
-        throw ConsoleError(fmt::format("{} needs a number above 0 and at most 1, not \"{}\"", option, text));
-    return static_cast<double>(*parsed);
-}
-
-std::pair<std::string, std::string> parseSetting(const std::string& text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string::npos || equals == 0)
-        throw ConsoleError(fmt::format("--set needs NAME=VALUE, not \"{}\"", text));
-    std::pair<std::string, std::string> setting{text.substr(0, equals), text.substr(equals + 1)};
-    if (!halvex::host::parseConsoleNumber(setting.second))
-        throw ConsoleError(fmt::format("--set {}: \"{}\" is not a number", setting.first, setting.second));
-    return setting;
-}
-
 // ---- Files -------------------------------------------------------------------------------------
-
-void declareOutputOf(const std::string& option, const std::string& path, const char* what) {
-    try {
-        output::declareOutput(path, what);
-    } catch (const output::OutputError& error) {
-        throw ConsoleError(fmt::format("{}: {}", option, error.what()));
-    }
-}
 
 void declareCsv(const std::string& path) {
     if (path != output::standardOutputName) declareOutputOf("--csv", path, "the CSV file (--csv)");
-}
-
-// A folder that does not exist yet is created once every option has been checked.
-void checkOutFolder(const PlayOptions& options) {
-    const std::string& folder = options.outDirectory;
-    platform::FileStatus status;
-    try {
-        status = platform::fileStatus(fs::u8path(folder), platform::Links::followed);
-    } catch (const platform::FileSystemError& error) {
-        throw ConsoleError(fmt::format("--out: cannot use {}: {}", folder, error.what()));
-    }
-    if (status.kind == platform::FileKind::absent) return;
-    if (status.kind != platform::FileKind::folder)
-        throw ConsoleError(fmt::format("--out: {} is not a folder", folder));
-    for (const char* name : out_pictures::all)
-        declareOutputOf("--out", outPicturePath(options, name), "a picture of --out");
 }
 
 // ---- The table ---------------------------------------------------------------------------------
@@ -89,28 +36,6 @@ const OptionRow<PlayOptions> optionTable[] = {
      [](PlayOptions& options, const std::string& option, const std::string& value) {
          options.attempts = requireWholeNumber<long long>(value, 1, mostAttempts, option);
      }},
-    {"--seed", "a whole number",
-     [](PlayOptions& options, const std::string& option, const std::string& value) {
-         options.seed = requireWholeNumber<std::uint64_t>(value, 0, std::numeric_limits<std::uint64_t>::max(),
-                                                          option, "a whole number");
-     }},
-    {"--comfort-speed", "a number",
-     [](PlayOptions& options, const std::string& option, const std::string& value) {
-         options.player.comfortSpeed = parseReal(option, value, comfortSpeedRange);
-     }},
-    {"--spread", "a number",
-     [](PlayOptions& options, const std::string& option, const std::string& value) {
-         options.player.spread = parseReal(option, value, spreadRange);
-     }},
-    {"--peak", "a number",
-     [](PlayOptions& options, const std::string& option, const std::string& value) {
-         options.player.peak = parsePeak(option, value);
-     }},
-    {"--set", "NAME=VALUE",
-     [](PlayOptions& options, const std::string&, const std::string& value) {
-         options.settings.push_back(parseSetting(value));
-     },
-     true},
     {"--csv", "a file name",
      [](PlayOptions& options, const std::string&, const std::string& value) { options.csvPath = value; }},
     {"--out", "a folder name",
@@ -127,24 +52,54 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultPluginPath) {
     PlayOptions options;
     options.pluginPath = defaultPluginPath;
-    applyOptions(arguments, optionTable, options, "play");
+    applyOptions(arguments, optionTable, playerOptionRows<PlayOptions>, options, "play");
     // The module first, so that an output naming it is the one refused.
     output::declareInput(options.pluginPath, pluginModuleWhat);
     if (!options.csvPath.empty()) declareCsv(options.csvPath);
-    if (!options.outDirectory.empty()) checkOutFolder(options);
+    if (!options.outDirectory.empty())
+        checkOutFolder(options.outDirectory, {out_pictures::all.begin(), out_pictures::all.end()});
     return options;
 }
 
-void createOutFolder(const PlayOptions& options) {
-    if (options.outDirectory.empty()) return;
+void declareOutputOf(const std::string& option, const std::string& path, const char* what) {
+    try {
+        output::declareOutput(path, what);
+    } catch (const output::OutputError& error) {
+        throw ConsoleError(fmt::format("{}: {}", option, error.what()));
+    }
+}
+
+void checkOutFolder(const std::string& folder, const std::vector<const char*>& pictures) {
+    platform::FileStatus status;
+    try {
+        status = platform::fileStatus(fs::u8path(folder), platform::Links::followed);
+    } catch (const platform::FileSystemError& error) {
+        throw ConsoleError(fmt::format("--out: cannot use {}: {}", folder, error.what()));
+    }
+    if (status.kind == platform::FileKind::absent) return;
+    if (status.kind != platform::FileKind::folder)
+        throw ConsoleError(fmt::format("--out: {} is not a folder", folder));
+    for (const char* name : pictures)
+        declareOutputOf("--out", outPicturePath(folder, name), "a picture of --out");
+}
+
+void createOutFolder(const std::string& folder) {
+    if (folder.empty()) return;
     std::error_code error;
-    fs::create_directories(fs::u8path(options.outDirectory), error);
-    if (error)
-        throw ConsoleError(fmt::format("--out: cannot create {}: {}", options.outDirectory, error.message()));
+    fs::create_directories(fs::u8path(folder), error);
+    if (error) throw ConsoleError(fmt::format("--out: cannot create {}: {}", folder, error.message()));
+}
+
+void createOutFolder(const PlayOptions& options) {
+    createOutFolder(options.outDirectory);
+}
+
+std::string outPicturePath(const std::string& folder, const char* name) {
+    return (fs::u8path(folder) / name).generic_u8string();
 }
 
 std::string outPicturePath(const PlayOptions& options, const char* name) {
-    return (fs::u8path(options.outDirectory) / name).generic_u8string();
+    return outPicturePath(options.outDirectory, name);
 }
 
 bool csvToStandardOutput(const PlayOptions& options) {
@@ -169,13 +124,7 @@ falls around C. Each attempt ends in a goal or a ball explosion, then the contro
 Options:
   --attempts N       attempts to play, a whole number from 1 to {attempts} (the plugin counts
                      in 32 bits; default 300)
-  --seed S           seed of the player's random numbers, a whole number (default 1)
-  --comfort-speed C  from {comfortLeast} to {comfortMost} (default 1.2)
-  --spread W         from {spreadLeast} to {spreadMost} (default 0.2)
-  --peak P           above 0 and at most 1 (default 0.95)
-  --set NAME=VALUE   set a console variable before the session starts; repeatable,
-                     e.g. --set idealAccuracy=0.8
-  --csv FILE         write one row per attempt: attempt, outcome, game speed when taken;
+{playerOptions}  --csv FILE         write one row per attempt: attempt, outcome, game speed when taken;
                      with --csv - the rows go to standard output and the report to standard
                      error
   --out DIR          write four pictures into DIR, creating it if needed: overlay.png (the
@@ -205,9 +154,7 @@ file included) or a session that could not be played, 1 when writing a file fail
 session had started (the settings at exit included),
 {unchosenEnding}; else 0.
 )",
-                       fmt::arg("attempts", mostAttempts), fmt::arg("comfortLeast", comfortSpeedRange.least),
-                       fmt::arg("comfortMost", comfortSpeedRange.most),
-                       fmt::arg("spreadLeast", spreadRange.least), fmt::arg("spreadMost", spreadRange.most),
+                       fmt::arg("attempts", mostAttempts), fmt::arg("playerOptions", playerOptionsHelp()),
                        fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 

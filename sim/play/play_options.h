@@ -1,7 +1,7 @@
 // The options of `kadenzo-sim play`, checked completely before anything is created.
 #pragma once
 
-#include "play/player_model.h"
+#include "game/player_model.h"
 
 #include <array>
 #include <cstdint>
@@ -15,15 +15,6 @@ namespace kadenzo::sim {
 // Rationale: the plugin counts attempts and successes in 32-bit integers; a longer session would
 // overflow its counters.
 constexpr long long mostAttempts = std::numeric_limits<std::int32_t>::max();
-
-// The player model's accepted values, wide enough for any useful player and narrow enough to keep its
-// arithmetic finite. Limits are included.
-struct RealRange {
-    double least;
-    double most;
-};
-constexpr RealRange comfortSpeedRange{0.01, 100.0};
-constexpr RealRange spreadRange{0.001, 100.0};
 
 // The pictures --out writes into its folder.
 namespace out_pictures {
@@ -50,11 +41,20 @@ struct PlayOptions {
 // nothing. Throws ConsoleError naming the bad argument.
 PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const std::string& defaultPluginPath);
 
+// Declares PATH, given with OPTION, an output of the run (output::declareOutput), which checks its
+// target; throws ConsoleError "OPTION: WHY".
+void declareOutputOf(const std::string& option, const std::string& path, const char* what);
+
+// Every command's --out FOLDER, checked with the options: a folder or nothing yet, and each of PICTURES
+// in it declared an output of the run. Creates nothing; throws ConsoleError.
+void checkOutFolder(const std::string& folder, const std::vector<const char*>& pictures);
 // Creates the --out folder when there is one and it does not exist yet; throws ConsoleError.
+void createOutFolder(const std::string& folder);
 void createOutFolder(const PlayOptions& options);
 
 // Where --out puts the picture NAME, with forward slashes on every platform so that reports read the
 // same everywhere.
+std::string outPicturePath(const std::string& folder, const char* name);
 std::string outPicturePath(const PlayOptions& options, const char* name);
 
 // Whether the CSV goes to standard output (--csv -).

@@ -7,7 +7,7 @@
 // - Console: the log and the command line
 #include "window/window_controls.h"
 
-#include "play/play_options.h"
+#include "play/player_options.h"
 #include "settings_table.h"
 #include "window/plugin_readiness.h"
 #include "window/window_session.h"

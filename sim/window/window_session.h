@@ -12,7 +12,7 @@
 #include "console/console.h"
 #include "console/script_reader.h"
 #include "pictures/ten_attempt_windows.h"
-#include "play/player_model.h"
+#include "game/player_model.h"
 #include "simulator.h"
 #include "window/game_view.h"
 #include "window/window_controls.h"

@@ -1,4 +1,4 @@
-#include "play/player_model.h"
+#include "game/player_model.h"
 
 #include <cmath>
 
