@@ -3,6 +3,7 @@
 // while they fit, else a round number of them together, with the range of their own accuracies as a
 // thin line over it.
 #include "pictures/chart_layout.h"
+#include "pictures/chart_style.h"
 #include "pictures/pictures.h"
 
 #include <fmt/format.h>
@@ -24,24 +25,12 @@ constexpr float bottom = chartHeight - 90.0f;
 constexpr float narrowestSlot = 12.0f;
 constexpr int mostSpeedIntervals = 6;
 constexpr int mostAttemptIntervals = 10;
-constexpr float characterWidth = 8.5f;
+using namespace chart_style;
 
-constexpr render::Color background{24.0f, 28.0f, 34.0f, 255.0f};
-constexpr render::Color frameColor{120.0f, 128.0f, 140.0f, 255.0f};
-constexpr render::Color gridColor{60.0f, 66.0f, 76.0f, 255.0f};
-constexpr render::Color labelColor{220.0f, 224.0f, 230.0f, 255.0f};
 constexpr render::Color speedColor{255.0f, 200.0f, 60.0f, 255.0f};
 constexpr render::Color targetColor{255.0f, 80.0f, 80.0f, 255.0f};
 constexpr render::Color accuracyColor{70.0f, 140.0f, 230.0f, 200.0f};
 constexpr render::Color rangeColor{180.0f, 210.0f, 255.0f, 160.0f};
-
-render::Text label(const std::string& text, float x, float y, render::Color color) {
-    return render::Text{text, x, y, 1.0f, 1.0f, color};
-}
-
-float textWidth(const std::string& text) {
-    return characterWidth * static_cast<float>(text.size());
-}
 
 // The windows of each bar: the kept groups summed WINDOWS_PER_BAR windows at a time.
 std::vector<WindowGroup> barsOf(const TenAttemptWindows& windows, std::size_t windowsPerBar) {
