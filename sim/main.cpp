@@ -12,6 +12,7 @@
 #include "platform/process_ending.h"
 #include "play/play_session.h"
 #include "plugin_entry.h"
+#include "study/study_command.h"
 #include "validate/validate_command.h"
 #include "window/window_command.h"
 
@@ -57,6 +58,13 @@ const Command commands[] = {
     {"window", "[--config FILE] [OPTIONS]", "", true,
      [](const Arguments& arguments, const std::string& defaultPluginPath, const std::string& configPath) {
          return runWindow(arguments, defaultPluginPath, std::cout, std::cerr, configPath);
+     }},
+    // Each run of a study has a host of its own with the plugin's defaults; no settings are read or kept.
+    {"study", "[OPTIONS]",
+     "study works out and plays what the coach's settings do to a player, sweeping one setting or skill.\n",
+     false,
+     [](const Arguments& arguments, const std::string& defaultPluginPath, const std::string&) {
+         return kadenzo::study::runStudy(arguments, defaultPluginPath, std::cout, std::cerr);
      }},
     // Validation runs each check in a host of its own; no settings are read or kept.
     {"validate", "[OPTIONS] [MODULE]",
@@ -137,7 +145,7 @@ std::optional<int> answerVersion(const Arguments& arguments) {
     return 0;
 }
 
-// "play, window and validate".
+// "play, window, study and validate".
 std::string commandNames() {
     std::string names;
     const std::size_t count = std::size(commands);

@@ -4,6 +4,8 @@
 # refused. The links between the libraries must not run round in a circle.
 #   -DSIM_DIR=dir   the sources of kadenzo-sim
 #   -DLAYERS=file   what sim/CMakeLists.txt wrote of its libraries: a line "FOLDER,TARGET,LINKED,..." each
+# A folder may hold several libraries (a command and the arithmetic under it); its files then reach what
+# any of them links.
 # Reports every include against the layers as FILE:LINE: cause, and fails when there is any.
 cmake_minimum_required(VERSION 3.25)
 
@@ -14,18 +16,24 @@ set(folders "")
 foreach(line IN LISTS layer_lines)
     string(REPLACE "," ";" line "${line}")
     list(POP_FRONT line folder target)
-    list(APPEND folders ${folder})
-    set(target_of_${folder} ${target})
+    if(folder IN_LIST folders)
+        set(target_of_${folder} "${target_of_${folder}} or ${target}")
+    else()
+        list(APPEND folders ${folder})
+        set(target_of_${folder} ${target})
+        set(links_of_${folder} "")
+    endif()
     set(folder_of_${target} ${folder})
-    set(links_of_${folder} ${line})
+    list(APPEND links_of_${folder} ${line})
 endforeach()
 foreach(folder IN LISTS folders)
     set(below_${folder} "")
     foreach(linked IN LISTS links_of_${folder})
-        if(DEFINED folder_of_${linked})
+        if(DEFINED folder_of_${linked} AND NOT folder_of_${linked} STREQUAL folder)
             list(APPEND below_${folder} ${folder_of_${linked}})
         endif()
     endforeach()
+    list(REMOVE_DUPLICATES below_${folder})
 endforeach()
 
 # Every folder that the libraries below FOLDER's reach, depth first; a folder met again on the way down

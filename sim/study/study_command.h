@@ -1,0 +1,25 @@
+// `kadenzo-sim study`: a sweep of one setting or skill, each point worked out as a chain and played
+// through the real plugin, reported as a table, CSV, JSON and a picture.
+#pragma once
+
+#include "study/study_options.h"
+#include "study/study_report.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kadenzo::study {
+
+// The points of OPTIONS' sweep, analysed and played. PROGRESS, when given, hears of each point once it
+// is done. Throws ConsoleError when a point cannot be played (the module, a --set).
+StudyResult runSweep(const StudyOptions& options,
+                     const std::function<void(std::size_t pointsDone, const StudyPoint&)>& progress = {});
+
+// The command as a whole: returns the process's exit status, 2 for bad options (a file that could not
+// be written among them) or a sweep that could not be played, 1 when writing a file failed, else 0.
+int runStudy(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
+             std::ostream& out, std::ostream& err);
+
+} // namespace kadenzo::study

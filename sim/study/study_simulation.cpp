@@ -1,0 +1,125 @@
+// Playing a study's runs and comparing them with the analysis.
+#include "study/study_simulation.h"
+
+#include "play/play_session.h"
+#include "simulator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace kadenzo::study {
+
+namespace {
+
+StaircaseSetup setupOf(const sim::CoachSettings& settings, const PointRuns& runs, float startSpeed) {
+    StaircaseSetup setup;
+    setup.player = runs.player;
+    setup.targetAccuracy = settings.targetAccuracy;
+    setup.speedStep = settings.speedStep;
+    setup.lowestPercent = settings.lowestPercent;
+    setup.highestPercent = settings.highestPercent;
+    setup.startSpeed = startSpeed;
+    setup.driftWindows = static_cast<int>(runs.attempts / 10);
+    return setup;
+}
+
+std::size_t nearestIndex(const std::vector<float>& speeds, float speed) {
+    const auto above = std::lower_bound(speeds.begin(), speeds.end(), speed);
+    if (above == speeds.begin()) return 0;
+    if (above == speeds.end()) return speeds.size() - 1;
+    const auto below = std::prev(above);
+    return static_cast<std::size_t>((speed - *below <= *above - speed ? below : above) - speeds.begin());
+}
+
+// The mean of VALUES and its standard error.
+std::pair<double, double> meanAndError(const std::vector<double>& values) {
+    double sum = 0.0;
+    for (double value : values)
+        sum += value;
+    const double count = static_cast<double>(values.size());
+    const double mean = sum / count;
+    double squares = 0.0;
+    for (double value : values)
+        squares += (value - mean) * (value - mean);
+    return {mean, std::sqrt(squares / (count - 1.0) / count)};
+}
+
+// The distance of ANALYSED from SIMULATED in standard errors; the error never counts as less than a
+// float's rounding, so that a speed held at a limit in every run agrees with the analysis' limit.
+double distance(double simulated, double analysed, double error) {
+    const double floor = 1e-6;
+    return (simulated - analysed) / std::sqrt(error * error + floor * floor);
+}
+
+} // namespace
+
+SimulatedPoint simulatePoint(const PointRuns& runs,
+                             const std::function<std::vector<float>(const StaircaseSetup&)>& lattice,
+                             const std::function<void(int runsDone)>& progress) {
+    SimulatedPoint point;
+    std::vector<float> speeds;
+    std::vector<long long> counts;
+    std::vector<double> runAccuracies, runSpeeds;
+    double speedSum = 0.0, speedSquares = 0.0;
+    long long measured = 0;
+    for (int run = 0; run < runs.runs; ++run) {
+        sim::Simulator simulator;
+        sim::loadPlugin(simulator, runs.pluginPath);
+        sim::PlayOptions options;
+        options.pluginPath = runs.pluginPath;
+        options.attempts = runs.attempts;
+        options.seed = runs.seed + static_cast<std::uint64_t>(run);
+        options.player = runs.player;
+        options.settings = runs.settings;
+        const std::vector<std::string> clamped = sim::prepareSession(simulator, options);
+        if (run == 0) point.clamped = clamped;
+        long long successes = 0;
+        double runSpeedSum = 0.0;
+        sim::SessionEvents events;
+        events.started = [&](const sim::CoachSettings& settings) {
+            if (run != 0) return;
+            const float startSpeed =
+                simulator.host.variables().find(halvex::host::gameSpeedVariable)->floatValue();
+            point.setup = setupOf(settings, runs, startSpeed);
+            speeds = lattice(point.setup);
+            counts.assign(speeds.size(), 0);
+        };
+        events.attempted = [&](long long played, const sim::AttemptRecord& attempt) {
+            if (played <= runs.burnIn) return;
+            successes += attempt.success ? 1 : 0;
+            const double speed = attempt.speed;
+            runSpeedSum += speed;
+            speedSum += speed;
+            speedSquares += speed * speed;
+            if (!speeds.empty()) ++counts[nearestIndex(speeds, attempt.speed)];
+        };
+        sim::playSession(simulator, options, events);
+        sim::unloadPlugin(simulator);
+        const double runMeasured = static_cast<double>(runs.attempts - runs.burnIn);
+        measured += runs.attempts - runs.burnIn;
+        runAccuracies.push_back(static_cast<double>(successes) / runMeasured);
+        runSpeeds.push_back(runSpeedSum / runMeasured);
+        if (progress) progress(run + 1);
+    }
+    std::tie(point.meanAccuracy, point.accuracyError) = meanAndError(runAccuracies);
+    std::tie(point.meanSpeed, point.speedError) = meanAndError(runSpeeds);
+    const double pooledMean = speedSum / static_cast<double>(measured);
+    point.speedSd =
+        std::sqrt(std::max(0.0, speedSquares / static_cast<double>(measured) - pooledMean * pooledMean));
+    for (long long count : counts)
+        point.speedShares.push_back(static_cast<double>(count) / static_cast<double>(measured));
+    return point;
+}
+
+Agreement agreementOf(const SpeedAnalysis& analysis, const SimulatedPoint& simulated) {
+    Agreement agreement;
+    agreement.accuracyDistance =
+        distance(simulated.meanAccuracy, analysis.meanAccuracy, simulated.accuracyError);
+    agreement.speedDistance = distance(simulated.meanSpeed, analysis.meanSpeed, simulated.speedError);
+    agreement.agrees = std::fabs(agreement.accuracyDistance) <= disagreementDistance &&
+                       std::fabs(agreement.speedDistance) <= disagreementDistance;
+    return agreement;
+}
+
+} // namespace kadenzo::study
