@@ -11,6 +11,7 @@
 #include "play/play_options.h"
 #include "study/study_command.h"
 #include "study/study_simulation.h"
+#include "study/study_sweep.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,9 @@ TEST_F(StudyFiles, BadInputIsRefusedWithStatusTwoAndNothingWritten) {
         {{"--sweep", "idealAccuracy=0:1:0.0009"},
          "--sweep idealAccuracy: 0:1:0.0009 makes 1112 points, more than 1000"},
         {{"--sweep", "idealAccuracy=0.5:1.5:0.1"}, "--sweep idealAccuracy: 1.5 is beyond its range 0 to 1"},
+        {{"--sweep", "slowMoSpeedIncrement=0.0005:0.01:0.001"},
+         "--sweep slowMoSpeedIncrement: 0.0005 is beyond its range 0.001 to 0.999"},
+        {{"--sweep", "slowMoMaxSpeed=150:201:1"}, "--sweep slowMoMaxSpeed: 201 is beyond its range 5 to 200"},
         {{"--sweep", "idealAccuracy=0.5:high:0.1"}, "--sweep idealAccuracy: TO \"high\" is not a number"},
         {{"--sweep", "idealAccuracy=0.5:0.9"},
          "--sweep needs NAME=FROM:TO:STEP, not \"idealAccuracy=0.5:0.9\""},
@@ -143,6 +147,14 @@ TEST(StudySweep, EachPointPlaysItsValue) {
     EXPECT_EQ(skills.points[1].simulated.setup.player.comfortSpeed, 1.6);
     EXPECT_EQ(skills.points[1].simulated.setup.speedStep, 0.05f) << "the plugin's default";
     EXPECT_GT(skills.points[1].simulated.meanSpeed, skills.points[0].simulated.meanSpeed + 0.3);
+}
+
+// A setting's bounds are floats a little off the decimals that name them (0.001f is above 0.001), and
+// a sweep from one to the other is within its range.
+TEST(StudySweep, ASweepReachesASettingsOwnBounds) {
+    Sweep sweep;
+    ASSERT_NO_THROW(sweep = parseSweep("slowMoSpeedIncrement=0.001:0.999:0.998"));
+    EXPECT_EQ(sweepValues(sweep), (std::vector<double>{0.001, 0.999}));
 }
 
 // ---- The table and the files -------------------------------------------------------------------

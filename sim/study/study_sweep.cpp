@@ -2,6 +2,7 @@
 #include "study/study_sweep.h"
 
 #include "command_words.h"
+#include "console_variables.h"
 #include "play/player_options.h"
 #include "settings_table.h"
 
@@ -65,10 +66,30 @@ double requireNumber(const std::string& text, const std::string& sweep, const ch
     return *value;
 }
 
-void requireInRange(const Sweep& sweep, double value, double least, double most) {
-    if (value < least || value > most)
-        throw ConsoleError(fmt::format("--sweep {}: {} is beyond its range {} to {}", sweep.name,
-                                       sweepValueText(value), least, most));
+void refuseBeyondRange(const Sweep& sweep, double value, const std::string& least, const std::string& most) {
+    throw ConsoleError(fmt::format("--sweep {}: {} is beyond its range {} to {}", sweep.name,
+                                   sweepValueText(value), least, most));
+}
+
+void requireInSkillRange(const Sweep& sweep, double value, const Skill& skill) {
+    if (value < skill.range.least || value > skill.range.most)
+        refuseBeyondRange(sweep, value, sweepValueText(skill.range.least), sweepValueText(skill.range.most));
+}
+
+// Rationale: compared as the float the console variable will hold, so that a setting's own bounds
+// (0.001, a float a little above the double 0.001) are within its range.
+void requireInSettingRange(const Sweep& sweep, double value, const Setting& setting) {
+    const float held = static_cast<float>(value);
+    if (held < setting.min || held > setting.max)
+        refuseBeyondRange(sweep, value, halvex::host::formatConsoleFloat(setting.min),
+                          halvex::host::formatConsoleFloat(setting.max));
+}
+
+void requireInRange(const Sweep& sweep, double value, const Skill* skill, const Setting* setting) {
+    if (skill)
+        requireInSkillRange(sweep, value, *skill);
+    else
+        requireInSettingRange(sweep, value, *setting);
 }
 
 long long pointCount(const Sweep& sweep) {
@@ -118,10 +139,8 @@ Sweep parseSweep(const std::string& text) {
     if (sweep.from > sweep.to)
         throw ConsoleError(fmt::format("--sweep {}: FROM {} is above TO {}", sweep.name,
                                        sweepValueText(sweep.from), sweepValueText(sweep.to)));
-    const double least = skill ? skill->range.least : static_cast<double>(setting->min);
-    const double most = skill ? skill->range.most : static_cast<double>(setting->max);
-    requireInRange(sweep, sweep.from, least, most);
-    requireInRange(sweep, sweep.to, least, most);
+    requireInRange(sweep, sweep.from, skill, setting);
+    requireInRange(sweep, sweep.to, skill, setting);
     // Counted in doubles first: a tiny step makes more points than any integer holds.
     const double points = std::floor((sweep.to - sweep.from) / sweep.step + 1e-6) + 1.0;
     if (points > static_cast<double>(mostSweepPoints))
