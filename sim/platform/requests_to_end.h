@@ -1,7 +1,8 @@
 // What happens when the process is asked to end (SIGINT, SIGTERM and SIGHUP on POSIX; Ctrl+C, Ctrl+Break
 // and closing the console on Windows): clean-ups that run before it ends, and the console at a terminal,
 // which holds the requests for its loop to take between lines instead of ending at once.
-// requests_to_end_posix.cpp and requests_to_end_windows.cpp implement them; the build picks one.
+// requests_to_end_posix.cpp and requests_to_end_windows.cpp implement them (the build picks one), over
+// the clean-ups that cleanups_before_ending.h keeps alike on both.
 //
 // Index of this file:
 // - Clean-ups before ending

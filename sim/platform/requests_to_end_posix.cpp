@@ -8,6 +8,7 @@
 // - Clean-ups before ending
 // - Requests held by the console
 // - Waiting for input or a request
+#include "platform/cleanups_before_ending.h"
 #include "platform/files.h"
 #include "platform/requests_to_end.h"
 
@@ -28,9 +29,6 @@ namespace {
 
 // ---- The state the handler reads ---------------------------------------------------------------
 
-using Cleanup = void (*)() noexcept;
-std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
-
 constexpr std::array<int, 3> requestSignals{SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<bool> holding{false};
@@ -41,8 +39,7 @@ std::atomic<int> endingHeld{0};
 std::atomic<int> wakeWriter{-1};
 int wakeReader = -1;
 
-static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free &&
-                  std::atomic<Cleanup>::is_always_lock_free,
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
               "the handler may only use lock-free atomics");
 
 // ---- The handler -------------------------------------------------------------------------------
@@ -59,8 +56,7 @@ void wake() noexcept {
 // would have, with the status a parent expects. The signal is blocked while its handler runs, so it is
 // delivered once the handler returns.
 void cleanUpAndEnd(int signalNumber) noexcept {
-    for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
-        if (const Cleanup cleanup = slot.load()) cleanup();
+    runCleanupsBeforeEnding();
     struct sigaction byDefault {};
     byDefault.sa_handler = SIG_DFL;
     sigemptyset(&byDefault.sa_mask);
@@ -126,14 +122,8 @@ sigset_t requestSignalSet() {
 // ---- Clean-ups before ending -------------------------------------------------------------------
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    for (std::atomic<Cleanup>& slot : cleanupsBeforeEnding) {
-        Cleanup expected = nullptr;
-        if (slot.compare_exchange_strong(expected, cleanup)) {
-            installHandlerOnce();
-            return;
-        }
-    }
-    throw std::logic_error("too many clean-ups before ending");
+    addCleanupBeforeEnding(cleanup);
+    installHandlerOnce();
 }
 
 // ---- Requests held by the console --------------------------------------------------------------

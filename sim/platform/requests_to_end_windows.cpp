@@ -6,6 +6,7 @@
 // - The handler
 // - Clean-ups before ending
 // - Requests held by the console
+#include "platform/cleanups_before_ending.h"
 #include "platform/requests_to_end.h"
 
 // Rationale: the C++ library's headers come before windows.h, as Wine's windef.h defines inline as a
@@ -22,9 +23,6 @@ namespace {
 
 // ---- The state the handler reads ---------------------------------------------------------------
 
-using Cleanup = void (*)() noexcept;
-std::array<std::atomic<Cleanup>, 4> cleanupsBeforeEnding{};
-
 std::atomic<bool> holding{false};
 std::atomic<bool> interruptHeld{false};
 
@@ -38,8 +36,7 @@ BOOL WINAPI onRequest(DWORD event) {
         return TRUE;
     }
     if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT)
-        for (const std::atomic<Cleanup>& slot : cleanupsBeforeEnding)
-            if (const Cleanup cleanup = slot.load()) cleanup();
+        runCleanupsBeforeEnding();
     return FALSE;
 }
 
@@ -53,14 +50,8 @@ void installHandlerOnce() {
 // ---- Clean-ups before ending -------------------------------------------------------------------
 
 void onRequestToEnd(void (*cleanup)() noexcept) {
-    for (std::atomic<Cleanup>& slot : cleanupsBeforeEnding) {
-        Cleanup expected = nullptr;
-        if (slot.compare_exchange_strong(expected, cleanup)) {
-            installHandlerOnce();
-            return;
-        }
-    }
-    throw std::logic_error("too many clean-ups before ending");
+    addCleanupBeforeEnding(cleanup);
+    installHandlerOnce();
 }
 
 // ---- Requests held by the console --------------------------------------------------------------

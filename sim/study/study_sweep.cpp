@@ -92,8 +92,10 @@ void requireInRange(const Sweep& sweep, double value, const Skill* skill, const 
         requireInSettingRange(sweep, value, *setting);
 }
 
-long long pointCount(const Sweep& sweep) {
-    return static_cast<long long>(std::floor((sweep.to - sweep.from) / sweep.step + 1e-6)) + 1;
+// Counted in doubles: a tiny step makes more points than any integer holds. The millionth of a step
+// keeps TO itself when FROM + k x STEP rounds a little short of it.
+double pointCount(const Sweep& sweep) {
+    return std::floor((sweep.to - sweep.from) / sweep.step + 1e-6) + 1.0;
 }
 
 } // namespace
@@ -141,8 +143,7 @@ Sweep parseSweep(const std::string& text) {
                                        sweepValueText(sweep.from), sweepValueText(sweep.to)));
     requireInRange(sweep, sweep.from, skill, setting);
     requireInRange(sweep, sweep.to, skill, setting);
-    // Counted in doubles first: a tiny step makes more points than any integer holds.
-    const double points = std::floor((sweep.to - sweep.from) / sweep.step + 1e-6) + 1.0;
+    const double points = pointCount(sweep);
     if (points > static_cast<double>(mostSweepPoints))
         throw ConsoleError(fmt::format("--sweep {}: {}:{}:{} makes {:.0f} points, more than {}", sweep.name,
                                        sweepValueText(sweep.from), sweepValueText(sweep.to),
@@ -152,7 +153,7 @@ Sweep parseSweep(const std::string& text) {
 
 std::vector<double> sweepValues(const Sweep& sweep) {
     std::vector<double> values;
-    const long long count = pointCount(sweep);
+    const auto count = static_cast<long long>(pointCount(sweep));
     for (long long index = 0; index < count; ++index)
         values.push_back(sweep.from + static_cast<double>(index) * sweep.step);
     return values;
