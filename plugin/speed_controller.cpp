@@ -14,10 +14,10 @@ void Kadenzo::adjustGameSpeed() {
     const float speed = speedVariable.getFloatValue();
     if (windowShots != windowLength) return;
     resetStatusColors();
-    const float newSpeed =
-        steppedSpeed(speed, windowSpeedSteps(windowSuccesses, *idealAccuracy), *slowMoSpeedIncrement);
+    const std::optional<float> newSpeed = nextSpeed(speed, windowSpeedSteps(windowSuccesses, *idealAccuracy),
+                                                    *slowMoSpeedIncrement, *slowMoMinSpeed, *slowMoMaxSpeed);
     previousAccuracy = windowAccuracy(windowSuccesses);
-    if (withinSpeedLimits(newSpeed, *slowMoMinSpeed, *slowMoMaxSpeed)) speedVariable.setValue(newSpeed);
+    if (newSpeed) speedVariable.setValue(*newSpeed);
     windowShots = 0;
     windowSuccesses = 0;
 }

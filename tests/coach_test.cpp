@@ -277,18 +277,20 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedCases, SpeedController,
     ::testing::Values(
         // From speed 1.0 with the default target 0.7 and step 0.05: 0-3 of 10 is -2, 4-6 is -1,
-        // 7 is 0 (written back unchanged), 8-9 is +1, 10 is +2.
-        WindowCase{"0.7", "1", 0, 1.0f - 2 * 0.05f}, WindowCase{"0.7", "1", 3, 1.0f - 2 * 0.05f},
-        WindowCase{"0.7", "1", 4, 1.0f - 0.05f}, WindowCase{"0.7", "1", 6, 1.0f - 0.05f},
-        WindowCase{"0.7", "1", 7, 1.0f}, WindowCase{"0.7", "1", 8, 1.0f + 0.05f},
-        WindowCase{"0.7", "1", 9, 1.0f + 0.05f}, WindowCase{"0.7", "1", 10, 1.0f + 2 * 0.05f},
+        // 7 is 0 (written back unchanged), 8-9 is +1, 10 is +2. Each new speed is the float nearest to
+        // its decimal.
+        WindowCase{"0.7", "1", 0, 0.9f}, WindowCase{"0.7", "1", 3, 0.9f}, WindowCase{"0.7", "1", 4, 0.95f},
+        WindowCase{"0.7", "1", 6, 0.95f}, WindowCase{"0.7", "1", 7, 1.0f}, WindowCase{"0.7", "1", 8, 1.05f},
+        WindowCase{"0.7", "1", 9, 1.05f}, WindowCase{"0.7", "1", 10, 1.1f},
         // The maximum is inclusive; a step past it is dropped whole.
-        WindowCase{"0.7", "1.45", 8, 1.45f + 0.05f}, WindowCase{"0.7", "1.45", 10, unchanged},
+        WindowCase{"0.7", "1.45", 8, 1.5f}, WindowCase{"0.7", "1.45", 10, unchanged},
         WindowCase{"0.7", "0.55", 0, unchanged},
         // A target of 0.75 leaves no window without a step.
-        WindowCase{"0.75", "1", 7, 1.0f - 0.05f}, WindowCase{"0.75", "1", 8, 1.0f + 0.05f},
+        WindowCase{"0.75", "1", 7, 0.95f}, WindowCase{"0.75", "1", 8, 1.05f},
         // A target that is not a number (written into the cell) never moves the speed, but writes it back.
-        WindowCase{"nan", "1", 0, 1.0f}));
+        WindowCase{"nan", "1", 0, 1.0f},
+        // A speed set by hand off the millionths is written back on them.
+        WindowCase{"0.7", "0.8999998", 7, 0.9f}));
 
 TEST_F(PluginFixture, MaximumBelowMinimumNeverWritesTheSpeed) {
     set("slowMoMaxSpeed", "60");
@@ -307,7 +309,43 @@ TEST_F(PluginFixture, SpeedSetByHandIsWhereTheNextStepStarts) {
     EXPECT_EQ(speed(), 0.9f);
     set("sv_soccar_gamespeed", "1.2");
     play(window(10));
-    EXPECT_EQ(speed(), 1.2f + 2 * 0.05f);
+    EXPECT_EQ(speed(), 1.3f);
+}
+
+// The float sum of steps drifts (1.0 - 0.05 ten times is 0.49999988); the speed the plugin writes does
+// not, so a limit of 50 % is reached and the overlay shows it.
+TEST_F(PluginFixture, StepsOfTheIncrementReachTheLimitExactly) {
+    startTraining();
+    takeTrace();
+    for (int windows = 0; windows < 10; ++windows)
+        play(window(5));
+    EXPECT_EQ(speed(), 0.5f);
+    EXPECT_EQ(takeTrace().back(), "plugin set sv_soccar_gamespeed 0.5");
+    play(window(5));
+    EXPECT_TRUE(takeTrace().empty()) << "0.45 passes the lower limit";
+    set("sv_soccar_gamespeed", "1.45");
+    play(window(8));
+    EXPECT_EQ(speed(), 1.5f);
+    play(window(8));
+    EXPECT_EQ(speed(), 1.5f) << "1.55 passes the upper limit";
+}
+
+// A new speed that no limit holds, or that is not finite, is never written, whatever the cells hold.
+TEST_F(PluginFixture, ASpeedBeyondEveryLimitOrNotFiniteIsNeverWritten) {
+    startTraining();
+    *plugin->slowMoMaxSpeed = std::numeric_limits<int>::max();
+    set("sv_soccar_gamespeed", "3e38");
+    takeTrace();
+    play(window(10));
+    EXPECT_TRUE(takeTrace().empty()) << "3e38 is beyond every 32-bit limit";
+    set("sv_soccar_gamespeed", "1");
+    *plugin->slowMoSpeedIncrement = std::numeric_limits<float>::infinity();
+    takeTrace();
+    play(window(10) + window(0));
+    EXPECT_TRUE(takeTrace().empty());
+    *plugin->slowMoSpeedIncrement = std::numeric_limits<float>::quiet_NaN();
+    play(window(10));
+    EXPECT_TRUE(takeTrace().empty());
 }
 
 } // namespace

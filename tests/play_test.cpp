@@ -230,9 +230,10 @@ TEST(HeldSpeedReason, NamesTheCauseWhenItIsNotTheAccuracy) {
     EXPECT_EQ(reason(settings, 7, 1.0f, 1.0f), std::nullopt) << "on target: the accuracy is the reason";
     EXPECT_EQ(reason(settings, 10, 1.5f, 1.5f), "held at the upper limit 1.5");
     EXPECT_EQ(reason(settings, 0, 0.5f, 0.5f), "held at the lower limit 0.5");
-    // 1.45 and two steps of 0.05 make the float 1.5500001, a hair above the float 1.55.
-    EXPECT_EQ(reason(settings, 10, 1.45f, 1.45f), "held: a step to 1.5500001 would pass the upper limit 1.5")
+    // The step's landing is told as the plugin takes it, in millionths: 1.55, not the float sum 1.5500001.
+    EXPECT_EQ(reason(settings, 10, 1.45f, 1.45f), "held: a step to 1.55 would pass the upper limit 1.5")
         << "two steps up from within the limits";
+    EXPECT_EQ(reason(settings, 5, 0.5f, 0.5f), "held at the lower limit 0.5");
     CoachSettings disabled = settings;
     disabled.enabled = false;
     EXPECT_EQ(reason(disabled, 10, 1.0f, 1.0f), "held: the plugin is disabled");

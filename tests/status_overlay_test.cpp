@@ -197,6 +197,20 @@ TEST_F(StatusOverlay, AccuracyLines) {
     EXPECT_EQ(textOf(15), "Last 100 Shots Accuracy: 3%") << "the 101st attempt replaced a miss";
 }
 
+// The speed shows in whole percent of its millionths, truncated: the float nearest 1.05 (1.04999995)
+// is 105 %, not 104 %, while 0.899 is 89 %.
+TEST_F(StatusOverlay, TheSpeedShowsAsTheDecimalItStandsFor) {
+    startTraining();
+    for (const auto& [speed, shown] : std::vector<std::pair<const char*, const char*>>{
+             {"1.05", "105"}, {"0.9", "90"}, {"0.899", "89"}, {"0.8999998", "90"}, {"0.53", "53"},
+             {"0.59", "59"}, {"1.17", "117"}, {"1.18", "118"}, {"0.5", "50"}, {"1999999", "199999900"},
+             {"2e7", "2000000000"}}) {
+        set("sv_soccar_gamespeed", speed);
+        frame();
+        EXPECT_EQ(textOf(11), std::string("Game speed: ") + shown + "%") << speed;
+    }
+}
+
 // The host takes no speed that is not finite and above 0; truncateToInt's own test covers the rest.
 TEST_F(StatusOverlay, ASpeedBeyondTheIntegerRangeShowsItsEnd) {
     startTraining();

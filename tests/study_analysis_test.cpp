@@ -3,6 +3,7 @@
 // against the binomial tails of the balance point. Whether it agrees with the real plugin is the study
 // command's test.
 #include "study/staircase_analysis.h"
+#include "study/staircase_lattice.h"
 
 #include "speed_controller.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -46,10 +48,8 @@ TEST(StaircaseAnalysis, ReproducesTheDefaultPlayersTableToTwoDecimals) {
         {0.65f, 0.61, 1.08, 0.06},
         {0.7f, 0.69, 1.00, 0.07},
         {0.8f, 0.80, 0.86, 0.07},
-        // The plugin's own figures: 1.0 - 0.05 ten times in single precision is 0.49999988, below 50 %,
-        // so the speed's lowest step is 0.55 unless drift carries it back onto 0.5. Worked out on exact
-        // decimals, with 0.5 a speed the chain stands at, the row reads 0.89, 0.66 and 0.08 (see below).
-        {0.9f, 0.88, 0.67, 0.07},
+        // The plugin reaches its lowest limit, 0.5, and the player's chance at it holds the mean up.
+        {0.9f, 0.89, 0.66, 0.08},
     };
     for (const PromisedRow& row : rows) {
         SCOPED_TRACE(row.target);
@@ -59,16 +59,6 @@ TEST(StaircaseAnalysis, ReproducesTheDefaultPlayersTableToTwoDecimals) {
         EXPECT_DOUBLE_EQ(hundredths(analysis.speedSd), row.speedSd);
         EXPECT_LT(analysis.residual, stationaryTolerance);
     }
-}
-
-TEST(StaircaseAnalysis, TheHighestTargetReadsAsOnExactDecimalsWhenTheLowestSpeedIsAdmitted) {
-    StaircaseSetup setup;
-    setup.targetAccuracy = 0.9f;
-    setup.lowestPercent = 49; // admits 0.49999988, the float that stands for 0.5
-    const SpeedAnalysis analysis = analyseStaircase(setup, pluginStepTable(0.9f));
-    EXPECT_DOUBLE_EQ(hundredths(analysis.meanAccuracy), 0.89);
-    EXPECT_DOUBLE_EQ(hundredths(analysis.meanSpeed), 0.66);
-    EXPECT_DOUBLE_EQ(hundredths(analysis.speedSd), 0.08);
 }
 
 TEST(StaircaseAnalysis, TargetsWithinOneTenthTrainAlike) {
@@ -99,21 +89,23 @@ TEST(StaircaseAnalysis, TheIncrementTradesAdaptationForSpread) {
 
 // ---- The chain itself ------------------------------------------------------------------------------
 
-TEST(StaircaseAnalysis, StandsOnTheFloatsThePluginReaches) {
+TEST(StaircaseAnalysis, StandsOnTheSpeedsThePluginWrites) {
     const SpeedAnalysis analysis = analysed(0.7f);
     float up = 1.0f;
     for (int step = 0; step < 10; ++step)
-        up = steppedSpeed(up, 1, 0.05f);
-    EXPECT_EQ(up, 1.4999995f);
+        up = *nextSpeed(up, 1, 0.05f, 50, 150);
+    EXPECT_EQ(up, 1.5f);
     EXPECT_EQ(analysis.speeds.back(), up);
-    // Ten steps down land below 50 %, so the slowest speed is nine steps down.
+    // Ten steps down reach the lower limit itself, 0.5, and no further.
     float down = 1.0f;
-    for (int step = 0; step < 9; ++step)
-        down = steppedSpeed(down, -1, 0.05f);
+    for (int step = 0; step < 10; ++step)
+        down = *nextSpeed(down, -1, 0.05f, 50, 150);
+    EXPECT_EQ(down, 0.5f);
     EXPECT_EQ(analysis.speeds.front(), down);
-    EXPECT_FALSE(withinSpeedLimits(steppedSpeed(down, -1, 0.05f), 50, 150));
-    EXPECT_EQ(analysis.speeds.size(), 20u);
+    EXPECT_FALSE(nextSpeed(down, -1, 0.05f, 50, 150));
+    EXPECT_EQ(analysis.speeds.size(), 21u);
     EXPECT_EQ(analysis.stationary.size(), analysis.speeds.size());
+    EXPECT_EQ(analysis.driftBound, 0.0) << "steps of 0.05 land on their decimals exactly";
 }
 
 TEST(StaircaseAnalysis, SolvesToItsToleranceAcrossSettings) {
@@ -242,35 +234,47 @@ TEST(StaircaseAnalysis, AStartOutsideTheLimitsIsLeftForGood) {
 
 // ---- The drift at the limits ------------------------------------------------------------------------
 
+// An increment of more than six decimals: one step rounds to the millionth 0.05 apart, a step of two
+// increments to one a millionth off, so the plugin's speed may come to lie a millionth below 0.5.
+constexpr float offMillionths = 0.0500004f;
+
 TEST(StaircaseAnalysis, MarksTheStepsThatTheDriftDecidesAndNoOthers) {
-    // 0.9 keeps the speed low: some steps from 0.55 land on the float that stands for 0.5, whose side of
-    // 50 % the drift decides.
-    const SpeedAnalysis low = analysed(0.9f);
+    // 0.9 keeps the speed low: some steps land on 0.5, whose side of 50 % the drift decides.
+    const SpeedAnalysis low = analysed(0.9f, offMillionths);
     ASSERT_FALSE(low.driftSensitiveSpeeds.empty());
-    EXPECT_NEAR(low.driftSensitiveSpeeds.front(), 0.5, 1e-6);
+    EXPECT_NEAR(low.driftSensitiveSpeeds.front(), 0.5, 2e-6);
     EXPECT_GT(low.driftSensitiveChance, 0.001);
     EXPECT_LT(low.driftSensitiveChance, 0.1);
-    // About a thousand units in the last place: far less than a step, far more than a step's rounding.
-    EXPECT_GT(low.driftBound, 1000 * 1.1e-7);
-    EXPECT_LT(low.driftBound, 0.001);
+    // About a thousand millionths: far less than a step, far more than a step's rounding.
+    EXPECT_GT(low.driftBound, 1000 * 1e-6);
+    EXPECT_LT(low.driftBound, 0.002);
+
+    // Increments of whole millionths land on their decimals: nothing is left to the drift.
+    for (const float increment : {0.05f, 0.02f, 0.1f, 0.001f, 0.123456f}) {
+        const SpeedAnalysis exact = analysed(0.9f, increment);
+        EXPECT_EQ(exact.driftBound, 0.0) << increment;
+        EXPECT_TRUE(exact.driftSensitiveSpeeds.empty()) << increment;
+    }
 
     // Limits between the steps leave nothing to the drift.
     StaircaseSetup between;
     between.targetAccuracy = 0.9f;
+    between.speedStep = offMillionths;
     between.lowestPercent = 52;
     between.highestPercent = 148;
     const SpeedAnalysis clear = analyseStaircase(between, pluginStepTable(0.9f));
+    EXPECT_GT(clear.driftBound, 0.0);
     EXPECT_TRUE(clear.driftSensitiveSpeeds.empty());
     EXPECT_EQ(clear.driftSensitiveChance, 0.0);
 }
 
 TEST(StaircaseAnalysis, ThePluginsOwnWalkStaysWithinTheDriftOfTheLattice) {
-    // The plugin's rule on its own floats, window by window, beside the lattice speed nearest to it: the
+    // The plugin's rule on its own speeds, window by window, beside the lattice speed nearest to it: the
     // two stay within the drift bound, and where they would take a step differently the analysis has
     // marked the landing.
     int driftedApart = 0;
     for (const float target : {0.5f, 0.7f, 0.9f})
-        for (const float increment : {0.02f, 0.05f, 0.1f})
+        for (const float increment : {0.02f, 0.05f, 0.1f, offMillionths, 0.0333333f})
             for (const std::uint64_t seed : {1u, 2u, 3u}) {
                 SCOPED_TRACE(testing::Message() << target << " by " << increment << ", seed " << seed);
                 StaircaseSetup setup;
@@ -288,19 +292,19 @@ TEST(StaircaseAnalysis, ThePluginsOwnWalkStaysWithinTheDriftOfTheLattice) {
                     for (int attempt = 0; attempt < 10; ++attempt)
                         successes += player.attempt(speed) ? 1 : 0;
                     const int step = windowSpeedSteps(successes, target);
-                    const float landing = steppedSpeed(speed, step, increment);
-                    const float latticeLanding = steppedSpeed(node, step, increment);
-                    const bool taken = withinSpeedLimits(landing, setup.lowestPercent, setup.highestPercent);
-                    if (taken !=
-                        withinSpeedLimits(latticeLanding, setup.lowestPercent, setup.highestPercent)) {
+                    const std::optional<float> next =
+                        nextSpeed(speed, step, increment, setup.lowestPercent, setup.highestPercent);
+                    const std::optional<Landing> latticeLanding = landingOf(node, step, setup);
+                    ASSERT_TRUE(latticeLanding);
+                    if (next.has_value() != latticeLanding->withinLimits) {
                         // The walks part here, as the analysis warned.
                         EXPECT_NE(std::find(analysis.driftSensitiveSpeeds.begin(),
-                                            analysis.driftSensitiveSpeeds.end(), latticeLanding),
+                                            analysis.driftSensitiveSpeeds.end(), latticeLanding->speed),
                                   analysis.driftSensitiveSpeeds.end());
                         ++driftedApart;
                         break;
                     }
-                    if (taken) speed = landing;
+                    if (next) speed = *next;
                 }
             }
     // Among these runs some meet a landing the drift decides, so the marking is put to the test.

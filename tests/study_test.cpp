@@ -217,7 +217,7 @@ TEST_F(StudyFiles, TheCsvAndTheJsonHoldTheTablesNumbers) {
         << json;
     EXPECT_EQ(std::count(json.begin(), json.end(), '{'), std::count(json.begin(), json.end(), '}'));
     EXPECT_NE(json.find("{\"value\": 0.7, \"balance_accuracy\": 0.69"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"distribution\": [{\"speed\": 0.5499999, \"chain\": "), std::string::npos) << json;
+    EXPECT_NE(json.find("\"distribution\": [{\"speed\": 0.5, \"chain\": "), std::string::npos) << json;
     EXPECT_EQ(std::count(json.begin(), json.end(), '"') % 2, 0);
 
     const std::vector<std::string> report = linesOf(out.str());

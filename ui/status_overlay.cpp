@@ -8,6 +8,7 @@
 
 #include "Kadenzo.h"
 #include "halvex/game_functions.h"
+#include "speed_controller.h"
 
 #include <fmt/format.h>
 
@@ -40,6 +41,15 @@ Anchors computeAnchors(Vector2 canvasSize) {
 int lineStart(const Anchors& anchors, std::size_t characters) {
     const int offset = static_cast<int>(static_cast<double>(characters) * 8.5 - 10.0);
     return anchors.x0 - offset + anchors.shift;
+}
+
+std::int32_t speedPercent(float speed) {
+    // Rationale: below 2 x 10^7 the millionths divided by 10^4 stay within 32 bits.
+    if (std::isfinite(speed) && std::fabs(speed) < 2e7f) {
+        const std::optional<std::int64_t> millionths = speedMillionths(speed);
+        if (millionths) return static_cast<std::int32_t>(*millionths / 10000);
+    }
+    return truncateToInt(speed * 100.0f);
 }
 
 std::int32_t percentOf(std::int32_t successes, std::int32_t shots) {
@@ -95,7 +105,7 @@ void Kadenzo::renderStatus(CanvasWrapper canvas) {
     column.advance(*showStatus);
 
     const float speed = moduleCvarManager->getCvar(gameSpeedVariable).getFloatValue();
-    drawLine(canvas, column, fmt::format("Game speed: {0}%", status_overlay::truncateToInt(speed * 100.0f)),
+    drawLine(canvas, column, fmt::format("Game speed: {0}%", status_overlay::speedPercent(speed)),
              *showGameSpeed);
     drawLine(canvas, column,
              fmt::format("Previous Accuracy: {0}%", status_overlay::truncateToInt(previousAccuracy * 100.0f)),

@@ -24,6 +24,11 @@ int lineStart(const Anchors& anchors, std::size_t characters);
 // give its nearest end. Equal to a plain conversion for every value in range.
 std::int32_t truncateToInt(float value);
 
+// The game speed as the overlay shows it, in whole percent truncated toward zero: for a finite speed
+// below 2 x 10^7 either way, its whole millionths (speed_controller.h) divided by 10^4, so that the
+// float nearest 1.05 shows 105; any other value as SPEED x 100 in single precision, truncated.
+std::int32_t speedPercent(float speed);
+
 // Successes as a whole percentage of shots, 0 without shots. Computed wide so that no count overflows.
 std::int32_t percentOf(std::int32_t successes, std::int32_t shots);
 

@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace kadenzo::sim {
@@ -63,8 +64,11 @@ std::optional<std::string> heldSpeedReason(const CoachSettings& settings, const 
     if (!settings.inCustomTraining) return std::string("held: the game is not in custom training");
     const int steps = windowSpeedSteps(window.successes, settings.targetAccuracy);
     if (steps == 0) return std::nullopt;
-    const float stepped = steppedSpeed(speed, steps, settings.speedStep);
-    if (withinSpeedLimits(stepped, settings.lowestPercent, settings.highestPercent)) return std::nullopt;
+    const std::optional<std::int64_t> landing = steppedMillionths(speed, steps, settings.speedStep);
+    if (landing && withinSpeedLimits(*landing, settings.lowestPercent, settings.highestPercent))
+        return std::nullopt;
+    // A step to a speed that is not finite passes the limit it heads for.
+    const float stepped = landing ? speedOfMillionths(*landing) : steppedSpeed(speed, steps, settings.speedStep);
     return limitReason(settings, speed, stepped);
 }
 

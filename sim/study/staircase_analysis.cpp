@@ -56,14 +56,15 @@ LatticeChain latticeChain(const StaircaseLattice& lattice, const StaircaseSetup&
         const double drift = driftAt(lattice, setup, node);
         for (int successes = 0; successes <= attemptsPerWindow; ++successes) {
             const int step = steps[successes];
-            const float landing = steppedSpeed(speed, step, setup.speedStep);
+            const std::optional<Landing> landing = landingOf(speed, step, setup);
             const auto reached = static_cast<long long>(node) + step;
-            const bool taken = withinSpeedLimits(landing, setup.lowestPercent, setup.highestPercent) &&
-                               reached >= 0 && reached < static_cast<long long>(n);
+            const bool taken = landing && landing->withinLimits && reached >= 0 &&
+                               reached < static_cast<long long>(n);
             result.chain.at(node, taken ? static_cast<std::size_t>(reached) : node) += chances[successes];
-            if (step != 0 && driftDecides(landing, drift, setup.lowestPercent, setup.highestPercent)) {
+            if (step != 0 && landing &&
+                driftDecides(landing->speed, drift, setup.lowestPercent, setup.highestPercent)) {
                 result.driftDecidedChance[node] += chances[successes];
-                result.driftDecidedLandings[node].push_back(landing);
+                result.driftDecidedLandings[node].push_back(landing->speed);
             }
         }
     }

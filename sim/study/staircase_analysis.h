@@ -40,21 +40,22 @@ StepTable pluginStepTable(float targetAccuracy);
 // ---- What the chain says in the long run ---------------------------------------------------------
 
 // The lattice: the chain stands on the speeds startSpeed + j x speedStep, each the float the plugin
-// reaches from startSpeed by j steps of one increment in single precision (1.0 + 0.05 ten times is
-// 1.4999995, not 1.5; 1.0 - 0.05 ten times is 0.49999988, below 50 %). A step from a node lands where
-// the plugin's steppedSpeed puts it and is dropped whole when the plugin's withinSpeedLimits refuses that
-// float. The chain's speeds are the start and the nodes that steps from it reach.
+// writes after j steps of one increment from startSpeed: the float sum taken to the nearest millionth
+// (plugin/speed_controller.h), so 1.0 - 0.05 ten times is 0.5. A step from a node lands where the
+// plugin's nextSpeed puts it and is dropped whole when the plugin's limits refuse it. The chain's speeds
+// are the start and the nodes that steps from it reach.
 //
-// The drift: the plugin's speed is a float that each step rounds by up to half a unit in the last place,
-// and rounding does not undo itself (a step of two increments is one rounding, two steps of one are two),
-// so after W windows the plugin's speed may lie up to about W units in the last place from the
-// lattice's value. That is far less than a step over runs of any length study plays, so it never moves
-// the speed to another node, but where a step lands on a limit (1.45 + 0.05
-// against 150 %) it decides whether the step is taken or dropped. The analysis bounds the drift by one
-// unit in the last place of the fastest speed per window (twice the rounding's worst case) over
-// driftWindows windows plus the steps from the start to the node, and marks each step whose landing lies
-// within that bound of a limit: the chain takes or drops it as the lattice's float says, and reports the
-// long-run chance of such steps. Near a limit the plugin's drift decides; the simulation judges.
+// The drift: for an increment of up to six decimals, and a start on whole millionths, the plugin's
+// speed is the lattice's value exactly, whatever the path. Otherwise each step rounds to a millionth,
+// and rounding does not undo itself (a step of two increments is one rounding, two steps of one are
+// two), so after W windows the plugin's speed may lie up to about W millionths from the lattice's value.
+// That is far less than a step over runs of any length study plays, so it never moves the speed to
+// another node, but where a step lands on a limit it decides whether the step is taken or dropped. The
+// analysis bounds the drift by a millionth and a unit in the last place of the fastest speed per window
+// over driftWindows windows plus the steps from the start to the node, and marks each step whose landing
+// lies within that bound of a limit: the chain takes or drops it as the lattice's value says, and
+// reports the long-run chance of such steps. Near a limit the plugin's drift decides; the simulation
+// judges.
 //
 // Percentiles are of the discrete distribution: the p-th is the slowest lattice speed at which the
 // chance of standing at it or slower reaches p.

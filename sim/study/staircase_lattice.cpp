@@ -3,7 +3,9 @@
 #include "speed_controller.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace kadenzo::study {
@@ -15,11 +17,31 @@ constexpr std::size_t mostNodes = 100000;
 // Nodes beyond each limit, where a two-increment step the drift lets in could land.
 constexpr int nodesBeyond = 2;
 
-bool belowHighest(float speed, int highestPercent) {
-    return speed * 100.0f <= static_cast<float>(highestPercent);
+bool belowHighest(std::int64_t millionths, int highestPercent) {
+    return withinSpeedLimits(millionths, std::numeric_limits<int>::min(), highestPercent);
 }
-bool aboveLowest(float speed, int lowestPercent) {
-    return speed * 100.0f >= static_cast<float>(lowestPercent);
+bool aboveLowest(std::int64_t millionths, int lowestPercent) {
+    return withinSpeedLimits(millionths, lowestPercent, std::numeric_limits<int>::max());
+}
+
+// One unit in the last place of SPEED's float.
+double unitInLastPlace(float speed) {
+    return static_cast<double>(std::nextafter(speed, std::numeric_limits<float>::infinity()) - speed);
+}
+
+// How far the plugin's speed may move from the lattice's value in one window. None when every step lands
+// exactly on the millionths the lattice adds up: the start is a whole number of millionths, and the
+// float sum of a speed and up to two increments, each of them a float near a whole number of millionths,
+// stays within half a millionth of the exact decimal sum, so rounding to millionths undoes the floats'
+// rounding. Otherwise each step rounds to the nearest millionth once, and the sum's own rounding adds a
+// unit in the last place.
+double driftPerWindow(const StaircaseSetup& setup, float fastest) {
+    const double increment = static_cast<double>(setup.speedStep);
+    const double incrementError = std::fabs(increment - std::round(increment * 1e6) / 1e6);
+    const bool startOnMillionths = speedOfMillionths(*speedMillionths(setup.startSpeed)) == setup.startSpeed;
+    const double sumError = unitInLastPlace(fastest) + 2.0 * incrementError;
+    if (startOnMillionths && sumError * 1e6 < 0.25) return 0.0;
+    return 1e-6 + unitInLastPlace(fastest);
 }
 
 } // namespace
@@ -35,17 +57,20 @@ StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
     std::vector<float> above;
     float speed = setup.startSpeed;
     for (int beyond = 0; beyond < nodesBeyond;) {
-        speed = steppedSpeed(speed, 1, step);
-        if (!belowHighest(speed, setup.highestPercent)) ++beyond;
+        const std::optional<std::int64_t> landing = steppedMillionths(speed, 1, step);
+        if (!landing) break;
+        if (!belowHighest(*landing, setup.highestPercent)) ++beyond;
+        speed = speedOfMillionths(*landing);
         above.push_back(speed);
         if (above.size() > mostNodes) throw std::invalid_argument("the limits hold too many speed steps");
     }
     std::vector<float> below;
     speed = setup.startSpeed;
     for (int beyond = 0; beyond < nodesBeyond;) {
-        speed = steppedSpeed(speed, -1, step);
-        if (!(speed > 0.0f)) break;
-        if (!aboveLowest(speed, setup.lowestPercent)) ++beyond;
+        const std::optional<std::int64_t> landing = steppedMillionths(speed, -1, step);
+        if (!landing || *landing <= 0) break;
+        if (!aboveLowest(*landing, setup.lowestPercent)) ++beyond;
+        speed = speedOfMillionths(*landing);
         below.push_back(speed);
         if (below.size() > mostNodes) throw std::invalid_argument("the limits hold too many speed steps");
     }
@@ -55,10 +80,15 @@ StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
     lattice.start = lattice.speeds.size();
     lattice.speeds.push_back(setup.startSpeed);
     lattice.speeds.insert(lattice.speeds.end(), above.begin(), above.end());
-    const float fastest = lattice.speeds.back() + 2.0f * step;
-    lattice.unitDrift =
-        static_cast<double>(std::nextafter(fastest, std::numeric_limits<float>::infinity()) - fastest);
+    lattice.unitDrift = driftPerWindow(setup, lattice.speeds.back() + 2.0f * step);
     return lattice;
+}
+
+std::optional<Landing> landingOf(float speed, int steps, const StaircaseSetup& setup) {
+    const std::optional<std::int64_t> millionths = steppedMillionths(speed, steps, setup.speedStep);
+    if (!millionths) return std::nullopt;
+    return Landing{speedOfMillionths(*millionths),
+                   withinSpeedLimits(*millionths, setup.lowestPercent, setup.highestPercent)};
 }
 
 bool driftDecides(float landing, double drift, int lowestPercent, int highestPercent) {

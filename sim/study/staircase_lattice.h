@@ -5,6 +5,7 @@
 #include "study/staircase_analysis.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace kadenzo::study {
@@ -14,10 +15,19 @@ struct StaircaseLattice {
     // start, and two more at each end, which only a step the drift lets in could reach.
     std::vector<float> speeds;
     std::size_t start = 0; // the index of startSpeed
-    // One unit in the last place of the fastest speed a step can land on: the most a step rounds by,
-    // doubled.
+    // The most the plugin's speed may move from the lattice's value in one window: 0 where its steps land
+    // exactly on the lattice's millionths, else a millionth and a unit in the last place of the fastest
+    // speed a step can land on.
     double unitDrift = 0.0;
 };
+
+// Where a step of STEPS increments from SPEED lands, as the plugin writes it, and whether the plugin's
+// limits let it be taken; empty for a step to a speed that is not finite.
+struct Landing {
+    float speed = 0.0f;
+    bool withinLimits = false;
+};
+std::optional<Landing> landingOf(float speed, int steps, const StaircaseSetup& setup);
 
 // Throws std::invalid_argument for a step or start that is no positive number, or limits that would
 // make the lattice longer than any setting of the plugin allows.
