@@ -16,16 +16,10 @@ case "${1:-}" in
 *) exec build/sim/bin/kadenzo-sim window "$@" ;;
 esac
 
-# The automatic player at full pace for 405 frames: 40 whole windows and half of the next, so that the
-# overlay's markers show. Mesa's software OpenGL, so that the picture needs no graphics card. The
-# pointer starts in the middle of the virtual screen, which is larger than the window, so that it
-# hovers over nothing in the window.
 mkdir -p out
 for size in "${sizes[@]}"; do
   picture=out/window-$size.png
   [ "$1" = --demo ] && picture=out/desktop-window.png
-  LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 4000x2400x24" \
-    build/sim/bin/kadenzo-sim window --script scripts/window-demo.kz --frames 405 \
-    --width "${size%x*}" --height "${size#*x}" --screenshot "$picture" >/dev/null
+  bash scripts/window-picture.sh build/sim/bin/kadenzo-sim "$size" "$picture"
   echo "wrote $picture"
 done

@@ -42,22 +42,22 @@ void tooltip(const char* text) {
     if (ImGui::IsItemHovered()) ImGui::SetTooltip("%s", text);
 }
 
-bool checkboxRow(PageVariables& page, const char* variableName, const char* label, const char* tooltipText) {
-    const CVarWrapper* variable = page.find(variableName);
+bool checkboxRow(PageVariables& page, const Setting& setting, const char* tooltipText) {
+    const CVarWrapper* variable = page.find(setting.name);
     if (!variable) return false;
     bool value = variable->getBoolValue();
-    if (ImGui::Checkbox(label, &value)) variable->setValue(value ? 1 : 0);
+    if (ImGui::Checkbox(setting.pageLabel, &value)) variable->setValue(value ? 1 : 0);
     if (tooltipText) tooltip(tooltipText);
     ImGui::Separator();
     return true;
 }
 
-bool floatSliderRow(PageVariables& page, const char* variableName, const char* label, float min, float max,
+bool floatSliderRow(PageVariables& page, const Setting& setting, float min, float max,
                     const char* tooltipText) {
-    const CVarWrapper* variable = page.find(variableName);
+    const CVarWrapper* variable = page.find(setting.name);
     if (!variable) return false;
     float value = variable->getFloatValue();
-    if (ImGui::SliderFloat(label, &value, min, max, "%.3f", 1.0f)) variable->setValue(value);
+    if (ImGui::SliderFloat(setting.pageLabel, &value, min, max, "%.3f", 1.0f)) variable->setValue(value);
     tooltip(tooltipText);
     return true;
 }
@@ -75,32 +75,30 @@ bool speedLimitRows(PageVariables& page) {
     if (!minimum) return false;
     int maximumValue = maximum->getIntValue();
     int minimumValue = minimum->getIntValue();
-    intSlider(*maximum, maximumValue, "Maximum speed limit", "Maximum speed limit.");
-    intSlider(*minimum, minimumValue, "Minimum speed limit.", "Minimum speed limit.");
+    intSlider(*maximum, maximumValue, setting::slowMoMaxSpeed.pageLabel, "Maximum speed limit.");
+    intSlider(*minimum, minimumValue, setting::slowMoMinSpeed.pageLabel, "Minimum speed limit.");
     return true;
 }
 
 void drawRows(PageVariables& page) {
-    if (!checkboxRow(page, setting::slowMoEnabled.name, "Enable plugin", "Enable/Disable slow motion plugin"))
-        return;
-    if (!checkboxRow(page, setting::onTouchEnabled.name, "Touching the ball counts as success",
+    if (!checkboxRow(page, setting::slowMoEnabled, "Enable/Disable slow motion plugin")) return;
+    if (!checkboxRow(page, setting::onTouchEnabled,
                      "Touching the ball counts as success (useful for defense training)"))
         return;
-    if (!floatSliderRow(page, setting::idealAccuracy.name,
-                        "Accuracy threshold at last 10 shots to change speed.", 0.05f, 0.999f,
+    if (!floatSliderRow(page, setting::idealAccuracy, 0.05f, 0.999f,
                         "Accuracy threshold at last 10 shots to change speed."))
         return;
-    if (!floatSliderRow(page, setting::slowMoSpeedIncrement.name, "Value of speed increment", 0.001f, 0.999f,
+    if (!floatSliderRow(page, setting::slowMoSpeedIncrement, 0.001f, 0.999f,
                         "The value to add or subtract from game speed."))
         return;
     if (!speedLimitRows(page)) return;
-    if (!checkboxRow(page, setting::showCurrStreak.name, "Show curr streak", nullptr)) return;
-    if (!checkboxRow(page, setting::showStatus.name, "Show status bar", nullptr)) return;
-    if (!checkboxRow(page, setting::showGameSpeed.name, "Show game speed", nullptr)) return;
-    if (!checkboxRow(page, setting::showPrevAccu.name, "Show previous accuracy", nullptr)) return;
-    if (!checkboxRow(page, setting::showTotalCount.name, "Show show total shots count", nullptr)) return;
-    if (!checkboxRow(page, setting::showtotalAccu.name, "Show show total accuracy", nullptr)) return;
-    checkboxRow(page, setting::showLastShotsAccu.name, "Show show last 100 shots accuracy", nullptr);
+    if (!checkboxRow(page, setting::showCurrStreak, nullptr)) return;
+    if (!checkboxRow(page, setting::showStatus, nullptr)) return;
+    if (!checkboxRow(page, setting::showGameSpeed, nullptr)) return;
+    if (!checkboxRow(page, setting::showPrevAccu, nullptr)) return;
+    if (!checkboxRow(page, setting::showTotalCount, nullptr)) return;
+    if (!checkboxRow(page, setting::showtotalAccu, nullptr)) return;
+    checkboxRow(page, setting::showLastShotsAccu, nullptr);
 }
 
 } // namespace

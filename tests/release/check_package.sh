@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the release package from a built Kadenzo.dll, as `kadenzo_package` does, and checks what a
-# player unpacks: exactly the four files, the DLL unchanged and passing the DLL check, the texts with
-# Windows line endings, the README's installing, settings and uninstalling, the licences.
+# player unpacks: exactly the files it should hold, the DLL unchanged and passing the DLL check, the
+# texts with Windows line endings, the README's installing, settings and uninstalling naming only files
+# the archive holds, the pictures it shows, the licences.
 #   check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR
 set -euo pipefail
 
@@ -23,8 +24,9 @@ zip="$work/Kadenzo-$version-windows-x64.zip"
 cmake -DMODULE="$module" -DVERSION="$version" -DSOURCE_DIR="$source_dir" -DOUTPUT="$zip" \
   -P "$source_dir/cmake/package_zip.cmake"
 
-listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-expected="Kadenzo.dll LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt "
+listed=$(cmake -E tar tf "$zip" | sort)
+listing=$(tr '\n' ' ' <<<"$listed")
+expected="CHANGELOG.txt Kadenzo.dll LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt overlay.png study.png "
 [ "$listing" = "$expected" ] || fail "the archive holds '$listing', not '$expected'"
 leftovers=$(find "$work" -maxdepth 1 -name '.*' ! -name . | wc -l)
 [ "$leftovers" -eq 0 ] || fail "the packaging left $leftovers file(s) of its own beside the archive"
@@ -35,7 +37,7 @@ cmp -s "$module" "$unpacked/Kadenzo.dll" || fail "Kadenzo.dll in the archive dif
 bash "$source_dir/scripts/check-windows-module.sh" "$unpacked/Kadenzo.dll" "$version" \
   || fail "the DLL in the archive fails the DLL check"
 
-for text in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+for text in README.txt LICENSE.txt CHANGELOG.txt THIRD-PARTY-NOTICES.txt; do
   file="$unpacked/$text"
   [ -s "$file" ] || { fail "$text is empty"; continue; }
   lines=$(wc -l <"$file")
@@ -49,12 +51,27 @@ for heading in "## Installing" "## Uninstalling" "## Settings" "## Troubleshooti
 done
 grep -q 'Kadenzo.dll' "$readme" || fail "README.txt never names Kadenzo.dll"
 grep -q 'Visual C++' "$readme" || fail "README.txt does not name the Visual C++ runtime"
-grep -q '](docs/' "$readme" && fail "README.txt links pictures that the package does not hold"
+grep -q '](docs/' "$readme" && fail "README.txt links pictures as the repository holds them"
+for picture in overlay.png study.png; do
+  cmp -s "$source_dir/docs/$picture" "$unpacked/$picture" || fail "$picture differs from docs/$picture"
+  grep -q "^Picture $picture: " "$readme" || fail "README.txt does not show $picture"
+done
+# Every file README.txt names is one the archive holds, under the name it holds it by; but for the
+# Visual C++ runtime's DLLs, which it tells a player to install, and the archive's own name.
+not_packaged='^(VCRUNTIME140\.dll|MSVCP140\.dll|Kadenzo-VERSION-windows-x64\.zip)$'
+named=$(tr -d '\r' <"$readme" | grep -oE '[A-Za-z0-9_.-]+\.(dll|txt|md|png|zip|exe|cfg)\b|\b(LICENSE|CHANGELOG)\b' |
+  sort -u)
+for name in $named; do
+  [[ $name =~ $not_packaged ]] && continue
+  grep -qxF "$name" <<<"$listed" || fail "README.txt names $name, which the archive does not hold"
+done
+grep -qiE 'scripts/|\bbuild (it|the)' "$readme" && fail "README.txt tells a player to build something"
 grep -q 'kadenzo-sim' "$readme" && fail "README.txt goes on past the players' part"
 settings=$(grep -c '^| `[A-Za-z]*` |' "$readme" || true)
 [ "$settings" -eq 13 ] || fail "README.txt's settings table has $settings rows, not 13"
 
 grep -q '^MIT License' "$unpacked/LICENSE.txt" || fail "LICENSE.txt is not Kadenzo's MIT licence"
+grep -q "^## $version" "$unpacked/CHANGELOG.txt" || fail "CHANGELOG.txt has no entry for $version"
 for library in "Dear ImGui" "{fmt}" "Microsoft's C++ standard library"; do
   grep -qF "$library" "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "THIRD-PARTY-NOTICES.txt does not name $library"
 done

@@ -1,5 +1,7 @@
-// The README's table of settings, which players read, against the plugin's own table of the variables
-// it registers: every variable, in the plugin's order, with its default and range, and nothing else.
+// What the players' part of the README says of the plugin against the plugin's own facts: its table of
+// settings against the variables the plugin registers (every variable, in the plugin's order, with the
+// label its page shows, its default and its range, and nothing else), and the name the host lists it by.
+#include "plugin_identity.h"
 #include "settings_table.h"
 
 #include <gtest/gtest.h>
@@ -55,19 +57,39 @@ std::string rangeText(const Setting& setting) {
     return number(setting.min) + " to " + number(setting.max);
 }
 
-TEST(ReadmeSettings, ListEveryVariableWithItsDefaultAndRange) {
+TEST(ReadmeSettings, ListEveryVariableWithItsLabelDefaultAndRange) {
     const std::vector<ReadmeRow> rows = settingsRows(KADENZO_README);
     ASSERT_EQ(rows.size(), std::size(settingsTable)) << KADENZO_README << ": the settings table's rows";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Setting& setting = settingsTable[i];
         const ReadmeRow& row = rows[i];
         SCOPED_TRACE(std::string(KADENZO_README) + ":" + std::to_string(row.line));
-        ASSERT_EQ(row.cells.size(), 4u) << "a row has the name, what it does, the default and the range";
+        ASSERT_EQ(row.cells.size(), 5u)
+            << "a row has the name, the page's label, what it does, the default and the range";
         EXPECT_EQ(row.cells[0], "`" + std::string(setting.name) + "`");
-        EXPECT_FALSE(row.cells[1].empty()) << setting.name << " is not explained";
-        EXPECT_EQ(row.cells[2], setting.defaultText) << setting.name << "'s default";
-        EXPECT_EQ(row.cells[3], rangeText(setting)) << setting.name << "'s range";
+        EXPECT_EQ(row.cells[1], setting.pageLabel) << setting.name << "'s label on the settings page";
+        EXPECT_FALSE(row.cells[2].empty()) << setting.name << " is not explained";
+        EXPECT_EQ(row.cells[3], setting.defaultText) << setting.name << "'s default";
+        EXPECT_EQ(row.cells[4], rangeText(setting)) << setting.name << "'s range";
     }
+}
+
+// The players' part: what comes before the line that ends it.
+std::string playersPart(const char* path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    std::string line;
+    while (std::getline(in, line) && line != "<!-- The players' part ends here. -->")
+        text << line << '\n';
+    return text.str();
+}
+
+TEST(ReadmeNames, ThePluginAsTheHostListsIt) {
+    const std::string players = playersPart(KADENZO_README);
+    EXPECT_NE(players.find(std::string("\"") + pluginTitle + "\""), std::string::npos)
+        << "the troubleshooting names the plugin by the title the host lists, \"" << pluginTitle << "\"";
+    EXPECT_NE(players.find(std::string("**") + pluginClassName + "** page"), std::string::npos)
+        << "the settings page is named as the host shows it";
 }
 
 } // namespace
