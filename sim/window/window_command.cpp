@@ -99,7 +99,7 @@ int runWindow(const std::vector<std::string>& arguments, const std::string& defa
                     failed);
     if (!desktopWindowsAvailable()) return fail(out, err, "not available on this platform", failed);
 
-    WindowSession session(defaultPluginPath, out, err);
+    WindowSession session(defaultPluginPath, Vector2{options.width, options.height}, out, err);
     PersistedSettings settings;
     try {
         settings = PersistedSettings::read(configPath, session.simulator().host, err);

@@ -231,7 +231,8 @@ std::unique_ptr<Simulator> makeWindowSimulator(const std::string& defaultPluginP
     return simulator;
 }
 
-WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream& out, std::ostream& err)
+WindowSession::WindowSession(const std::string& defaultPluginPath, Vector2 displaySize, std::ostream& out,
+                             std::ostream& err)
     : lines(out, err), sim(makeWindowSimulator(defaultPluginPath,
                                                [this](const std::string& line) {
                                                    drainOutput();
@@ -239,6 +240,8 @@ WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream&
                                                })),
       console(*sim, output) {
     sim->game.observeAttempts([this](const ObservedAttempt& attempt) { chartAttempt(attempt); });
+    sim->ui.showInDesktopWindow(displaySize, HostPanels{[this] { arrangeFor(ImGui::GetIO().DisplaySize); },
+                                                        [this] { controls.draw(*this); }});
 }
 
 WindowSession::~WindowSession() {
@@ -341,13 +344,10 @@ const render::Image* WindowSession::beforeFrame() {
 }
 
 void WindowSession::interfaceFrame(const std::function<void()>& platformInput) {
-    sim->ui.frame(
-        [&] {
-            platformInput();
-            if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
-            arrangeFor(ImGui::GetIO().DisplaySize);
-        },
-        [this] { controls.draw(*this); });
+    sim->ui.frame([&] {
+        platformInput();
+        if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
+    });
 }
 
 void WindowSession::arrangeFor(ImVec2 displaySize) {

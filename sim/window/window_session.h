@@ -119,8 +119,12 @@ private:
 
 class WindowSession {
 public:
-    // Builds the simulator (makeWindowSimulator) with its trace going into the log.
-    WindowSession(const std::string& defaultPluginPath, std::ostream& out, std::ostream& err);
+    // Builds the simulator (makeWindowSimulator) with its trace going into the log, and shows the host's
+    // interface with the panels in a desktop window, of DISPLAY_SIZE until its first frame says otherwise
+    // (HostInterface::showInDesktopWindow): the frames of the console's commands (a click) are the
+    // window's too.
+    WindowSession(const std::string& defaultPluginPath, Vector2 displaySize, std::ostream& out,
+                  std::ostream& err);
     ~WindowSession();
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
