@@ -384,6 +384,38 @@ TEST_F(WindowSessionTest, AScriptStopsAtItsFirstFailingLineNamingIt) {
     EXPECT_EQ(session.chart().attempts(), 0) << "nothing after the failing line runs";
 }
 
+// What the script schedules with `after` is the script's, however deep: the first of its lines to fail
+// ends the session there, naming the script's line, and nothing after it runs. A line a person typed
+// fails into the log, and the window goes on.
+TEST_F(WindowSessionTest, ALineTheScriptScheduledEndsTheSessionWhenItFails) {
+    startTraining();
+    run("after 1 idealAccuracy typed");
+    frame();
+    EXPECT_NE(logText().find("\"typed\" is not a number"), std::string::npos) << logText();
+    EXPECT_FALSE(session.closing());
+    EXPECT_FALSE(session.scriptFailure());
+
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+    const std::string script = "after 2 miss\nafter 1 after 1 idealAccuracy lots\nafter 3 miss\n";
+    std::fwrite(script.data(), 1, script.size(), file.get());
+    std::rewind(file.get());
+    ScriptReader reader(file.get(), "start.kz");
+    session.runScript(reader);
+    frame();
+    frame();
+    EXPECT_FALSE(session.closing()) << "nothing of the script's has failed yet\n" << logText();
+    frame();
+    ASSERT_TRUE(session.closing()) << logText();
+    EXPECT_EQ(
+        session.scriptFailure(),
+        std::optional<std::string>("start.kz:2: \"lots\" is not a number (idealAccuracy takes a number)"));
+    EXPECT_FALSE(session.quitRequested());
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_EQ(session.chart().attempts(), 1) << "the miss due with the failing line ran before it, no other";
+    EXPECT_EQ(logText().find("\"lots\""), logText().rfind("\"lots\"")) << "the failure is not logged\n"
+                                                                       << logText();
+}
+
 TEST_F(WindowSessionTest, TheGameViewRendersTheCanvasOnlyWhenItChanges) {
     const kadenzo::render::Image* first = frame();
     ASSERT_NE(first, nullptr);

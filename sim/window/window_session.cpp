@@ -202,7 +202,7 @@ void WindowSession::afterCommand(const std::vector<std::string>& words) {
     // FRAMES and at least one word of LINE.
     if (words.size() < 3) expectArguments(words, 2, 2, usage);
     const long long frames = requireWholeNumber(words[1], 1LL, largestDelay, "the number of frames");
-    scheduled.push_back(ScheduledLine{framesDrawn + frames, joinWords(words, 2)});
+    scheduled.push_back(ScheduledLine{framesDrawn + frames, joinWords(words, 2), runningScriptPlace});
 }
 
 void WindowSession::startPlayer(bool playing) {
@@ -220,6 +220,19 @@ namespace {
 // The attempt codes (game/attempt_codes.h) of the window's whole attempts: a goal, or an explosion.
 constexpr char successCode = 'G';
 constexpr char missCode = 'X';
+
+// Holds where in the script the running line is ("NAME:LINE") for as long as it runs, so that what it
+// schedules stays the script's.
+class ScriptLineRunning {
+public:
+    ScriptLineRunning(std::string& running, const std::string& place) : running(running) { running = place; }
+    ~ScriptLineRunning() { running.clear(); }
+    ScriptLineRunning(const ScriptLineRunning&) = delete;
+    ScriptLineRunning& operator=(const ScriptLineRunning&) = delete;
+
+private:
+    std::string& running;
+};
 
 } // namespace
 
@@ -255,13 +268,17 @@ void WindowSession::atStart(const std::string& pluginPath) {
 
 void WindowSession::runScript(ScriptReader& script) {
     std::string line;
-    while (script.next(line)) {
-        try {
-            execute(line);
-        } catch (const std::exception& error) {
-            drainOutput();
-            throw ConsoleError(fmt::format("{}:{}: {}", script.name(), script.lineNumber(), error.what()));
-        }
+    while (script.next(line))
+        executeForScript(line, fmt::format("{}:{}", script.name(), script.lineNumber()));
+}
+
+void WindowSession::executeForScript(const std::string& line, const std::string& place) {
+    const ScriptLineRunning running(runningScriptPlace, place);
+    try {
+        execute(line);
+    } catch (const std::exception& error) {
+        drainOutput();
+        throw ConsoleError(fmt::format("{}: {}", place, error.what()));
     }
 }
 
@@ -321,11 +338,13 @@ void WindowSession::drainOutput() {
 }
 
 const render::Image* WindowSession::beforeFrame() {
+    if (failedScriptLine) return nullptr;
     std::vector<std::string> due;
     due.swap(requested);
     for (const std::string& line : due)
         runLine(line);
     runScheduledLines();
+    if (failedScriptLine) return nullptr;
     if (autoPlayer.frameDue()) {
         try {
             playAttempt(autoPlayer.model().attempt(gameSpeed()));
@@ -359,11 +378,20 @@ void WindowSession::runScheduledLines() {
     // In the order they were asked for; a line run here may schedule more, for later frames.
     std::vector<ScheduledLine> waiting;
     waiting.swap(scheduled);
-    for (const ScheduledLine& line : waiting)
-        if (line.frame <= framesDrawn)
-            runLine(line.line);
-        else
+    for (const ScheduledLine& line : waiting) {
+        if (line.frame > framesDrawn) {
             scheduled.push_back(line);
+        } else if (line.scriptPlace.empty()) {
+            runLine(line.line);
+        } else {
+            try {
+                executeForScript(line.line, line.scriptPlace);
+            } catch (const ConsoleError& error) {
+                failedScriptLine = error.what();
+                return;
+            }
+        }
+    }
 }
 
 void WindowSession::afterFrame() {

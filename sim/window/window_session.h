@@ -134,6 +134,7 @@ public:
     void atStart(const std::string& pluginPath);
     // Runs the script's lines as if typed into the window's console, before the first frame. Throws
     // ConsoleError "NAME:LINE: message" at the first failing line, ScriptUnreadable when it cannot be read.
+    // The lines it schedules with `after` stay the script's: see scriptFailure().
     void runScript(ScriptReader& script);
     // At exit: unloads the plugin (settings to keep are taken before that). Throws ConsoleError, once the
     // plugin is unloaded, when one of its entry points failed.
@@ -157,6 +158,14 @@ public:
     void runLine(const std::string& line);
     // Whether "quit" or "exit" ran (typed, from the menu, or a command the plugin issued).
     bool quitRequested() const { return console.quitRequested(); }
+    // "NAME:LINE: message" once a line the script scheduled with `after` failed, LINE being the script's
+    // line that scheduled it. As at the script's first failing line, the run ends there: nothing more
+    // runs in the frames that follow, and closing() holds.
+    // Rationale: `after 2 ui` belongs to the script as much as `ui` would; a person's typed lines fail
+    // into the log and the window goes on.
+    const std::optional<std::string>& scriptFailure() const { return failedScriptLine; }
+    // Whether the window is to close: quit or exit ran, or a line of the script's failed.
+    bool closing() const { return quitRequested() || failedScriptLine.has_value(); }
 
     Simulator& simulator() { return *sim; }
     ImGuiContext* interfaceContext() const { return sim->ui.context(); }
@@ -173,6 +182,8 @@ public:
 private:
     // Runs one line: the window's own commands, else the console's. Throws.
     void execute(const std::string& line);
+    // Runs a line of the script's, of PLACE ("NAME:LINE"); throws ConsoleError "PLACE: message".
+    void executeForScript(const std::string& line, const std::string& place);
     bool windowCommand(const std::vector<std::string>& words);
     void playerCommand(const std::vector<std::string>& words);
     void afterCommand(const std::vector<std::string>& words);
@@ -200,8 +211,11 @@ private:
     struct ScheduledLine {
         long long frame; // runs before the frame that follows this many
         std::string line;
+        std::string scriptPlace; // "NAME:LINE" of the script's line that scheduled it; empty when typed
     };
     std::vector<ScheduledLine> scheduled;
+    std::string runningScriptPlace; // while a line of the script's runs
+    std::optional<std::string> failedScriptLine;
     long long framesDrawn = 0;
     bool fixedTimeStep = false;
 };
