@@ -116,7 +116,7 @@ void HostInterface::showInDesktopWindow(Vector2 displaySize, HostPanels hostPane
 
 // A desktop window's platform code maps Enter and Escape to key indices of its own; scripted frames use
 // theirs and leave the platform's mapping as they found it.
-void HostInterface::frame(Vector2 canvasSize) {
+void HostInterface::frame(Vector2 displaySize) {
     CurrentContext current(imgui);
     ImGuiIO& io = ImGui::GetIO();
     const int platformEnterKey = io.KeyMap[ImGuiKey_Enter];
@@ -125,7 +125,7 @@ void HostInterface::frame(Vector2 canvasSize) {
     io.KeyMap[ImGuiKey_Escape] = escapeKey;
     io.DisplaySize = desktopDisplay
                          ? ImVec2(desktopDisplay->width, desktopDisplay->height)
-                         : ImVec2(static_cast<float>(canvasSize.X), static_cast<float>(canvasSize.Y));
+                         : ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
     io.DeltaTime = frameSeconds;
     io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
     io.MouseDown[0] = pending.leftButton;

@@ -92,14 +92,15 @@ public:
     // the window's own first frame its display is DISPLAY_SIZE.
     void showInDesktopWindow(Vector2 displaySize, HostPanels panels);
 
-    // One frame seeing the scripted input(), over a display of CANVAS_SIZE, or in a desktop window over
-    // the window's display as its last frame had it: the settings window with the plugin's page when it
-    // is shown, the plugin's window while its menu is open, the host's panels, then the question whether
-    // the plugin wants the input (traced when the answer changes).
+    // One frame seeing the scripted input(), over a display of DISPLAY_SIZE (the canvas's, for the
+    // console), or in a desktop window over the window's display as its last frame had it: the settings
+    // window with the plugin's page when it is shown, the plugin's window while its menu is open, the
+    // host's panels, then the question whether the plugin wants the input (traced when the answer
+    // changes).
     // Rationale: a scripted frame in a desktop window (a `click` typed in its console) is one of that
     // window's frames with other input, so that it shows what the window's own frames show and finds
     // the same widgets.
-    void frame(Vector2 canvasSize);
+    void frame(Vector2 displaySize);
     // The same frame for a desktop window, whose platform code feeds Dear ImGui itself: with the context
     // current, PLATFORM_INPUT gives Dear ImGui the display size, the time step and the real pointer and
     // keyboard. The platform's renderer then draws the frame (drawData()). Scripted frames may come in
