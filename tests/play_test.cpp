@@ -341,6 +341,25 @@ TEST(SessionSummary, CountsTheLastHundredAttemptsAndWindowsNearTheTarget) {
     EXPECT_EQ(summaryLine(result, "windows"), "windows near target  3 of 6 within 10 points of 70%");
 }
 
+// Under a hundred attempts the line counts them all and says how many; from a hundred on, the last hundred.
+TEST(SessionSummary, TheRecentAccuracyIsNamedByTheAttemptsItCounts) {
+    const std::vector<std::pair<int, std::string>> sessions = {
+        {1, "last 1 accuracy      0.0% (0 of 1)"},
+        {30, "last 30 accuracy     80.0% (24 of 30)"},
+        {99, "last 99 accuracy     79.8% (79 of 99)"},
+        {100, "last 100 accuracy    80.0% (80 of 100)"},
+        {101, "last 100 accuracy    80.0% (80 of 100)"},
+        {1000, "last 100 accuracy    80.0% (80 of 100)"},
+    };
+    for (const auto& [attempts, line] : sessions) {
+        SessionResult result;
+        // Every fifth attempt, the first among them, misses.
+        for (int attempt = 0; attempt < attempts; ++attempt)
+            result.tally.addAttempt(attempt % 5 != 0);
+        EXPECT_EQ(summaryLine(result, "last "), line) << attempts << " attempts";
+    }
+}
+
 // ---- Chart -------------------------------------------------------------------------------------
 
 bool allFinite(std::initializer_list<float> values) {

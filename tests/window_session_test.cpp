@@ -5,10 +5,12 @@
 //              options
 //   Session    the real plugin in a session: attempts, the player, keys, buttons, errors, scripts, what
 //              keeps the plugin from acting, the chart's titles
+//   Clicking   every label of the first frame clicked through the console, as a script clicks
 //
 // Index of this file:
 // - Pieces
 // - Session
+// - Clicking what the window shows
 #include "built_modules.h"
 #include "error_message.h"
 #include "host_ui/ui_readback.h"
@@ -24,8 +26,10 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -153,6 +157,28 @@ TEST(AutoPlayer, TakesAnAttemptEveryFewFramesForItsPaceAndNoneWhenStopped) {
 // The key of whole missed attempts, as the backends report it: its upper-case letter's code.
 constexpr int missKey = 'X';
 
+// The display the tests' windows have.
+constexpr Vector2 displaySize{1600, 900};
+
+// One frame of SESSION as a window's platform code draws it, with the pointer at POINTER and INPUT given
+// to Dear ImGui.
+const kadenzo::render::Image* platformFrame(WindowSession& session, ImVec2 pointer,
+                                            const std::function<void(ImGuiIO&)>& input = {}) {
+    const kadenzo::render::Image* pixels = session.beforeFrame();
+    session.interfaceFrame([&] {
+        ImGuiIO& io = ImGui::GetIO();
+        io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
+        io.DeltaTime = 1.0f / 60.0f;
+        io.MousePos = pointer;
+        // Dear ImGui keeps what it is given: a button or key is up unless this frame presses it.
+        io.MouseDown[0] = false;
+        io.KeysDown[missKey] = false;
+        if (input) input(io);
+    });
+    session.afterFrame();
+    return pixels;
+}
+
 class WindowSessionTest : public ::testing::Test {
 protected:
     void SetUp() override { session.atStart(builtPlugin()); }
@@ -160,19 +186,7 @@ protected:
 
     // One frame as a window's platform code draws it, with INPUT given to Dear ImGui.
     const kadenzo::render::Image* frame(const std::function<void(ImGuiIO&)>& input = {}) {
-        const kadenzo::render::Image* pixels = session.beforeFrame();
-        session.interfaceFrame([&] {
-            ImGuiIO& io = ImGui::GetIO();
-            io.DisplaySize = ImVec2(1600.0f, 900.0f);
-            io.DeltaTime = 1.0f / 60.0f;
-            io.MousePos = pointer;
-            // Dear ImGui keeps what it is given: a button or key is up unless this frame presses it.
-            io.MouseDown[0] = false;
-            io.KeysDown[missKey] = false;
-            if (input) input(io);
-        });
-        session.afterFrame();
-        return pixels;
+        return platformFrame(session, pointer, input);
     }
 
     void run(const std::string& line) {
@@ -231,7 +245,7 @@ protected:
 
     std::ostringstream out;
     std::ostringstream err;
-    WindowSession session{builtPlugin(), out, err};
+    WindowSession session{builtPlugin(), displaySize, out, err};
     ImVec2 pointer{-1e9f, -1e9f};
     std::vector<ShownWindow> windows;
 };
@@ -370,6 +384,38 @@ TEST_F(WindowSessionTest, AScriptStopsAtItsFirstFailingLineNamingIt) {
     EXPECT_EQ(session.chart().attempts(), 0) << "nothing after the failing line runs";
 }
 
+// What the script schedules with `after` is the script's, however deep: the first of its lines to fail
+// ends the session there, naming the script's line, and nothing after it runs. A line a person typed
+// fails into the log, and the window goes on.
+TEST_F(WindowSessionTest, ALineTheScriptScheduledEndsTheSessionWhenItFails) {
+    startTraining();
+    run("after 1 idealAccuracy typed");
+    frame();
+    EXPECT_NE(logText().find("\"typed\" is not a number"), std::string::npos) << logText();
+    EXPECT_FALSE(session.closing());
+    EXPECT_FALSE(session.scriptFailure());
+
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+    const std::string script = "after 2 miss\nafter 1 after 1 idealAccuracy lots\nafter 3 miss\n";
+    std::fwrite(script.data(), 1, script.size(), file.get());
+    std::rewind(file.get());
+    ScriptReader reader(file.get(), "start.kz");
+    session.runScript(reader);
+    frame();
+    frame();
+    EXPECT_FALSE(session.closing()) << "nothing of the script's has failed yet\n" << logText();
+    frame();
+    ASSERT_TRUE(session.closing()) << logText();
+    EXPECT_EQ(
+        session.scriptFailure(),
+        std::optional<std::string>("start.kz:2: \"lots\" is not a number (idealAccuracy takes a number)"));
+    EXPECT_FALSE(session.quitRequested());
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_EQ(session.chart().attempts(), 1) << "the miss due with the failing line ran before it, no other";
+    EXPECT_EQ(logText().find("\"lots\""), logText().rfind("\"lots\"")) << "the failure is not logged\n"
+                                                                       << logText();
+}
+
 TEST_F(WindowSessionTest, TheGameViewRendersTheCanvasOnlyWhenItChanges) {
     const kadenzo::render::Image* first = frame();
     ASSERT_NE(first, nullptr);
@@ -481,6 +527,78 @@ TEST_F(WindowSessionTest, AfterRunsItsLineOnceItsFramesHaveBeenDrawn) {
     EXPECT_NE(logText().find("the number of frames must be"), std::string::npos) << logText();
     run("after 3");
     EXPECT_NE(logText().find("usage: after FRAMES LINE"), std::string::npos) << logText();
+}
+
+// ---- Clicking what the window shows ------------------------------------------------------------
+
+// The errors logged when LABEL is clicked through the console (`click LABEL`, as a script or a person
+// types it; its frames are the window's own, with scripted input) in a window as it first opens, its
+// plugin loaded: one of its own, so that what an earlier click changed does not hide the label.
+std::vector<std::string> errorsClicking(const std::string& label) {
+    const ImVec2 away(-1e9f, -1e9f);
+    std::ostringstream out;
+    std::ostringstream err;
+    WindowSession session(builtPlugin(), displaySize, out, err);
+    session.atStart(builtPlugin());
+    platformFrame(session, away);
+    platformFrame(session, away);
+    session.request("click \"" + label + "\"");
+    platformFrame(session, away);
+    std::vector<std::string> errors;
+    for (const LogLine& line : session.log().lines())
+        if (line.kind == LogLine::Kind::error) errors.push_back(line.text);
+    session.atExit();
+    return errors;
+}
+
+// A frame of the console's (`frame`, and every step of `click`) is one of the window's, with the panels
+// where the window's layout puts them, even before the window's own first frame.
+TEST_F(WindowSessionTest, TheConsolesFramesShowThePanelsAsTheWindowsOwnDo) {
+    session.runLine("frame");
+    const ShownWindow* training = shownWindow("Training");
+    ASSERT_NE(training, nullptr) << describeWindows(windows);
+    const ImVec2 display(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
+    const WindowPlace place =
+        layoutWindow(display.x, display.y, fitCanvas(session.simulator().game.canvasSize(), display)).training;
+    EXPECT_EQ(training->box.x0, place.x) << describeWindows(windows);
+    EXPECT_EQ(training->box.y0, place.y) << describeWindows(windows);
+    EXPECT_NE(shownWindow("##MainMenuBar"), nullptr) << describeWindows(windows);
+}
+
+// Every run of text that `ui` lists in the window's first frame (but the windows' titles, which close and
+// collapse take) is found by click, however the window shows it: the widgets' labels answer, and a plain
+// text is found and said to be no widget. Among them the window's buttons and menus, the settings page's
+// tab and every check box.
+TEST_F(WindowSessionTest, ClickFindsEveryLabelTheFirstFrameShowsAndEveryWidgetAnswers) {
+    frame();
+    frame();
+    std::set<std::string> labels;
+    std::set<std::string> widgets = {"Host",           "Plugins",     "Kadenzo",       "Load round (L)",
+                                     "Goal (G)",       "Touch (T)",   "Explosion (E)", "Restart (R)",
+                                     "Leave training", "Success (S)", "Miss (X)"};
+    for (const ShownWindow& window : shownWindows(session.interfaceContext())) {
+        if (!window.takesInput) continue;
+        for (const ShownRow& row : window.rows)
+            for (const TextRun& run : row.runs) {
+                if (window.titleBar.contains(run.box.centerX(), run.box.centerY())) continue;
+                ASSERT_EQ(run.text.find('"'), std::string::npos) << "a label the console cannot quote";
+                labels.insert(run.text);
+                if (run.checkBox != CheckBox::none) widgets.insert(run.text);
+            }
+    }
+    EXPECT_GE(widgets.size(), 20u) << "the check boxes of the settings page and the Training panel";
+    std::set<std::string> answered;
+    for (const std::string& label : labels) {
+        const std::vector<std::string> errors = errorsClicking(label);
+        if (errors.empty()) {
+            answered.insert(label);
+            continue;
+        }
+        EXPECT_EQ(errors, std::vector<std::string>{
+                              "\"" + label + "\" is shown, but no widget there answers to the pointer"});
+    }
+    for (const std::string& widget : widgets)
+        EXPECT_EQ(answered.count(widget), 1u) << "\"" << widget << "\" did not answer a click";
 }
 
 } // namespace

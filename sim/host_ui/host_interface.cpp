@@ -7,6 +7,7 @@
 #include <imgui.h>
 
 #include <cstddef>
+#include <utility>
 
 namespace kadenzo::sim {
 
@@ -108,6 +109,11 @@ const ImDrawData* HostInterface::drawData() const {
     return ImGui::GetDrawData();
 }
 
+void HostInterface::showInDesktopWindow(Vector2 displaySize, HostPanels hostPanels) {
+    panels = std::move(hostPanels);
+    desktopDisplay = DisplaySize{static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y)};
+}
+
 // A desktop window's platform code maps Enter and Escape to key indices of its own; scripted frames use
 // theirs and leave the platform's mapping as they found it.
 void HostInterface::frame(Vector2 displaySize) {
@@ -117,7 +123,9 @@ void HostInterface::frame(Vector2 displaySize) {
     const int platformEscapeKey = io.KeyMap[ImGuiKey_Escape];
     io.KeyMap[ImGuiKey_Enter] = enterKey;
     io.KeyMap[ImGuiKey_Escape] = escapeKey;
-    io.DisplaySize = ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
+    io.DisplaySize = desktopDisplay
+                         ? ImVec2(desktopDisplay->width, desktopDisplay->height)
+                         : ImVec2(static_cast<float>(displaySize.X), static_cast<float>(displaySize.Y));
     io.DeltaTime = frameSeconds;
     io.MousePos = ImVec2(pending.pointerX, pending.pointerY);
     io.MouseDown[0] = pending.leftButton;
@@ -129,18 +137,19 @@ void HostInterface::frame(Vector2 displaySize) {
     pending.enter = false;
     pending.escape = false;
 
-    drawFrame({});
+    drawFrame();
     io.KeysDown[enterKey] = false;
     io.KeysDown[escapeKey] = false;
     io.KeyMap[ImGuiKey_Enter] = platformEnterKey;
     io.KeyMap[ImGuiKey_Escape] = platformEscapeKey;
 }
 
-void HostInterface::frame(const std::function<void()>& platformInput,
-                          const std::function<void()>& hostPanels) {
+void HostInterface::frame(const std::function<void()>& platformInput) {
     CurrentContext current(imgui);
     platformInput();
-    drawFrame(hostPanels);
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    if (desktopDisplay) desktopDisplay = DisplaySize{display.x, display.y};
+    drawFrame();
 }
 
 void HostInterface::placeWindows(const WindowPlace& settings, const WindowPlace& pluginWindow) {
@@ -148,11 +157,12 @@ void HostInterface::placeWindows(const WindowPlace& settings, const WindowPlace&
     pluginWindowPlace = pluginWindow;
 }
 
-void HostInterface::drawFrame(const std::function<void()>& hostPanels) {
+void HostInterface::drawFrame() {
+    if (panels.arrange) panels.arrange();
     ImGui::NewFrame();
     if (showSettings) drawSettingsWindow();
     if (pluginMenuOpen && window) drawPluginWindow();
-    if (hostPanels) hostPanels();
+    if (panels.draw) panels.draw();
     ImGui::Render();
     framed = true;
     askWhetherInputIsBlocked();

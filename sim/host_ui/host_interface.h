@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct ImGuiContext;
@@ -43,6 +44,16 @@ struct UserInput {
 // Where a window first appears and how large, in screen pixels.
 struct WindowPlace {
     float x = 0, y = 0, width = 0, height = 0;
+};
+
+// The host's own windows beside the plugin's, as a desktop window shows them (its menu bar and panels).
+// Both are called with the context current, in every frame.
+struct HostPanels {
+    // Before any window begins, once Dear ImGui has the frame's display size: where the host's windows
+    // first appear (placeWindows).
+    std::function<void()> arrange;
+    // After the plugin's windows, into the same frame.
+    std::function<void()> draw;
 };
 
 class HostInterface {
@@ -77,15 +88,24 @@ public:
     UserInput& input() { return pending; }
     const UserInput& input() const { return pending; }
 
-    // One frame over a display of the given size, seeing the scripted input(): the settings window with
-    // the plugin's page when it is shown, the plugin's window while its menu is open, then the question
-    // whether the plugin wants the input (traced when the answer changes).
+    // From now on the interface is shown in a desktop window, which adds PANELS to every frame. Until
+    // the window's own first frame its display is DISPLAY_SIZE.
+    void showInDesktopWindow(Vector2 displaySize, HostPanels panels);
+
+    // One frame seeing the scripted input(), over a display of DISPLAY_SIZE (the canvas's, for the
+    // console), or in a desktop window over the window's display as its last frame had it: the settings
+    // window with the plugin's page when it is shown, the plugin's window while its menu is open, the
+    // host's panels, then the question whether the plugin wants the input (traced when the answer
+    // changes).
+    // Rationale: a scripted frame in a desktop window (a `click` typed in its console) is one of that
+    // window's frames with other input, so that it shows what the window's own frames show and finds
+    // the same widgets.
     void frame(Vector2 displaySize);
     // The same frame for a desktop window, whose platform code feeds Dear ImGui itself: with the context
     // current, PLATFORM_INPUT gives Dear ImGui the display size, the time step and the real pointer and
-    // keyboard; after the plugin's windows HOST_PANELS draws the host's own windows into the same frame.
-    // The platform's renderer then draws the frame (drawData()). Scripted frames may come in between.
-    void frame(const std::function<void()>& platformInput, const std::function<void()>& hostPanels);
+    // keyboard. The platform's renderer then draws the frame (drawData()). Scripted frames may come in
+    // between.
+    void frame(const std::function<void()>& platformInput);
 
     // Whether the plugin asked, after the last frame, that the input be kept from the game.
     bool inputBlocked() const { return blocked; }
@@ -103,7 +123,7 @@ public:
 
 private:
     // From NewFrame to Render, with the input already given to Dear ImGui.
-    void drawFrame(const std::function<void()>& hostPanels);
+    void drawFrame();
     void drawSettingsWindow();
     void drawPluginWindow();
     void askWhetherInputIsBlocked();
@@ -118,6 +138,12 @@ private:
     Halvex::Plugin::PluginWindow* window = nullptr;
     WindowPlace settingsPlace;
     WindowPlace pluginWindowPlace;
+    HostPanels panels;
+    // The display of the desktop window the interface is shown in, if any, in pixels.
+    struct DisplaySize {
+        float width, height;
+    };
+    std::optional<DisplaySize> desktopDisplay;
     bool showSettings = false;
     bool pluginMenuOpen = false;
     bool blocked = false;

@@ -275,7 +275,11 @@ private:
         return row;
     }
 
-    static constexpr long maximumBlanksInRun = 2;
+    // Rationale: one blank, though a text may hold more. Dear ImGui puts its item spacing and a frame's
+    // padding (two blanks of the default font) between the labels of two widgets on one line, as
+    // between buttons or menus; runs cut there are each one widget's label, the text that click and
+    // hover find. The text form joins runs by two blanks, so it reads the same either way.
+    static constexpr long maximumBlanksInRun = 1;
 
     // ---- Check boxes -------------------------------------------------------------------------------
 

@@ -31,8 +31,8 @@ struct Box {
 // label, and the box is ticked when something is drawn in it in the check mark's colour.
 enum class CheckBox { none, unticked, ticked };
 
-// Glyphs drawn one after the other on a line, with single or double blanks between words; a wider
-// gap starts another run.
+// Glyphs drawn one after the other on a line, with single blanks between words; a wider gap starts
+// another run, so that the labels of two widgets side by side (buttons, menus) are two runs.
 struct TextRun {
     std::string text;
     Box box;

@@ -120,16 +120,18 @@ double percentOf(long long part, long long whole) {
 std::string sessionSummary(const SessionResult& result) {
     const SessionTally& tally = result.tally;
     const double targetPercent = static_cast<double>(result.targetAccuracy) * 100.0;
+    // Named by the attempts it counts: all of them in a session shorter than recentLength.
+    const std::string recentLabel = fmt::format("last {} accuracy", tally.recentAttempts());
     return fmt::format("attempts             {}\n"
                        "total accuracy       {:.1f}% ({} of {})\n"
-                       "last 100 accuracy    {:.1f}% ({} of {})\n"
+                       "{:<21}{:.1f}% ({} of {})\n"
                        "final speed          {:.2f} ({}%)\n"
                        "windows near target  {} of {} within 10 points of {:.0f}%\n",
                        tally.attempts(), percentOf(tally.successes(), tally.attempts()), tally.successes(),
-                       tally.attempts(), percentOf(tally.recentSuccesses(), tally.recentAttempts()),
-                       tally.recentSuccesses(), tally.recentAttempts(), result.finalSpeed,
-                       speedPercent(result.finalSpeed), tally.windowsNear(targetPercent, 10.0),
-                       tally.windows(), targetPercent);
+                       tally.attempts(), recentLabel,
+                       percentOf(tally.recentSuccesses(), tally.recentAttempts()), tally.recentSuccesses(),
+                       tally.recentAttempts(), result.finalSpeed, speedPercent(result.finalSpeed),
+                       tally.windowsNear(targetPercent, 10.0), tally.windows(), targetPercent);
 }
 
 // ---- The command -------------------------------------------------------------------------------

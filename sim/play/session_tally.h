@@ -10,7 +10,7 @@ namespace kadenzo::sim {
 
 class SessionTally {
 public:
-    // The summary's "last 100 accuracy".
+    // The most attempts the summary's "last N accuracy" counts.
     static constexpr int recentLength = 100;
 
     void addAttempt(bool success);

@@ -23,7 +23,7 @@ public:
     virtual ~DesktopWindow() = default;
 
     // Draws the session's frames: FRAMES of them when given, else until the person closes the window or
-    // the session asks to quit. Frames of a fixed count follow each other at once; otherwise they come
+    // the session closes it (WindowSession::closing: quit, or a line of the script's failed). Frames of a fixed count follow each other at once; otherwise they come
     // at most 60 times a second. With KEEP_LAST_FRAME, returns the window's own pixels as the last
     // frame left them (read back from the graphics card, top row first, opaque); else an empty image.
     // Exceptions of the session's steps pass through.

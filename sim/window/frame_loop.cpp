@@ -44,7 +44,7 @@ render::Image runFrames(FramePlatform& platform, WindowSession& session, std::op
         if (!platform.handleEvents()) break;
         const render::Image* pixels = session.beforeFrame();
         if (pixels && !pixels->rgba.empty()) platform.uploadCanvas(*pixels);
-        if (session.quitRequested()) break;
+        if (session.closing()) break;
         session.interfaceFrame([&platform] { platform.newBackendFrame(); });
         draw(platform, session);
         // The back buffer holds the frame until it is presented.

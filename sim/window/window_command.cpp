@@ -1,6 +1,7 @@
 // `kadenzo-sim window`: the options, then a session in a desktop window.
 //   at start   the plugin loaded, the settings window shown, then the script
-//   frames     until the window closes, or a fixed number of them
+//   frames     until the window closes, or a fixed number of them; a failing line the script
+//              scheduled with `after` closes it and ends the run with status 2
 //   at exit    the screenshot, the window closed, the plugin unloaded
 // With --config FILE the settings are read into the host before the plugin loads and written after it
 // is unloaded (persisted_settings.h).
@@ -19,7 +20,9 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
 
 namespace kadenzo::sim {
 
@@ -68,6 +71,13 @@ int runSession(WindowSession& session, DesktopWindow& window, const WindowOption
     } catch (const std::exception& error) {
         return fail(out, err, error.what(), failed);
     }
+    if (const std::optional<std::string>& failure = session.scriptFailure()) {
+        // A line the script scheduled ends the run as the script's own lines do, and no screenshot is
+        // written.
+        out << std::flush;
+        err << *failure << std::endl;
+        return failed;
+    }
     if (options.screenshotPath.empty()) return 0;
     if (lastFrame.rgba.empty())
         return fail(out, err, "the window closed before its last frame; no screenshot written", writeFailed);
@@ -99,7 +109,7 @@ int runWindow(const std::vector<std::string>& arguments, const std::string& defa
                     failed);
     if (!desktopWindowsAvailable()) return fail(out, err, "not available on this platform", failed);
 
-    WindowSession session(defaultPluginPath, out, err);
+    WindowSession session(defaultPluginPath, Vector2{options.width, options.height}, out, err);
     PersistedSettings settings;
     try {
         settings = PersistedSettings::read(configPath, session.simulator().host, err);

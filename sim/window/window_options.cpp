@@ -95,8 +95,10 @@ R restart, S success, X miss, P automatic player.
 
 Options:
   --plugin PATH        load this plugin module instead of the one built beside kadenzo-sim
-  --script FILE        run console commands (and the window's own) before the first frame; the
-                       first failing line ends the run with FILE:LINE: message and status 2
+  --script FILE        run console commands (and the window's own) before the first frame; as in
+                       the console, the first failing line ends the run with FILE:LINE: message
+                       and status 2. A line it schedules with after is the script's too: when it
+                       fails, the window closes and the run ends so, LINE being the after's line
   --frames N           render N frames (1 to {largestFrameCount}), then close the window
   --screenshot FILE.png
                        after the last frame write the window's own pixels as a PNG picture
@@ -110,8 +112,8 @@ Each value may also follow its option after '=' (--frames=10); an empty one is r
 
 Without a display (or where this build has no window system) it says why and exits with status 2.
 Exit status: 2 for bad options, no window, a plugin that cannot be loaded, a failing script line
-or a failure when the plugin is unloaded at the end; 1 when the screenshot could not be written;
-{unchosenEnding}; else 0.
+(or one the script scheduled) or a failure when the plugin is unloaded at the end; 1 when the
+screenshot could not be written; {unchosenEnding}; else 0.
 )",
                        fmt::arg("largestFrameCount", largestFrameCount),
                        fmt::arg("screenshotFrames", screenshotFrames),

@@ -202,7 +202,7 @@ void WindowSession::afterCommand(const std::vector<std::string>& words) {
     // FRAMES and at least one word of LINE.
     if (words.size() < 3) expectArguments(words, 2, 2, usage);
     const long long frames = requireWholeNumber(words[1], 1LL, largestDelay, "the number of frames");
-    scheduled.push_back(ScheduledLine{framesDrawn + frames, joinWords(words, 2)});
+    scheduled.push_back(ScheduledLine{framesDrawn + frames, joinWords(words, 2), runningScriptPlace});
 }
 
 void WindowSession::startPlayer(bool playing) {
@@ -221,6 +221,19 @@ namespace {
 constexpr char successCode = 'G';
 constexpr char missCode = 'X';
 
+// Holds where in the script the running line is ("NAME:LINE") for as long as it runs, so that what it
+// schedules stays the script's.
+class ScriptLineRunning {
+public:
+    ScriptLineRunning(std::string& running, const std::string& place) : running(running) { running = place; }
+    ~ScriptLineRunning() { running.clear(); }
+    ScriptLineRunning(const ScriptLineRunning&) = delete;
+    ScriptLineRunning& operator=(const ScriptLineRunning&) = delete;
+
+private:
+    std::string& running;
+};
+
 } // namespace
 
 std::unique_ptr<Simulator> makeWindowSimulator(const std::string& defaultPluginPath,
@@ -231,7 +244,8 @@ std::unique_ptr<Simulator> makeWindowSimulator(const std::string& defaultPluginP
     return simulator;
 }
 
-WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream& out, std::ostream& err)
+WindowSession::WindowSession(const std::string& defaultPluginPath, Vector2 displaySize, std::ostream& out,
+                             std::ostream& err)
     : lines(out, err), sim(makeWindowSimulator(defaultPluginPath,
                                                [this](const std::string& line) {
                                                    drainOutput();
@@ -239,6 +253,8 @@ WindowSession::WindowSession(const std::string& defaultPluginPath, std::ostream&
                                                })),
       console(*sim, output) {
     sim->game.observeAttempts([this](const ObservedAttempt& attempt) { chartAttempt(attempt); });
+    sim->ui.showInDesktopWindow(displaySize, HostPanels{[this] { arrangeFor(ImGui::GetIO().DisplaySize); },
+                                                        [this] { controls.draw(*this); }});
 }
 
 WindowSession::~WindowSession() {
@@ -252,13 +268,17 @@ void WindowSession::atStart(const std::string& pluginPath) {
 
 void WindowSession::runScript(ScriptReader& script) {
     std::string line;
-    while (script.next(line)) {
-        try {
-            execute(line);
-        } catch (const std::exception& error) {
-            drainOutput();
-            throw ConsoleError(fmt::format("{}:{}: {}", script.name(), script.lineNumber(), error.what()));
-        }
+    while (script.next(line))
+        executeForScript(line, fmt::format("{}:{}", script.name(), script.lineNumber()));
+}
+
+void WindowSession::executeForScript(const std::string& line, const std::string& place) {
+    const ScriptLineRunning running(runningScriptPlace, place);
+    try {
+        execute(line);
+    } catch (const std::exception& error) {
+        drainOutput();
+        throw ConsoleError(fmt::format("{}: {}", place, error.what()));
     }
 }
 
@@ -318,11 +338,13 @@ void WindowSession::drainOutput() {
 }
 
 const render::Image* WindowSession::beforeFrame() {
+    if (failedScriptLine) return nullptr;
     std::vector<std::string> due;
     due.swap(requested);
     for (const std::string& line : due)
         runLine(line);
     runScheduledLines();
+    if (failedScriptLine) return nullptr;
     if (autoPlayer.frameDue()) {
         try {
             playAttempt(autoPlayer.model().attempt(gameSpeed()));
@@ -341,13 +363,10 @@ const render::Image* WindowSession::beforeFrame() {
 }
 
 void WindowSession::interfaceFrame(const std::function<void()>& platformInput) {
-    sim->ui.frame(
-        [&] {
-            platformInput();
-            if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
-            arrangeFor(ImGui::GetIO().DisplaySize);
-        },
-        [this] { controls.draw(*this); });
+    sim->ui.frame([&] {
+        platformInput();
+        if (fixedTimeStep) ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
+    });
 }
 
 void WindowSession::arrangeFor(ImVec2 displaySize) {
@@ -359,11 +378,20 @@ void WindowSession::runScheduledLines() {
     // In the order they were asked for; a line run here may schedule more, for later frames.
     std::vector<ScheduledLine> waiting;
     waiting.swap(scheduled);
-    for (const ScheduledLine& line : waiting)
-        if (line.frame <= framesDrawn)
-            runLine(line.line);
-        else
+    for (const ScheduledLine& line : waiting) {
+        if (line.frame > framesDrawn) {
             scheduled.push_back(line);
+        } else if (line.scriptPlace.empty()) {
+            runLine(line.line);
+        } else {
+            try {
+                executeForScript(line.line, line.scriptPlace);
+            } catch (const ConsoleError& error) {
+                failedScriptLine = error.what();
+                return;
+            }
+        }
+    }
 }
 
 void WindowSession::afterFrame() {

@@ -119,8 +119,12 @@ private:
 
 class WindowSession {
 public:
-    // Builds the simulator (makeWindowSimulator) with its trace going into the log.
-    WindowSession(const std::string& defaultPluginPath, std::ostream& out, std::ostream& err);
+    // Builds the simulator (makeWindowSimulator) with its trace going into the log, and shows the host's
+    // interface with the panels in a desktop window, of DISPLAY_SIZE until its first frame says otherwise
+    // (HostInterface::showInDesktopWindow): the frames of the console's commands (a click) are the
+    // window's too.
+    WindowSession(const std::string& defaultPluginPath, Vector2 displaySize, std::ostream& out,
+                  std::ostream& err);
     ~WindowSession();
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
@@ -130,6 +134,7 @@ public:
     void atStart(const std::string& pluginPath);
     // Runs the script's lines as if typed into the window's console, before the first frame. Throws
     // ConsoleError "NAME:LINE: message" at the first failing line, ScriptUnreadable when it cannot be read.
+    // The lines it schedules with `after` stay the script's: see scriptFailure().
     void runScript(ScriptReader& script);
     // At exit: unloads the plugin (settings to keep are taken before that). Throws ConsoleError, once the
     // plugin is unloaded, when one of its entry points failed.
@@ -153,6 +158,14 @@ public:
     void runLine(const std::string& line);
     // Whether "quit" or "exit" ran (typed, from the menu, or a command the plugin issued).
     bool quitRequested() const { return console.quitRequested(); }
+    // "NAME:LINE: message" once a line the script scheduled with `after` failed, LINE being the script's
+    // line that scheduled it. As at the script's first failing line, the run ends there: nothing more
+    // runs in the frames that follow, and closing() holds.
+    // Rationale: `after 2 ui` belongs to the script as much as `ui` would; a person's typed lines fail
+    // into the log and the window goes on.
+    const std::optional<std::string>& scriptFailure() const { return failedScriptLine; }
+    // Whether the window is to close: quit or exit ran, or a line of the script's failed.
+    bool closing() const { return quitRequested() || failedScriptLine.has_value(); }
 
     Simulator& simulator() { return *sim; }
     ImGuiContext* interfaceContext() const { return sim->ui.context(); }
@@ -169,6 +182,8 @@ public:
 private:
     // Runs one line: the window's own commands, else the console's. Throws.
     void execute(const std::string& line);
+    // Runs a line of the script's, of PLACE ("NAME:LINE"); throws ConsoleError "PLACE: message".
+    void executeForScript(const std::string& line, const std::string& place);
     bool windowCommand(const std::vector<std::string>& words);
     void playerCommand(const std::vector<std::string>& words);
     void afterCommand(const std::vector<std::string>& words);
@@ -196,8 +211,11 @@ private:
     struct ScheduledLine {
         long long frame; // runs before the frame that follows this many
         std::string line;
+        std::string scriptPlace; // "NAME:LINE" of the script's line that scheduled it; empty when typed
     };
     std::vector<ScheduledLine> scheduled;
+    std::string runningScriptPlace; // while a line of the script's runs
+    std::optional<std::string> failedScriptLine;
     long long framesDrawn = 0;
     bool fixedTimeStep = false;
 };
