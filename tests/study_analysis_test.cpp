@@ -249,11 +249,28 @@ TEST(StaircaseAnalysis, MarksTheStepsThatTheDriftDecidesAndNoOthers) {
     EXPECT_GT(low.driftBound, 1000 * 1e-6);
     EXPECT_LT(low.driftBound, 0.002);
 
-    // Increments of whole millionths land on their decimals: nothing is left to the drift.
-    for (const float increment : {0.05f, 0.02f, 0.1f, 0.001f, 0.123456f}) {
+    // Increments of whole millionths land on their decimals: nothing is left to the drift, up to the
+    // largest increment within the widest limits. The plugin's own steps, taken at random for many
+    // windows, never leave the lattice's speeds.
+    for (const float increment : {0.05f, 0.02f, 0.1f, 0.001f, 0.123456f, 0.5f, 0.9f, 0.999f}) {
         const SpeedAnalysis exact = analysed(0.9f, increment);
         EXPECT_EQ(exact.driftBound, 0.0) << increment;
         EXPECT_TRUE(exact.driftSensitiveSpeeds.empty()) << increment;
+        StaircaseSetup widest;
+        widest.speedStep = increment;
+        widest.lowestPercent = 5;
+        widest.highestPercent = 200;
+        const SpeedAnalysis wide = analyseStaircase(widest, pluginStepTable(0.7f));
+        EXPECT_EQ(wide.driftBound, 0.0) << increment;
+        float speed = widest.startSpeed;
+        std::uint32_t draw = 12345;
+        for (int window = 0; window < 20000; ++window) {
+            draw = draw * 1664525u + 1013904223u;
+            const int step = static_cast<int>(draw >> 29) % 5 - 2;
+            if (const std::optional<float> next = nextSpeed(speed, step, increment, 5, 200)) speed = *next;
+            ASSERT_NE(std::find(wide.speeds.begin(), wide.speeds.end(), speed), wide.speeds.end())
+                << increment << ": " << speed << " after " << window << " windows";
+        }
     }
 
     // Limits between the steps leave nothing to the drift.
