@@ -1,6 +1,6 @@
 // kadenzo-sim study with the real plugin module: what its options refuse (nothing written), the
 // analysis against the plugin played and the verdict on it, a point that cannot be worked out, the
-// table, CSV and JSON of a small sweep, and the step tables of --steps.
+// table, CSV and JSON of a small sweep, the step tables of --steps, and the labels of study.png.
 //
 // Index of this file:
 // - Options refused
@@ -9,10 +9,13 @@
 // - A point that cannot be worked out
 // - The table and the files
 // - Step tables
+// - The picture
 #include "built_modules.h"
 #include "output_test_support.h"
+#include "pictures/chart_style.h"
 #include "play/play_options.h"
 #include "study/study_command.h"
+#include "study/study_picture.h"
 #include "study/study_simulation.h"
 #include "study/study_sweep.h"
 #include "study/study_table.h"
@@ -434,6 +437,83 @@ TEST_F(StudyFiles, StepTablesRefuseWhatHasNoUseWithThem) {
         EXPECT_EQ(out.str(), "") << message;
         EXPECT_EQ(entries(), std::vector<std::string>{}) << message;
     }
+}
+
+// ---- The picture -------------------------------------------------------------------------------
+
+// A sweep of COUNT targets from 0.5 to 0.9, each with a spread of speeds worked out and played.
+StudyResult syntheticSweep(std::size_t count) {
+    StudyResult result;
+    result.runs = 20;
+    result.attempts = 10000;
+    for (std::size_t index = 0; index < count; ++index) {
+        StudyPoint point;
+        point.value = count == 1 ? 0.7 : 0.5 + 0.4 * static_cast<double>(index) / static_cast<double>(count - 1);
+        point.simulated.setup.targetAccuracy = static_cast<float>(point.value);
+        point.analysis.meanAccuracy = point.value - 0.01;
+        point.analysis.balanceAccuracy = point.value;
+        point.simulated.meanAccuracy = point.value - 0.011;
+        point.simulated.accuracyError = 0.001;
+        for (int step = 0; step < 20; ++step) {
+            const float speed = 0.5f + 0.05f * static_cast<float>(step);
+            const double chance = std::exp(-0.5 * std::pow((speed - 1.5 + point.value) / 0.1, 2.0));
+            point.analysis.speeds.push_back(speed);
+            point.analysis.stationary.push_back(chance);
+            point.simulated.shareSpeeds.push_back(speed);
+            point.simulated.speedShares.push_back(chance);
+        }
+        result.points.push_back(point);
+    }
+    return result;
+}
+
+std::vector<kadenzo::render::Text> textsOf(const kadenzo::render::Scene& scene) {
+    std::vector<kadenzo::render::Text> texts;
+    for (const kadenzo::render::Item& item : scene.items)
+        if (const auto* text = std::get_if<kadenzo::render::Text>(&item)) texts.push_back(*text);
+    return texts;
+}
+
+// A text line of the picture writer's font is about 16 pixels high.
+bool overlap(const kadenzo::render::Text& a, const kadenzo::render::Text& b) {
+    using kadenzo::sim::chart_style::textWidth;
+    return a.x < b.x + textWidth(b.text) && b.x < a.x + textWidth(a.text) && a.y < b.y + 16.0f && b.y < a.y + 16.0f;
+}
+
+TEST(StudyPicture, LabelsNeverOverprint) {
+    for (const std::size_t count : {1u, 9u, 50u, 1000u}) {
+        SCOPED_TRACE(count);
+        const kadenzo::render::Scene scene = studyScene(syntheticSweep(count));
+        const std::vector<kadenzo::render::Text> texts = textsOf(scene);
+        for (std::size_t a = 0; a < texts.size(); ++a) {
+            EXPECT_GE(texts[a].x, 0.0f) << texts[a].text;
+            EXPECT_LE(texts[a].x + kadenzo::sim::chart_style::textWidth(texts[a].text), scene.width) << texts[a].text;
+            for (std::size_t b = a + 1; b < texts.size(); ++b)
+                EXPECT_FALSE(overlap(texts[a], texts[b])) << '"' << texts[a].text << "\" and \"" << texts[b].text << '"';
+        }
+        const auto rowLabels = std::count_if(texts.begin(), texts.end(), [&](const kadenzo::render::Text& text) {
+            return text.x > 540.0f && text.x < 680.0f && text.text.find('.') != std::string::npos;
+        });
+        EXPECT_GE(rowLabels, std::min<long>(static_cast<long>(count), 10)) << "the rows are named";
+    }
+}
+
+TEST(StudyPicture, SaysWhatItShowsAndScalesToTheData) {
+    const std::vector<kadenzo::render::Text> texts = textsOf(studyScene(syntheticSweep(9)));
+    const auto has = [&texts](const std::string& wanted) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [&wanted](const kadenzo::render::Text& text) { return text.text == wanted; });
+    };
+    EXPECT_EQ(has("worked out"), 1);
+    EXPECT_EQ(has("played, +-1 standard error"), 1);
+    EXPECT_EQ(has("idealAccuracy"), 2) << "the left panel's axis and the right panel's rows";
+    EXPECT_EQ(has("game speed, percent of normal"), 1);
+    EXPECT_EQ(has("accuracy"), 1);
+    // The accuracies lie from 0.49 to 0.9: their axis neither starts at 0 nor ends at 1.
+    EXPECT_EQ(has("0.0"), 0);
+    EXPECT_EQ(has("0.2"), 0);
+    EXPECT_EQ(has("0.5"), 3) << "a tick of both axes, and a row";
+    EXPECT_EQ(has("100%"), 1);
 }
 
 } // namespace
