@@ -127,6 +127,9 @@ bool tableToStandardError(const StudyOptions& options) {
 // ---- Help --------------------------------------------------------------------------------------
 
 std::string studyHelp() {
+    // Rationale: the help names the error's floor in words.
+    static_assert(leastError == 1e-6, "the help says a millionth");
+    const StudyOptions defaults;
     return fmt::format(
         R"(kadenzo-sim study: what the coach will do for you, tried on a simulated player before you play.
 
@@ -154,7 +157,8 @@ Options:
   --sweep NAME=FROM:TO:STEP
                      the setting or skill to try, FROM to TO in steps of STEP, at most {points}
                      points (default idealAccuracy=0.5:0.9:0.05, nine targets); NAME is a setting
-                     ({settings}) or a skill of the player ({skills})
+                     ({settings})
+                     or a skill of the player ({skills})
   --details          after the table, the analyst's: the figures worked out and played side by
                      side, how far apart they lie in standard errors, the spread of the speed and
                      the balance point
@@ -163,7 +167,7 @@ Options:
                      10/10), the steps the speed moves (-2 to +2). Consecutive points with the same
                      table share a row ("0.51-0.54"); a table without a 0 "never holds the speed".
                      It takes only --sweep and --set idealAccuracy=VALUE.
-  --runs R           how many times each point is played, {leastRuns} to {mostRuns} (default 20)
+  --runs R           how many times each point is played, {leastRuns} to {mostRuns} (default {defaultRuns})
   --attempts N       attempts of each run, {leastAttempts} to {mostAttempts} (default 10000)
 {playerOptions}  --csv FILE         write one row per point with every figure; with - to standard
                      output, and the table to standard error
@@ -188,34 +192,35 @@ How the figures are obtained:
   them, run r seeded S + r from 0. The first tenth of each run, in whole windows, is played and
   not measured.
   The verdict: at each point, how far the worked-out mean accuracy and mean speed lie from the
-  means of the R runs, in the runs' standard errors (never counted below {leastError}, for a speed
+  means of the R runs, in the runs' standard errors (never counted below a millionth, for a speed
   held at a limit in every run). A point "differs" beyond Student's t's critical value for R - 1
   degrees of freedom at the false-alarm chance of four normal standard errors ({chance:.4g},
-  two-sided): {criticalDefault} standard errors for 20 runs, {criticalFew} for 2. So a right
-  analysis is flagged as rarely with few runs as with many, about one point in 7,900. Below
-  {leastJudge} runs that bound is too wide to catch a wrong analysis: the verdict then says too few
-  runs to judge. A point that cannot be worked out (the speed can settle in more than one place,
-  as for a player sure to succeed at several speeds) is still played and shown as played, with the
+  two-sided): {criticalDefault} standard errors for {defaultRuns} runs, {criticalFew} for 2, so that a right analysis is
+  flagged as rarely with few runs as with many, at about one point in 7,900. Below {leastJudge} runs
+  that bound is too wide to catch a wrong analysis, and the verdict says there were too few runs
+  to judge. A point that cannot be worked out (the speed can settle in more than one place, as for
+  a player sure to succeed at several speeds) is still played and shown as played, with the
   reason; the rest of the sweep stands.
   The drift: the plugin takes each stepped speed in whole millionths, so from a start of whole
-  millionths (1 by default) an increment of up to six decimals lands on its decimals exactly: the
-  chain's speeds are the plugin's, and its drift bound (drift_bound in the JSON) is 0. Only other
-  increments drift, by up to about a millionth a window: never onto another speed, but a step
-  that lands that near a limit may be taken or not. The JSON gives the long-run chance of such a
-  step (drift_sensitive_chance); the runs played are the judge.
+  millionths under 400 % (100 % by default) an increment of up to six decimals lands on its
+  decimals exactly: the chain's speeds are the plugin's, and its drift bound (drift_bound in the
+  JSON) is 0. Only other increments drift, by up to about a millionth a window: never onto another
+  speed, but a step that lands that near a limit may be taken or not. The JSON gives the long-run
+  chance of such a step (drift_sensitive_chance); the runs played are the judge.
 
 Long sweeps show their progress on standard error. Every option is checked before anything is
 played or written, and files are written whole or not at all, as play writes them. Exit status: 2
 for bad options (a file that could not be written among them) or a sweep that could not be played;
 1 when writing a file failed or a point could not be worked out (each is named on standard error,
-and the files are written all the same); {unchosenEnding}; else 0.
+and the files are written all the same);
+{unchosenEnding}; else 0.
 )",
         fmt::arg("tolerance", stationaryTolerance), fmt::arg("points", mostSweepPoints),
         fmt::arg("settings", sweepSettingNames()), fmt::arg("skills", sweepSkillNames()),
         fmt::arg("leastRuns", leastRuns), fmt::arg("mostRuns", mostRuns),
         fmt::arg("leastAttempts", leastAttempts), fmt::arg("mostAttempts", mostAttempts),
-        fmt::arg("playerOptions", sim::playerOptionsHelp()), fmt::arg("leastError", leastError),
-        fmt::arg("chance", falseAlarmChance()), fmt::arg("criticalDefault", fmt::format("{:.2f}", criticalDistance(20))),
+        fmt::arg("playerOptions", sim::playerOptionsHelp()), fmt::arg("chance", falseAlarmChance()), fmt::arg("criticalDefault", fmt::format("{:.2f}", criticalDistance(defaults.runs))),
+        fmt::arg("defaultRuns", defaults.runs),
         fmt::arg("criticalFew", fmt::format("{:.0f}", criticalDistance(2))), fmt::arg("leastJudge", leastRunsToJudge),
         fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
