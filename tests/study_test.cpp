@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -494,7 +495,7 @@ TEST(StudyPicture, LabelsNeverOverprint) {
         const auto rowLabels = std::count_if(texts.begin(), texts.end(), [&](const kadenzo::render::Text& text) {
             return text.x > 540.0f && text.x < 680.0f && text.text.find('.') != std::string::npos;
         });
-        EXPECT_GE(rowLabels, std::min<long>(static_cast<long>(count), 10)) << "the rows are named";
+        EXPECT_GE(rowLabels, std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(count), 10)) << "the rows are named";
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -209,10 +210,10 @@ std::string studyVerdict(const StudyResult& result) {
         return std::count_if(result.points.begin(), result.points.end(),
                              [verdict](const StudyPoint& point) { return point.agreement.verdict == verdict; });
     };
-    const auto points = static_cast<long>(result.points.size());
-    const long failed = count(Verdict::notWorkedOut);
-    const long differing = count(Verdict::differs);
-    const long judged = points - failed;
+    const auto points = static_cast<std::ptrdiff_t>(result.points.size());
+    const std::ptrdiff_t failed = count(Verdict::notWorkedOut);
+    const std::ptrdiff_t differing = count(Verdict::differs);
+    const std::ptrdiff_t judged = points - failed;
     if (judged == 0) return "Verdict: no point can be worked out, so none is checked against the plugin played.\n";
     const std::string bound = criticalText(criticalDistance(std::max(result.runs, 2)));
     const std::string failures =
