@@ -1,9 +1,11 @@
 // The analysis under kadenzo-sim study: the speed controller as a Markov chain on the plugin's own floats,
 // checked against the figures a player is promised, against a brute-force solve of small chains, and
-// against the binomial tails of the balance point. Whether it agrees with the real plugin is the study
+// against the binomial tails of the balance point; and Student's t, by which the study judges it,
+// against its closed forms and printed tables. Whether it agrees with the real plugin is the study
 // command's test.
 #include "study/staircase_analysis.h"
 #include "study/staircase_lattice.h"
+#include "study/student_t.h"
 
 #include "speed_controller.h"
 
@@ -249,11 +251,28 @@ TEST(StaircaseAnalysis, MarksTheStepsThatTheDriftDecidesAndNoOthers) {
     EXPECT_GT(low.driftBound, 1000 * 1e-6);
     EXPECT_LT(low.driftBound, 0.002);
 
-    // Increments of whole millionths land on their decimals: nothing is left to the drift.
-    for (const float increment : {0.05f, 0.02f, 0.1f, 0.001f, 0.123456f}) {
+    // Increments of whole millionths land on their decimals: nothing is left to the drift, up to the
+    // largest increment within the widest limits. The plugin's own steps, taken at random for many
+    // windows, never leave the lattice's speeds.
+    for (const float increment : {0.05f, 0.02f, 0.1f, 0.001f, 0.123456f, 0.5f, 0.9f, 0.999f}) {
         const SpeedAnalysis exact = analysed(0.9f, increment);
         EXPECT_EQ(exact.driftBound, 0.0) << increment;
         EXPECT_TRUE(exact.driftSensitiveSpeeds.empty()) << increment;
+        StaircaseSetup widest;
+        widest.speedStep = increment;
+        widest.lowestPercent = 5;
+        widest.highestPercent = 200;
+        const SpeedAnalysis wide = analyseStaircase(widest, pluginStepTable(0.7f));
+        EXPECT_EQ(wide.driftBound, 0.0) << increment;
+        float speed = widest.startSpeed;
+        std::uint32_t draw = 12345;
+        for (int window = 0; window < 20000; ++window) {
+            draw = draw * 1664525u + 1013904223u;
+            const int step = static_cast<int>(draw >> 29) % 5 - 2;
+            if (const std::optional<float> next = nextSpeed(speed, step, increment, 5, 200)) speed = *next;
+            ASSERT_NE(std::find(wide.speeds.begin(), wide.speeds.end(), speed), wide.speeds.end())
+                << increment << ": " << speed << " after " << window << " windows";
+        }
     }
 
     // Limits between the steps leave nothing to the drift.
@@ -332,6 +351,52 @@ TEST(StaircaseAnalysis, BalancesWhereTheBinomialTailsMeet) {
     EXPECT_GT(binomialTail(balance - 0.01, 0, 6), binomialTail(balance - 0.01, 8, 10));
     EXPECT_LT(binomialTail(balance + 0.01, 0, 6), binomialTail(balance + 0.01, 8, 10));
     EXPECT_NEAR(balance, 0.694, 0.001);
+}
+
+// ---- Student's t -----------------------------------------------------------------------------------
+
+constexpr double pi = 3.14159265358979323846;
+
+TEST(StudentT, MatchesTheClosedFormsOfOneAndTwoDegrees) {
+    for (const double t : {0.1, 1.0, 3.0, 125.0, 10050.0}) {
+        SCOPED_TRACE(t);
+        EXPECT_NEAR(studentTwoSidedTail(t, 1), 1.0 - 2.0 / pi * std::atan(t), 1e-15);
+        EXPECT_NEAR(studentTwoSidedTail(t, 2), 1.0 - t / std::sqrt(t * t + 2.0), 1e-15);
+    }
+    EXPECT_EQ(studentTwoSidedTail(0.0, 5), 1.0);
+}
+
+TEST(StudentT, GivesThePrintedCriticalValues) {
+    struct Row {
+        int degrees;
+        double tail;
+        double t;
+    };
+    const Row rows[] = {{1, 0.05, 12.7062}, {2, 0.05, 4.3027}, {3, 0.05, 3.1824}, {10, 0.05, 2.2281},
+                        {20, 0.05, 2.0860}, {10, 0.01, 3.1693}, {5, 0.001, 6.8688}, {30, 0.001, 3.6460}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.degrees);
+        EXPECT_NEAR(studentCriticalValue(row.tail, row.degrees), row.t, 5e-4);
+    }
+}
+
+TEST(StudentT, TheCriticalValueOfFourNormalErrorsNarrowsTowardsFour) {
+    const double tail = std::erfc(4.0 / std::sqrt(2.0));
+    EXPECT_NEAR(tail, 6.334e-5, 1e-8);
+    EXPECT_NEAR(studentCriticalValue(tail, 1), 1.0 / std::tan(pi * tail / 2.0), 1e-6);
+    double wider = HUGE_VAL;
+    for (const int degrees : {1, 2, 3, 6, 19, 100, 999}) {
+        SCOPED_TRACE(degrees);
+        const double critical = studentCriticalValue(tail, degrees);
+        EXPECT_NEAR(studentTwoSidedTail(critical, degrees), tail, 1e-9 * tail);
+        EXPECT_LT(critical, wider);
+        EXPECT_GT(critical, 4.0);
+        wider = critical;
+    }
+    EXPECT_NEAR(wider, 4.017, 0.001);
+    EXPECT_THROW(studentCriticalValue(0.0, 3), std::invalid_argument);
+    EXPECT_THROW(studentCriticalValue(1.0, 3), std::invalid_argument);
+    EXPECT_THROW(studentCriticalValue(0.05, 0), std::invalid_argument);
 }
 
 } // namespace

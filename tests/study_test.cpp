@@ -1,21 +1,32 @@
 // kadenzo-sim study with the real plugin module: what its options refuse (nothing written), the
-// analysis against the plugin played, and the table, CSV and JSON of a small sweep.
+// analysis against the plugin played and the verdict on it, a point that cannot be worked out, the
+// table, CSV and JSON of a small sweep, the step tables of --steps, and the labels of study.png.
 //
 // Index of this file:
 // - Options refused
 // - The analysis against the plugin
 // - Sweeps
+// - A point that cannot be worked out
 // - The table and the files
+// - Step tables
+// - The picture
 #include "built_modules.h"
 #include "output_test_support.h"
+#include "pictures/chart_style.h"
 #include "play/play_options.h"
 #include "study/study_command.h"
+#include "study/study_picture.h"
 #include "study/study_simulation.h"
 #include "study/study_sweep.h"
+#include "study/study_table.h"
+#include "study/study_verdict.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,6 +44,14 @@ protected:
     std::ostringstream out;
     std::ostringstream err;
 };
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 // Each with every output named, so that "nothing written" means something.
 TEST_F(StudyFiles, BadInputIsRefusedWithStatusTwoAndNothingWritten) {
@@ -97,13 +116,13 @@ struct Point {
 };
 const Point agreementPoints[] = {{0.5f, 0.05f}, {0.7f, 0.05f}, {0.9f, 0.05f}, {0.7f, 0.02f}, {0.7f, 0.1f}};
 
-// The tolerance is the simulation's own: disagreementDistance standard errors across runs.
+// The tolerance is the simulation's own: criticalDistance standard errors across runs.
 TEST(StudyAgreement, TheAnalysisAgreesWithThePluginPlayed) {
     for (const Point& point : agreementPoints) {
         SpeedAnalysis analysis;
         const SimulatedPoint simulated = played(point.target, point.increment, analysis);
         const Agreement agreement = agreementOf(analysis, simulated);
-        EXPECT_TRUE(agreement.agrees)
+        EXPECT_EQ(agreement.verdict, Verdict::agrees)
             << "target " << point.target << ", increment " << point.increment << ": accuracy "
             << analysis.meanAccuracy << " against " << simulated.meanAccuracy << " +- "
             << simulated.accuracyError << ", speed " << analysis.meanSpeed << " against "
@@ -120,8 +139,26 @@ TEST(StudyAgreement, AWrongStepTableFailsIt) {
         const StepTable wrong = pluginStepTable(point.target - 0.1f);
         SpeedAnalysis analysis;
         const SimulatedPoint simulated = played(point.target, point.increment, analysis, &wrong);
-        EXPECT_FALSE(agreementOf(analysis, simulated).agrees)
+        EXPECT_EQ(agreementOf(analysis, simulated).verdict, Verdict::differs)
             << "target " << point.target << ", increment " << point.increment;
+    }
+}
+
+// A standard error from two runs is itself far from sure; the bound of Student's t keeps a right
+// analysis unflagged at every point of a long sweep, and says that so few runs cannot judge.
+TEST(StudyAgreement, AFewRunsFlagNoRightPointOfALongSweep) {
+    StudyOptions options;
+    options.pluginPath = builtPlugin();
+    options.attempts = 1000;
+    options.sweep = parseSweep("idealAccuracy=0.05:0.95:0.01");
+    for (const int runs : {2, 3}) {
+        SCOPED_TRACE(runs);
+        options.runs = runs;
+        const StudyResult result = runSweep(options);
+        ASSERT_EQ(result.points.size(), 91u);
+        for (const StudyPoint& point : result.points)
+            EXPECT_EQ(point.agreement.verdict, Verdict::tooFewRuns) << sweepValueText(point.value);
+        EXPECT_EQ(studyVerdict(result).rfind("Verdict: too few runs to judge: ", 0), 0u) << studyVerdict(result);
     }
 }
 
@@ -157,35 +194,114 @@ TEST(StudySweep, ASweepReachesASettingsOwnBounds) {
     EXPECT_EQ(sweepValues(sweep), (std::vector<double>{0.001, 0.999}));
 }
 
-// ---- The table and the files -------------------------------------------------------------------
+// ---- A point that cannot be worked out ---------------------------------------------------------
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
+// A player sure to succeed below the comfort speed, aiming at every attempt: each speed below 100 % holds
+// for good, and from 100 % a window may step to either of two, so the long run is left to chance. The
+// point is played all the same and reported with its reason; the other point stands.
+const std::vector<std::string> unsettledSweep = {"--sweep", "idealAccuracy=0.9:1:0.1", "--peak", "1", "--spread",
+                                                 "0.001", "--comfort-speed", "1", "--runs", "7", "--attempts", "500"};
+const std::string unsettledReason =
+    "the speed can settle in more than one place; the step table leaves the long run to chance";
+
+TEST_F(StudyFiles, APointThatCannotBeWorkedOutIsReportedAndTheRestStands) {
+    std::vector<std::string> arguments = unsettledSweep;
+    arguments.insert(arguments.end(),
+                     {"--csv", path("study.csv"), "--json", path("study.json"), "--out", path("pictures")});
+    EXPECT_EQ(study(arguments), 1);
+    EXPECT_EQ(err.str(), "kadenzo-sim study: idealAccuracy 1: cannot be worked out: " + unsettledReason + "\n");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"pictures", "study.csv", "study.json"}));
+
+    const std::vector<std::string> lines = linesOf(out.str());
+    ASSERT_GE(lines.size(), 5u) << out.str();
+    EXPECT_EQ(lines[2].rfind("0.9            0.81", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("1              1.00                    90%   ", 0), 0u) << lines[3];
+    EXPECT_NE(lines[3].find("as played; cannot be worked out: " + unsettledReason), std::string::npos);
+    EXPECT_EQ(lines[4], "Verdict: 1 of 2 points cannot be worked out; the figures worked out agree with the "
+                        "plugin played at every other point (within 9.84 standard errors of 7 runs).");
+
+    const std::vector<std::string> csv = linesOf(contents("study.csv"));
+    ASSERT_EQ(csv.size(), 3u);
+    EXPECT_EQ(csv[2].rfind("1,,,1.000000,0.000000,,,0.900000,", 0), 0u) << csv[2];
+    EXPECT_NE(csv[2].find(",not worked out," + unsettledReason), std::string::npos) << csv[2];
+    const std::string json = contents("study.json");
+    EXPECT_NE(json.find("{\"value\": 1, \"balance_accuracy\": null, \"chain\": null, \"reason\": \"" +
+                        unsettledReason + "\""),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"verdict\": \"not worked out\""), std::string::npos);
+    EXPECT_NE(json.find("\"verdict\": \"agrees\""), std::string::npos);
 }
 
-const std::vector<std::string> smallSweep = {
-    "--sweep", "idealAccuracy=0.6:0.8:0.1", "--runs", "3", "--attempts", "1000"};
+// ---- The table and the files -------------------------------------------------------------------
 
-TEST_F(StudyFiles, TheTableHasARowPerPointAndSaysWhetherTheyAgree) {
+const std::vector<std::string> smallSweep = {
+    "--sweep", "idealAccuracy=0.6:0.8:0.1", "--runs", "7", "--attempts", "1000"};
+
+TEST_F(StudyFiles, TheTableSpeaksToAPlayerAndEndsInTheVerdict) {
     ASSERT_EQ(study(smallSweep), 0) << err.str();
     EXPECT_EQ(err.str(), "") << "a short sweep shows no progress";
-    const std::vector<std::string> lines = linesOf(out.str());
-    ASSERT_EQ(lines.size(), 9u) << out.str();
-    EXPECT_EQ(
-        lines[0],
-        "3 runs x 1000 attempts per point, the first 100 of each run burn-in, played and not measured.");
-    EXPECT_EQ(lines[4].rfind("idealAccuracy  balance  accuracy           simulated   dist", 0), 0u)
-        << lines[4];
-    EXPECT_EQ(lines[5].rfind("0.6              0.597     0.607", 0), 0u) << lines[5];
-    EXPECT_EQ(lines[6].rfind("0.7              0.694     0.689", 0), 0u) << lines[6];
-    EXPECT_EQ(lines[7].rfind("0.8              0.791     0.796", 0), 0u) << lines[7];
-    EXPECT_EQ(lines[8],
-              "the analysis agrees with the plugin played at every point (within 4 standard errors)");
+    EXPECT_EQ(out.str(),
+              "What the coach does over a long session for the simulated player, who starts at 100% speed:\n"
+              "idealAccuracy  accuracy you train at  the speed, 8 attempts in 10  attempts to get there\n"
+              "0.6            0.61                   100% to 115%                 49\n"
+              "0.7            0.69                    90% to 110%                 0\n"
+              "0.8            0.80                    75% to 95%                  74\n"
+              "Verdict: the figures worked out agree with the plugin played at every point (within 9.84 "
+              "standard errors of 7 runs).\n");
     EXPECT_EQ(entries(), std::vector<std::string>{});
+}
+
+TEST_F(StudyFiles, DetailsAddTheAnalystsColumns) {
+    std::vector<std::string> arguments = smallSweep;
+    arguments.push_back("--details");
+    ASSERT_EQ(study(arguments), 0) << err.str();
+    const std::vector<std::string> lines = linesOf(out.str());
+    ASSERT_EQ(lines.size(), 16u) << out.str();
+    EXPECT_EQ(lines[5], "");
+    EXPECT_EQ(lines[6],
+              "7 runs x 1000 attempts per point, the first 100 of each run burn-in, played and not measured.");
+    EXPECT_EQ(lines[10].rfind("idealAccuracy  balance  accuracy         simulated  dist  speed", 0), 0u) << lines[10];
+    EXPECT_EQ(lines[11].rfind("0.6              0.597     0.607", 0), 0u) << lines[11];
+    EXPECT_EQ(lines[12].rfind("0.7              0.694     0.689", 0), 0u) << lines[12];
+    EXPECT_EQ(lines[15].rfind("Verdict: the figures worked out agree", 0), 0u) << lines[15];
+}
+
+TEST_F(StudyFiles, TooFewRunsAreSaidToBeSo) {
+    ASSERT_EQ(study({"--sweep", "idealAccuracy=0.7:0.7:0.1", "--runs", "6", "--attempts", "1000"}), 0) << err.str();
+    EXPECT_EQ(linesOf(out.str()).back(),
+              "Verdict: too few runs to judge: 6 runs flag only a point more than 12.28 standard errors from the "
+              "plugin played, and none is; 7 runs or more judge.");
+}
+
+// A settle figure may be astronomically large where the speed rarely reaches its likeliest value; the
+// player's table keeps it readable, the analyst's in exponent form.
+TEST(StudyTable, NumbersStayReadable) {
+    EXPECT_EQ(attemptsInWords(0.0), "0");
+    EXPECT_EQ(attemptsInWords(26.3), "26");
+    EXPECT_EQ(attemptsInWords(99.6), "100");
+    EXPECT_EQ(attemptsInWords(172.3), "170");
+    EXPECT_EQ(attemptsInWords(1748.2), "1,700");
+    EXPECT_EQ(attemptsInWords(314419.0), "310,000");
+    EXPECT_EQ(attemptsInWords(2.3e22), "over a million");
+    EXPECT_EQ(attemptsInWords(HUGE_VAL), "never");
+
+    StudyResult result;
+    result.runs = 20;
+    StudyPoint point;
+    point.value = 0.3;
+    point.analysis.meanAccuracy = 0.476;
+    point.analysis.speedP10 = 0.95;
+    point.analysis.speedP90 = 1.1;
+    point.analysis.attemptsToMostLikely = 2.3e22;
+    point.simulated.setup.startSpeed = 1.0f;
+    result.points.push_back(point);
+    const std::string table = studyTable(result, true);
+    EXPECT_NE(table.find("0.3            0.48                    95% to 110%                 over a million\n"),
+              std::string::npos)
+        << table;
+    EXPECT_NE(table.find("  2.30e+22\n"), std::string::npos) << table;
+    EXPECT_FALSE(std::regex_search(table, std::regex("[0-9]{8}"))) << table;
 }
 
 TEST_F(StudyFiles, TheCsvAndTheJsonHoldTheTablesNumbers) {
@@ -201,17 +317,19 @@ TEST_F(StudyFiles, TheCsvAndTheJsonHoldTheTablesNumbers) {
     EXPECT_EQ(csv[0],
               "idealAccuracy,balance_accuracy,chain_accuracy,simulated_accuracy,accuracy_error,"
               "accuracy_distance,chain_speed,simulated_speed,speed_error,speed_distance,chain_speed_sd,"
-              "simulated_speed_sd,chain_speed_p10,chain_speed_p90,attempts_to_most_likely,flag");
+              "simulated_speed_sd,chain_speed_p10,chain_speed_p90,simulated_speed_p10,simulated_speed_p90,"
+              "attempts_to_most_likely,verdict,reason");
     EXPECT_EQ(csv[2].rfind("0.7,0.69", 0), 0u) << csv[2];
     for (const std::string& row : csv)
-        EXPECT_EQ(std::count(row.begin(), row.end(), ','), 15) << row;
-    EXPECT_EQ(csv[3].back(), ',') << "no flag when they agree";
+        EXPECT_EQ(std::count(row.begin(), row.end(), ','), 18) << row;
+    EXPECT_EQ(csv[3].substr(csv[3].size() - 8), ",agrees,") << "no reason when worked out";
 
     const std::string json = contents("study.json");
     EXPECT_EQ(
         json.rfind(
             "{\n  \"sweep\": {\"name\": \"idealAccuracy\", \"from\": 0.6, \"to\": 0.8, \"step\": 0.1},\n"
-            "  \"runs\": 3, \"attempts\": 1000, \"burn_in\": 100, \"disagreement_distance\": 4,\n",
+            "  \"runs\": 7, \"attempts\": 1000, \"burn_in\": 100, \"false_alarm_chance\": 6.334e-05, "
+            "\"critical_distance\": 9.844, \"least_runs_to_judge\": 7,\n",
             0),
         0u)
         << json;
@@ -231,7 +349,172 @@ TEST_F(StudyFiles, ACsvOnStandardOutputSendsTheTableToStandardError) {
     ASSERT_EQ(study(arguments), 0) << err.str();
     EXPECT_EQ(linesOf(out.str()).size(), 4u) << out.str();
     EXPECT_EQ(out.str().rfind("idealAccuracy,balance_accuracy", 0), 0u);
-    EXPECT_EQ(err.str().rfind("3 runs x 1000 attempts", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().rfind("What the coach does", 0), 0u) << err.str();
+}
+
+// ---- Step tables -------------------------------------------------------------------------------
+
+// The cells of a Markdown row, trimmed: "| a | b |" gives {"a", "b"}.
+std::vector<std::string> cellsOf(const std::string& row) {
+    std::vector<std::string> cells;
+    std::istringstream stream(row.substr(1));
+    for (std::string cell; std::getline(stream, cell, '|');) {
+        cell.erase(0, cell.find_first_not_of(' '));
+        cell.erase(cell.find_last_not_of(' ') + 1);
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+TEST_F(StudyFiles, StepTablesGroupTheTargetsThatTrainAlike) {
+    ASSERT_EQ(study({"--steps", "--sweep", "idealAccuracy=0.5:0.9:0.01"}), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    const std::vector<std::string> lines = linesOf(out.str());
+    ASSERT_EQ(lines.size(), 13u) << out.str();
+    EXPECT_EQ(cellsOf(lines[0]), (std::vector<std::string>{"idealAccuracy", "0/10", "1/10", "2/10", "3/10", "4/10",
+                                                           "5/10", "6/10", "7/10", "8/10", "9/10", "10/10", "note"}));
+    EXPECT_EQ(cellsOf(lines[1])[1], "---:");
+    std::vector<std::string> groups;
+    std::vector<std::string> neverHolding;
+    for (std::size_t line = 2; line < lines.size(); ++line) {
+        const std::vector<std::string> cells = cellsOf(lines[line]);
+        ASSERT_EQ(cells.size(), 13u) << lines[line];
+        EXPECT_EQ(lines[line].size(), lines[0].size()) << "the columns line up";
+        groups.push_back(cells[0]);
+        if (cells[12] == "never holds the speed") neverHolding.push_back(cells[0]);
+        EXPECT_EQ(std::find(cells.begin() + 1, cells.end() - 1, "0") == cells.end() - 1, !cells[12].empty())
+            << lines[line];
+    }
+    EXPECT_EQ(groups, (std::vector<std::string>{"0.5", "0.51-0.54", "0.55", "0.56-0.59", "0.6-0.65", "0.66-0.7",
+                                                "0.71-0.74", "0.75", "0.76-0.79", "0.8-0.84", "0.85-0.9"}));
+    EXPECT_EQ(neverHolding, (std::vector<std::string>{"0.55", "0.75"}));
+    // The rule of the README: more than 0.3 below the target two steps down, within 0.05 none, ...
+    EXPECT_EQ(cellsOf(lines[7]),
+              (std::vector<std::string>{"0.66-0.7", "-2", "-2", "-2", "-2", "-1", "-1", "-1", "0", "+1", "+1", "+2", ""}));
+}
+
+TEST_F(StudyFiles, AStepTableDependsOnTheTargetAlone) {
+    ASSERT_EQ(study({"--steps", "--sweep", "slowMoSpeedIncrement=0.02:0.1:0.01", "--set", "idealAccuracy=0.95"}),
+              0)
+        << err.str();
+    const std::vector<std::string> lines = linesOf(out.str());
+    ASSERT_EQ(lines.size(), 3u) << out.str();
+    EXPECT_EQ(cellsOf(lines[2]).front(), "0.02-0.1");
+    EXPECT_EQ(cellsOf(lines[2]).back(), "idealAccuracy 0.95; never holds the speed");
+
+    out.str("");
+    ASSERT_EQ(study({"--steps", "--sweep", "peak=0.5:1:0.5", "--set", "idealAccuracy=5"}), 0) << err.str();
+    EXPECT_EQ(err.str(), "--set idealAccuracy: 5 is beyond its range 0 to 1; it holds 1\n");
+    EXPECT_EQ(cellsOf(linesOf(out.str())[2]).back(), "idealAccuracy 1");
+}
+
+TEST_F(StudyFiles, StepTablesRefuseWhatHasNoUseWithThem) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--csv", path("steps.csv")}, "--steps plays nothing and writes no file: --csv has no use with it"},
+        {{"--json", "-"}, "--steps plays nothing and writes no file: --json has no use with it"},
+        {{"--out", path("pictures")}, "--steps plays nothing and writes no file: --out has no use with it"},
+        {{"--runs", "5"}, "--steps plays nothing and writes no file: --runs has no use with it"},
+        {{"--attempts", "500"}, "--steps plays nothing and writes no file: --attempts has no use with it"},
+        {{"--seed", "3"}, "--steps plays nothing and writes no file: --seed has no use with it"},
+        {{"--comfort-speed", "1"}, "--steps plays nothing and writes no file: --comfort-speed has no use with it"},
+        {{"--plugin", builtPlugin()}, "--steps plays nothing and writes no file: --plugin has no use with it"},
+        {{"--details"}, "--steps plays nothing and writes no file: --details has no use with it"},
+        {{"--sweep", "peak=0.5:1:0.5", "--set", "slowMoMaxSpeed=120"},
+         "--steps: the step tables depend on idealAccuracy alone; --set slowMoMaxSpeed has no use with it"},
+        {{"--set", "idealAccuracy=0.6"}, "--set idealAccuracy and --sweep idealAccuracy name the same setting"},
+        {{"--sweep", "peak=0.5:1:0.5", "--set", "idealAccuracy=nan"},
+         "\"nan\" cannot be clamped to the range 0..1 of idealAccuracy"},
+        {{"--steps"}, "--steps can be given only once"},
+        {{"--steps=yes"}, "--steps takes no value, not \"--steps=yes\""},
+    };
+    for (const auto& [bad, message] : cases) {
+        out.str("");
+        err.str("");
+        std::vector<std::string> arguments = {"--steps"};
+        arguments.insert(arguments.end(), bad.begin(), bad.end());
+        if (bad.front() == "--steps=yes") arguments.erase(arguments.begin());
+        EXPECT_EQ(study(arguments), 2) << message;
+        EXPECT_EQ(err.str(), "kadenzo-sim study: " + message + "\n");
+        EXPECT_EQ(out.str(), "") << message;
+        EXPECT_EQ(entries(), std::vector<std::string>{}) << message;
+    }
+}
+
+// ---- The picture -------------------------------------------------------------------------------
+
+// A sweep of COUNT targets from 0.5 to 0.9, each with a spread of speeds worked out and played.
+StudyResult syntheticSweep(std::size_t count) {
+    StudyResult result;
+    result.runs = 20;
+    result.attempts = 10000;
+    for (std::size_t index = 0; index < count; ++index) {
+        StudyPoint point;
+        point.value = count == 1 ? 0.7 : 0.5 + 0.4 * static_cast<double>(index) / static_cast<double>(count - 1);
+        point.simulated.setup.targetAccuracy = static_cast<float>(point.value);
+        point.analysis.meanAccuracy = point.value - 0.01;
+        point.analysis.balanceAccuracy = point.value;
+        point.simulated.meanAccuracy = point.value - 0.011;
+        point.simulated.accuracyError = 0.001;
+        for (int step = 0; step < 20; ++step) {
+            const float speed = 0.5f + 0.05f * static_cast<float>(step);
+            const double chance = std::exp(-0.5 * std::pow((speed - 1.5 + point.value) / 0.1, 2.0));
+            point.analysis.speeds.push_back(speed);
+            point.analysis.stationary.push_back(chance);
+            point.simulated.shareSpeeds.push_back(speed);
+            point.simulated.speedShares.push_back(chance);
+        }
+        result.points.push_back(point);
+    }
+    return result;
+}
+
+std::vector<kadenzo::render::Text> textsOf(const kadenzo::render::Scene& scene) {
+    std::vector<kadenzo::render::Text> texts;
+    for (const kadenzo::render::Item& item : scene.items)
+        if (const auto* text = std::get_if<kadenzo::render::Text>(&item)) texts.push_back(*text);
+    return texts;
+}
+
+// A text line of the picture writer's font is about 16 pixels high.
+bool overlap(const kadenzo::render::Text& a, const kadenzo::render::Text& b) {
+    using kadenzo::sim::chart_style::textWidth;
+    return a.x < b.x + textWidth(b.text) && b.x < a.x + textWidth(a.text) && a.y < b.y + 16.0f && b.y < a.y + 16.0f;
+}
+
+TEST(StudyPicture, LabelsNeverOverprint) {
+    for (const std::size_t count : {1u, 9u, 50u, 1000u}) {
+        SCOPED_TRACE(count);
+        const kadenzo::render::Scene scene = studyScene(syntheticSweep(count));
+        const std::vector<kadenzo::render::Text> texts = textsOf(scene);
+        for (std::size_t a = 0; a < texts.size(); ++a) {
+            EXPECT_GE(texts[a].x, 0.0f) << texts[a].text;
+            EXPECT_LE(texts[a].x + kadenzo::sim::chart_style::textWidth(texts[a].text), scene.width) << texts[a].text;
+            for (std::size_t b = a + 1; b < texts.size(); ++b)
+                EXPECT_FALSE(overlap(texts[a], texts[b])) << '"' << texts[a].text << "\" and \"" << texts[b].text << '"';
+        }
+        const auto rowLabels = std::count_if(texts.begin(), texts.end(), [&](const kadenzo::render::Text& text) {
+            return text.x > 540.0f && text.x < 680.0f && text.text.find('.') != std::string::npos;
+        });
+        EXPECT_GE(rowLabels, std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(count), 10)) << "the rows are named";
+    }
+}
+
+TEST(StudyPicture, SaysWhatItShowsAndScalesToTheData) {
+    const std::vector<kadenzo::render::Text> texts = textsOf(studyScene(syntheticSweep(9)));
+    const auto has = [&texts](const std::string& wanted) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [&wanted](const kadenzo::render::Text& text) { return text.text == wanted; });
+    };
+    EXPECT_EQ(has("worked out"), 1);
+    EXPECT_EQ(has("played, +-1 standard error"), 1);
+    EXPECT_EQ(has("idealAccuracy"), 2) << "the left panel's axis and the right panel's rows";
+    EXPECT_EQ(has("game speed, percent of normal"), 1);
+    EXPECT_EQ(has("accuracy"), 1);
+    // The accuracies lie from 0.49 to 0.9: their axis neither starts at 0 nor ends at 1.
+    EXPECT_EQ(has("0.0"), 0);
+    EXPECT_EQ(has("0.2"), 0);
+    EXPECT_EQ(has("0.5"), 3) << "a tick of both axes, and a row";
+    EXPECT_EQ(has("100%"), 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "speed_controller.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -31,17 +32,29 @@ double unitInLastPlace(float speed) {
 
 // How far the plugin's speed may move from the lattice's value in one window. None when every step lands
 // exactly on the millionths the lattice adds up: the start is a whole number of millionths, and the
-// float sum of a speed and up to two increments, each of them a float near a whole number of millionths,
-// stays within half a millionth of the exact decimal sum, so rounding to millionths undoes the floats'
-// rounding. Otherwise each step rounds to the nearest millionth once, and the sum's own rounding adds a
-// unit in the last place.
-double driftPerWindow(const StaircaseSetup& setup, float fastest) {
+// float sum of a speed the chain stands at (at most STANDING) and up to two increments, each a float near
+// a whole number of millionths, stays within half a millionth of the exact decimal sum, so rounding to
+// millionths undoes the floats' rounding. The sum is off by at most half a unit in the last place of the
+// speed, half one of the sum and the increments' own errors; the margin below half a millionth is for
+// the product by 10^6 in double. Otherwise each step rounds to the nearest millionth once, and the sum's
+// own rounding adds a unit in the last place of the fastest landing, FASTEST.
+double driftPerWindow(const StaircaseSetup& setup, float standing, float fastest) {
     const double increment = static_cast<double>(setup.speedStep);
     const double incrementError = std::fabs(increment - std::round(increment * 1e6) / 1e6);
     const bool startOnMillionths = speedOfMillionths(*speedMillionths(setup.startSpeed)) == setup.startSpeed;
-    const double sumError = unitInLastPlace(fastest) + 2.0 * incrementError;
-    if (startOnMillionths && sumError * 1e6 < 0.25) return 0.0;
+    const float landing = standing + 2.0f * setup.speedStep;
+    const double sumError =
+        (unitInLastPlace(standing) + unitInLastPlace(landing)) / 2.0 + 2.0 * incrementError;
+    if (startOnMillionths && sumError * 1e6 < 0.49) return 0.0;
     return 1e-6 + unitInLastPlace(fastest);
+}
+
+// The fastest speed the chain can stand at without the drift: the start, or a node within the limits.
+float fastestStanding(const std::vector<float>& speeds, const StaircaseSetup& setup) {
+    float fastest = setup.startSpeed;
+    for (const float speed : speeds)
+        if (withinSpeedLimits(speed, setup.lowestPercent, setup.highestPercent)) fastest = std::max(fastest, speed);
+    return fastest;
 }
 
 } // namespace
@@ -80,7 +93,8 @@ StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
     lattice.start = lattice.speeds.size();
     lattice.speeds.push_back(setup.startSpeed);
     lattice.speeds.insert(lattice.speeds.end(), above.begin(), above.end());
-    lattice.unitDrift = driftPerWindow(setup, lattice.speeds.back() + 2.0f * step);
+    lattice.unitDrift = driftPerWindow(setup, fastestStanding(lattice.speeds, setup),
+                                       lattice.speeds.back() + 2.0f * step);
     return lattice;
 }
 

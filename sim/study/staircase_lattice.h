@@ -16,8 +16,9 @@ struct StaircaseLattice {
     std::vector<float> speeds;
     std::size_t start = 0; // the index of startSpeed
     // The most the plugin's speed may move from the lattice's value in one window: 0 where its steps land
-    // exactly on the lattice's millionths, else a millionth and a unit in the last place of the fastest
-    // speed a step can land on.
+    // exactly on the lattice's millionths (every increment of up to six decimals from a start of whole
+    // millionths, within the limits the plugin takes), else a millionth and a unit in the last place of
+    // the fastest speed a step can land on.
     double unitDrift = 0.0;
 };
 

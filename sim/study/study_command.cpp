@@ -10,16 +10,58 @@
 #include "output/output_file.h"
 #include "pictures/pictures.h"
 #include "play/play_options.h"
+#include "study/staircase_lattice.h"
 #include "study/study_picture.h"
+#include "study/study_steps.h"
+#include "study/study_table.h"
 
 #include <fmt/format.h>
 
 #include <ostream>
 #include <set>
+#include <stdexcept>
 
 namespace kadenzo::study {
 
 // ---- The sweep ---------------------------------------------------------------------------------
+
+namespace {
+
+// The speeds a point that cannot be worked out counts its shares at: the lattice's, or none when the
+// setting has no lattice either.
+std::vector<float> latticeSpeeds(const StaircaseSetup& setup) {
+    try {
+        return staircaseLattice(setup).speeds;
+    } catch (const std::invalid_argument&) {
+        return {};
+    }
+}
+
+StudyPoint studyPoint(const StudyOptions& options, double value, long long burnIn) {
+    StudyPoint point;
+    point.value = value;
+    PointRuns runs;
+    runs.pluginPath = options.pluginPath;
+    runs.player = playerAt(options.sweep, options.player, value);
+    runs.settings = settingsAt(options.sweep, options.settings, value);
+    runs.runs = options.runs;
+    runs.attempts = options.attempts;
+    runs.burnIn = burnIn;
+    runs.seed = options.seed;
+    point.simulated = simulatePoint(runs, [&point](const StaircaseSetup& setup) {
+        try {
+            point.analysis = analyseStaircase(setup, pluginStepTable(setup.targetAccuracy));
+            return point.analysis.speeds;
+        } catch (const std::invalid_argument& error) {
+            point.failure = error.what();
+            return latticeSpeeds(setup);
+        }
+    });
+    point.agreement = point.workedOut() ? agreementOf(point.analysis, point.simulated) : notWorkedOut();
+    return point;
+}
+
+} // namespace
 
 StudyResult runSweep(const StudyOptions& options,
                      const std::function<void(std::size_t pointsDone, const StudyPoint&)>& progress) {
@@ -29,22 +71,7 @@ StudyResult runSweep(const StudyOptions& options,
     result.attempts = options.attempts;
     result.burnIn = burnInAttempts(options.attempts);
     for (const double value : sweepValues(options.sweep)) {
-        StudyPoint point;
-        point.value = value;
-        PointRuns runs;
-        runs.pluginPath = options.pluginPath;
-        runs.player = playerAt(options.sweep, options.player, value);
-        runs.settings = settingsAt(options.sweep, options.settings, value);
-        runs.runs = options.runs;
-        runs.attempts = options.attempts;
-        runs.burnIn = result.burnIn;
-        runs.seed = options.seed;
-        point.simulated = simulatePoint(runs, [&point](const StaircaseSetup& setup) {
-            point.analysis = analyseStaircase(setup, pluginStepTable(setup.targetAccuracy));
-            return point.analysis.speeds;
-        });
-        point.agreement = agreementOf(point.analysis, point.simulated);
-        result.points.push_back(std::move(point));
+        result.points.push_back(studyPoint(options, value, result.burnIn));
         if (progress) progress(result.points.size(), result.points.back());
     }
     return result;
@@ -80,6 +107,7 @@ void writePicture(const StudyOptions& options, const StudyResult& result, std::o
 // ---- The command -------------------------------------------------------------------------------
 
 constexpr int writeFailed = 1;
+constexpr int notAllWorkedOut = 1;
 constexpr int cannotStudy = 2;
 // Rationale: below this many attempts in all a sweep takes a few seconds at most and says nothing
 // until its table.
@@ -88,6 +116,34 @@ constexpr long long longSweepAttempts = 1'000'000;
 int fail(std::ostream& out, std::ostream& err, const std::exception& error, int status) {
     out << std::flush;
     err << "kadenzo-sim study: " << error.what() << std::endl;
+    return status;
+}
+
+// --steps: the table on OUT, the notices of clamped values on ERR.
+int printSteps(const StudyOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> notices;
+    std::vector<StepGroup> groups;
+    try {
+        groups = stepGroups(options, notices);
+    } catch (const std::exception& error) {
+        return fail(out, err, error, cannotStudy);
+    }
+    for (const std::string& notice : notices)
+        err << notice << '\n';
+    out << stepsTable(options.sweep, groups) << std::flush;
+    return 0;
+}
+
+// Every point that could not be worked out, named on ERR; the status they leave.
+int reportFailures(const StudyResult& result, std::ostream& err) {
+    int status = 0;
+    for (const StudyPoint& point : result.points)
+        if (!point.workedOut()) {
+            err << fmt::format("kadenzo-sim study: {} {}: cannot be worked out: {}", result.sweep.name,
+                               sweepValueText(point.value), point.failure)
+                << std::endl;
+            status = notAllWorkedOut;
+        }
     return status;
 }
 
@@ -105,6 +161,7 @@ int runStudy(const std::vector<std::string>& arguments, const std::string& defau
     } catch (const std::exception& error) {
         return fail(out, err, error, cannotStudy);
     }
+    if (options.steps) return printSteps(options, out, err);
     const std::size_t points = sweepValues(options.sweep).size();
     const bool showProgress =
         static_cast<long long>(points) * options.runs * options.attempts >= longSweepAttempts;
@@ -123,16 +180,17 @@ int runStudy(const std::vector<std::string>& arguments, const std::string& defau
         return fail(out, err, error, cannotStudy);
     }
     std::ostream& report = tableToStandardError(options) ? err : out;
-    report << studyTable(result) << std::flush;
+    report << studyTable(result, options.details) << std::flush;
     try {
         writeText(options.csvPath, studyCsv(result), out, report);
         writeText(options.jsonPath, studyJson(result), out, report);
         writePicture(options, result, report);
     } catch (const std::exception& error) {
+        reportFailures(result, err);
         return fail(out, err, error, writeFailed);
     }
     out << std::flush;
-    return 0;
+    return reportFailures(result, err);
 }
 
 } // namespace kadenzo::study

@@ -12,13 +12,16 @@
 
 namespace kadenzo::study {
 
-// The points of OPTIONS' sweep, analysed and played. PROGRESS, when given, hears of each point once it
-// is done. Throws ConsoleError when a point cannot be played (the module, a --set).
+// The points of OPTIONS' sweep, analysed and played. A point the analysis refuses is still played and
+// keeps the reason (StudyPoint::failure). PROGRESS, when given, hears of each point once it is done.
+// Throws ConsoleError when a point cannot be played (the module, a --set).
 StudyResult runSweep(const StudyOptions& options,
                      const std::function<void(std::size_t pointsDone, const StudyPoint&)>& progress = {});
 
 // The command as a whole: returns the process's exit status, 2 for bad options (a file that could not
-// be written among them) or a sweep that could not be played, 1 when writing a file failed, else 0.
+// be written among them) or a sweep that could not be played, 1 when writing a file failed or a point
+// could not be worked out (each named on ERR after the table and the files), else 0. --steps prints
+// its table and plays nothing.
 int runStudy(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
              std::ostream& out, std::ostream& err);
 

@@ -2,6 +2,7 @@
 //
 // Index of this file:
 // - The table
+// - --steps
 // - Files
 // - Help
 #include "study/study_options.h"
@@ -13,9 +14,12 @@
 #include "play/play_options.h"
 #include "play/player_options.h"
 #include "simulator.h"
-#include "study/study_simulation.h"
+#include "settings_table.h"
+#include "study/study_verdict.h"
 
 #include <fmt/format.h>
+
+#include <algorithm>
 
 namespace kadenzo::study {
 
@@ -53,7 +57,29 @@ const OptionRow<StudyOptions> optionTable[] = {
      }},
     {"--plugin", "a path",
      [](StudyOptions& options, const std::string&, const std::string& value) { options.pluginPath = value; }},
+    {"--details", nullptr,
+     [](StudyOptions& options, const std::string&, const std::string&) { options.details = true; }},
+    {"--steps", nullptr,
+     [](StudyOptions& options, const std::string&, const std::string&) { options.steps = true; }},
 };
+
+// ---- --steps -----------------------------------------------------------------------------------
+
+// The options --steps goes with: the step tables depend on the target alone.
+const char* const optionsBesideSteps[] = {"--steps", "--sweep", "--set"};
+
+void checkSteps(const StudyOptions& options, const std::vector<std::string>& given) {
+    for (const std::string& option : given)
+        if (std::none_of(std::begin(optionsBesideSteps), std::end(optionsBesideSteps),
+                         [&option](const char* beside) { return option == beside; }))
+            throw ConsoleError(
+                fmt::format("--steps plays nothing and writes no file: {} has no use with it", option));
+    for (const auto& setting : options.settings)
+        if (setting.first != setting::idealAccuracy.name)
+            throw ConsoleError(fmt::format(
+                "--steps: the step tables depend on idealAccuracy alone; --set {} has no use with it",
+                setting.first));
+}
 
 // ---- Files -------------------------------------------------------------------------------------
 
@@ -75,7 +101,9 @@ StudyOptions parseStudyOptions(const std::vector<std::string>& arguments,
                                const std::string& defaultPluginPath) {
     StudyOptions options;
     options.pluginPath = defaultPluginPath;
-    applyOptions(arguments, optionTable, sim::playerOptionRows<StudyOptions>, options, "study");
+    const std::vector<std::string> given =
+        applyOptions(arguments, optionTable, sim::playerOptionRows<StudyOptions>, options, "study");
+    if (options.steps) checkSteps(options, given);
     if (!sweepsSkill(options.sweep))
         for (const auto& setting : options.settings)
             if (setting.first == options.sweep.name)
@@ -83,6 +111,7 @@ StudyOptions parseStudyOptions(const std::vector<std::string>& arguments,
                                                options.sweep.name));
     if (toStandardOutput(options.csvPath) && toStandardOutput(options.jsonPath))
         throw ConsoleError("--csv - and --json - cannot both go to standard output");
+    if (options.steps) return options;
     // The module first, so that an output naming it is the one refused.
     output::declareInput(options.pluginPath, sim::pluginModuleWhat);
     declareTable("--csv", options.csvPath, "the CSV file (--csv)");
@@ -98,75 +127,101 @@ bool tableToStandardError(const StudyOptions& options) {
 // ---- Help --------------------------------------------------------------------------------------
 
 std::string studyHelp() {
+    // Rationale: the help names the error's floor in words.
+    static_assert(leastError == 1e-6, "the help says a millionth");
+    const StudyOptions defaults;
     return fmt::format(
-        R"(kadenzo-sim study: what the coach's settings do to a player, worked out and simulated.
+        R"(kadenzo-sim study: what the coach will do for you, tried on a simulated player before you play.
 
 Usage:
-  kadenzo-sim study [--comfort-speed C] [--spread W] [--peak P] [--set NAME=VALUE]...
-                    [--sweep NAME=FROM:TO:STEP] [--runs R] [--attempts N] [--seed S]
+  kadenzo-sim study [--sweep NAME=FROM:TO:STEP] [--details] [--comfort-speed C] [--spread W]
+                    [--peak P] [--set NAME=VALUE]... [--runs R] [--attempts N] [--seed S]
                     [--csv FILE|-] [--json FILE|-] [--out DIR] [--plugin PATH]
+  kadenzo-sim study --steps [--sweep NAME=FROM:TO:STEP] [--set idealAccuracy=VALUE]
 
-Every ten attempts the coach steps the game speed by -2 to +2 increments, by how many of the ten
-succeeded. For each point of the sweep the study reports three things:
-  the analysis    the controller as a chain on the speeds START + j x increment within the
-                  limits: the step of each count of successes worked out with the plugin's
-                  own single-precision arithmetic and table, a step beyond a limit dropped
-                  whole, each count as likely as a binomial of the player's chance at that
-                  speed. Its long run (solved to a residual below {tolerance}): the mean accuracy,
-                  the mean speed, its spread and its 10th and 90th percentiles, and the
-                  attempts until the speed first stands at its most likely value.
-  the balance     the accuracy at which a step up and a step down are equally likely: where a
-                  transformed up-down staircase converges (Levitt 1971). The chain's mean
-                  accuracy lies near it, not on it: the balance counts a step of two
-                  increments as one, and the mean averages the player's chance over the
-                  speeds the staircase wanders through, where the chance is no straight line
-                  of the speed, and the limits cut the wandering. A window holds ten attempts,
-                  so the coach tells only whole tenths apart (0.65 trains like 0.6).
-  the simulation  R runs of N attempts of the real plugin module through the host, as play
-                  plays them, each run seeded S + its number from 0. The first tenth of each
-                  run (in whole windows) is burn-in, played and discarded. The mean accuracy
-                  and speed of each run give the means and their standard errors across
-                  runs, and the distance of the analysis from them in standard errors.
-The drift: the plugin adds its increments in floats, each step rounding by up to half a unit in
-the last place, and roundings do not undo each other. The chain's speeds are therefore the floats
-the plugin reaches from the start by whole steps (1.0 - 0.05 ten times is 0.49999988, below 50 %,
-so 0.5 is never reached from 1.0), and each step lands where the plugin's own arithmetic puts it.
-After many windows the plugin's speed may still lie a few units in the last place from those
-floats: too little to move it to another speed, but where a step lands within that bound of a
-limit (1.45 + 0.05 against 150 %) it decides whether the step is taken or dropped. The chain
-takes such a step as its float says, and the JSON gives the long-run chance per window of such a
-landing (drift_sensitive_chance). The simulation of the real plugin is the judge: a point whose
-analysis and simulation differ by more than {distance} standard errors is flagged "differs" in the
-table, the CSV and the JSON.
+For each value of one setting (by default the target accuracy, idealAccuracy, from 0.5 to 0.9) the
+study prints a row of what the coach does over a long session for a simulated player, whose chance
+of success falls as the game speeds up (--comfort-speed, --spread, --peak):
+  accuracy you train at         the share of your attempts that succeed, on average
+  the speed, 8 attempts in 10   where the game speed sits: 8 of every 10 attempts are played
+                                from the first speed to the second (percent of normal speed)
+  attempts to get there         how many attempts it takes on average, from the speed training
+                                starts at, until the speed first stands where it is most often
+Last comes the verdict: whether the real plugin, played, bears these figures out.
+
+A window holds ten attempts, so the coach tells targets apart by whole tenths only: 0.65 trains
+exactly like 0.6. --steps shows how the speed moves after each count of successes, for each target,
+and which targets train alike.
 
 Options:
   --sweep NAME=FROM:TO:STEP
-                     the setting or skill to sweep, FROM to TO in steps of STEP, at most
-                     {points} points (default idealAccuracy=0.5:0.9:0.05, nine targets); NAME is
-                     a setting ({settings})
+                     the setting or skill to try, FROM to TO in steps of STEP, at most {points}
+                     points (default idealAccuracy=0.5:0.9:0.05, nine targets); NAME is a setting
+                     ({settings})
                      or a skill of the player ({skills})
-  --runs R           independent runs per point, {leastRuns} to {mostRuns} (default 20)
-  --attempts N       attempts per run, {leastAttempts} to {mostAttempts} (default 10000)
-{playerOptions}  --csv FILE         write one row per point; with - to standard output, and the table
-                     to standard error
-  --json FILE        the same as JSON; with - to standard output, and the table to standard error
-  --out DIR          write study.png into DIR, creating it if needed: the mean accuracy of each
-                     point against its target, with the diagonal where they would be equal,
-                     and the stationary speed distribution of each point
-  --plugin PATH      the plugin module to load
+  --details          after the table, the analyst's: the figures worked out and played side by
+                     side, how far apart they lie in standard errors, the spread of the speed and
+                     the balance point
+  --steps            print, without playing anything, the plugin's step table at each point of the
+                     sweep as a Markdown table: for each count of successes in a window (0/10 to
+                     10/10), the steps the speed moves (-2 to +2). Consecutive points with the same
+                     table share a row ("0.51-0.54"); a table without a 0 "never holds the speed".
+                     It takes only --sweep and --set idealAccuracy=VALUE.
+  --runs R           how many times each point is played, {leastRuns} to {mostRuns} (default {defaultRuns})
+  --attempts N       attempts of each run, {leastAttempts} to {mostAttempts} (default 10000)
+{playerOptions}  --csv FILE         write one row per point with every figure; with - to standard
+                     output, and the table to standard error
+  --json FILE        the same as JSON, with the distribution of the speed; with - to standard
+                     output, and the table to standard error
+  --out DIR          write study.png into DIR, creating it if needed: left, the accuracy you train
+                     at for each point, worked out and played, against the target; right, how
+                     often the speed stands at each speed, a row per point
+  --plugin PATH      the plugin module to play
   --help             show this text
 Each value may also follow its option after '=' (--runs=5); an empty one is refused.
 
+How the figures are obtained:
+  Worked out: the coach's rule as a Markov chain on the speeds START + j x increment within the
+  limits. After each window the speed moves by the plugin's own step for its count of successes,
+  each count as likely as the player's chance at that speed makes it, and a step beyond a limit is
+  not taken. The chain's long run is solved exactly (to a residual below {tolerance}): the mean
+  accuracy, the 10th and 90th percentiles of the speed, and the expected attempts from START until
+  the speed first stands at its most likely value. The balance point (--details) is the accuracy
+  at which a step up and a step down are equally likely; the mean accuracy lies near it, not on it.
+  Played: R runs of N attempts of the real plugin module in the simulated host, as play plays
+  them, run r seeded S + r from 0. The first tenth of each run, in whole windows, is played and
+  not measured.
+  The verdict: at each point, how far the worked-out mean accuracy and mean speed lie from the
+  means of the R runs, in the runs' standard errors (never counted below a millionth, for a speed
+  held at a limit in every run). A point "differs" beyond Student's t's critical value for R - 1
+  degrees of freedom at the false-alarm chance of four normal standard errors ({chance:.4g},
+  two-sided): {criticalDefault} standard errors for {defaultRuns} runs, {criticalFew} for 2, so that a right analysis is
+  flagged as rarely with few runs as with many, at about one point in 7,900. Below {leastJudge} runs
+  that bound is too wide to catch a wrong analysis, and the verdict says there were too few runs
+  to judge. A point that cannot be worked out (the speed can settle in more than one place, as for
+  a player sure to succeed at several speeds) is still played and shown as played, with the
+  reason; the rest of the sweep stands.
+  The drift: the plugin takes each stepped speed in whole millionths, so from a start of whole
+  millionths under 400 % (100 % by default) an increment of up to six decimals lands on its
+  decimals exactly: the chain's speeds are the plugin's, and its drift bound (drift_bound in the
+  JSON) is 0. Only other increments drift, by up to about a millionth a window: never onto another
+  speed, but a step that lands that near a limit may be taken or not. The JSON gives the long-run
+  chance of such a step (drift_sensitive_chance); the runs played are the judge.
+
 Long sweeps show their progress on standard error. Every option is checked before anything is
 played or written, and files are written whole or not at all, as play writes them. Exit status: 2
-for bad options (a file that could not be written among them) or a sweep that could not be
-played, 1 when writing a file failed, {unchosenEnding}; else 0.
+for bad options (a file that could not be written among them) or a sweep that could not be played;
+1 when writing a file failed or a point could not be worked out (each is named on standard error,
+and the files are written all the same);
+{unchosenEnding}; else 0.
 )",
-        fmt::arg("distance", disagreementDistance), fmt::arg("tolerance", stationaryTolerance),
-        fmt::arg("points", mostSweepPoints), fmt::arg("settings", sweepSettingNames()),
-        fmt::arg("skills", sweepSkillNames()), fmt::arg("leastRuns", leastRuns),
-        fmt::arg("mostRuns", mostRuns), fmt::arg("leastAttempts", leastAttempts),
-        fmt::arg("mostAttempts", mostAttempts), fmt::arg("playerOptions", sim::playerOptionsHelp()),
+        fmt::arg("tolerance", stationaryTolerance), fmt::arg("points", mostSweepPoints),
+        fmt::arg("settings", sweepSettingNames()), fmt::arg("skills", sweepSkillNames()),
+        fmt::arg("leastRuns", leastRuns), fmt::arg("mostRuns", mostRuns),
+        fmt::arg("leastAttempts", leastAttempts), fmt::arg("mostAttempts", mostAttempts),
+        fmt::arg("playerOptions", sim::playerOptionsHelp()), fmt::arg("chance", falseAlarmChance()), fmt::arg("criticalDefault", fmt::format("{:.2f}", criticalDistance(defaults.runs))),
+        fmt::arg("defaultRuns", defaults.runs),
+        fmt::arg("criticalFew", fmt::format("{:.0f}", criticalDistance(2))), fmt::arg("leastJudge", leastRunsToJudge),
         fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 

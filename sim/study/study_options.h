@@ -33,6 +33,8 @@ struct StudyOptions {
     std::string csvPath;  // "-" for standard output
     std::string jsonPath; // "-" for standard output
     std::string outDirectory;
+    bool details = false; // --details: the analyst's columns after the player's table
+    bool steps = false;   // --steps: the step tables of the sweep, nothing played
 };
 
 // The attempts at the start of each run that are played but not measured: the first tenth, in whole
@@ -41,7 +43,8 @@ long long burnInAttempts(long long attempts);
 
 // Parses the study command's arguments (after "study") and declares the files they name to the run's
 // files: the module, read, and the CSV, the JSON and the picture of --out, written. Creates nothing.
-// Throws ConsoleError naming the bad argument.
+// Throws ConsoleError naming the bad argument. --steps takes only --sweep and --set idealAccuracy, as it
+// plays nothing and writes no file: any other option beside it is refused, and no file is declared.
 StudyOptions parseStudyOptions(const std::vector<std::string>& arguments,
                                const std::string& defaultPluginPath);
 

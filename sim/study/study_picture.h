@@ -6,9 +6,11 @@
 
 namespace kadenzo::study {
 
-// Left, the mean accuracy of each point against its target, the chain's and the simulation's (with
-// its standard error), and the diagonal where the two would be equal; right, the chain's stationary
-// speed distribution of each point, a row each, the simulation's shares marked over it.
+// Left, the accuracy the player trains at against the swept value, worked out and played (with its
+// standard error), the balance point, and where accuracy equals the target; both axes scaled to the
+// data with round ticks. Right, a row a point: the worked-out chance of each speed as a bar and the
+// share played as a tick over it. Labels along an axis keep apart however many points there are: the
+// rows are labelled every K-th when they crowd.
 render::Scene studyScene(const StudyResult& result);
 
 } // namespace kadenzo::study

@@ -1,9 +1,11 @@
-// What a study reports for each point of its sweep: the table on standard output, the CSV and the JSON.
+// What a study finds at each point of its sweep, and the CSV and the JSON of it (the table it prints is
+// study_table.h's).
 #pragma once
 
 #include "study/staircase_analysis.h"
 #include "study/study_simulation.h"
 #include "study/study_sweep.h"
+#include "study/study_verdict.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +14,13 @@ namespace kadenzo::study {
 
 struct StudyPoint {
     double value = 0.0; // of the swept setting or skill
-    SpeedAnalysis analysis;
+    SpeedAnalysis analysis; // empty when the point could not be worked out
+    // Why the point could not be worked out (what analyseStaircase refused); empty when it was.
+    std::string failure;
     SimulatedPoint simulated;
     Agreement agreement;
+
+    bool workedOut() const { return failure.empty(); }
 };
 
 struct StudyResult {
@@ -25,11 +31,13 @@ struct StudyResult {
     std::vector<StudyPoint> points;
 };
 
-// The table: a line saying what was played, a header, a row per point, and a line on the flag.
-std::string studyTable(const StudyResult& result);
-// A header and a row per point, the same columns as the table's and the balance and settling time.
+// A header and a row per point: the analyst's columns of the table, the percentiles of the speeds as
+// played, the verdict and the reason a point could not be worked out. A point that could not be worked
+// out leaves the chain's cells empty.
 std::string studyCsv(const StudyResult& result);
-// One object: the sweep, the runs, and an array of points with the analysis' stationary distribution.
+// One object: the sweep, the runs and the test's bound, and an array of points with the analysis' and
+// the runs' distribution of speeds; "chain" is null for a point that could not be worked out, and
+// "reason" says why.
 std::string studyJson(const StudyResult& result);
 
 } // namespace kadenzo::study

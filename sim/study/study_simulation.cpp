@@ -1,4 +1,4 @@
-// Playing a study's runs and comparing them with the analysis.
+// Playing a study's runs.
 #include "study/study_simulation.h"
 
 #include "play/play_session.h"
@@ -45,20 +45,24 @@ std::pair<double, double> meanAndError(const std::vector<double>& values) {
     return {mean, std::sqrt(squares / (count - 1.0) / count)};
 }
 
-// The distance of ANALYSED from SIMULATED in standard errors; the error never counts as less than a
-// float's rounding, so that a speed held at a limit in every run agrees with the analysis' limit.
-double distance(double simulated, double analysed, double error) {
-    const double floor = 1e-6;
-    return (simulated - analysed) / std::sqrt(error * error + floor * floor);
-}
-
 } // namespace
+
+std::optional<float> sharePercentile(const SimulatedPoint& point, double p) {
+    if (point.shareSpeeds.empty() || point.speedShares.size() != point.shareSpeeds.size()) return std::nullopt;
+    double below = 0.0;
+    for (std::size_t index = 0; index < point.shareSpeeds.size(); ++index) {
+        below += point.speedShares[index];
+        if (below >= p) return point.shareSpeeds[index];
+    }
+    return point.shareSpeeds.back();
+}
 
 SimulatedPoint simulatePoint(const PointRuns& runs,
                              const std::function<std::vector<float>(const StaircaseSetup&)>& lattice,
                              const std::function<void(int runsDone)>& progress) {
     SimulatedPoint point;
-    std::vector<float> speeds;
+    point.runs = runs.runs;
+    std::vector<float>& speeds = point.shareSpeeds;
     std::vector<long long> counts;
     std::vector<double> runAccuracies, runSpeeds;
     double speedSum = 0.0, speedSquares = 0.0;
@@ -110,16 +114,6 @@ SimulatedPoint simulatePoint(const PointRuns& runs,
     for (long long count : counts)
         point.speedShares.push_back(static_cast<double>(count) / static_cast<double>(measured));
     return point;
-}
-
-Agreement agreementOf(const SpeedAnalysis& analysis, const SimulatedPoint& simulated) {
-    Agreement agreement;
-    agreement.accuracyDistance =
-        distance(simulated.meanAccuracy, analysis.meanAccuracy, simulated.accuracyError);
-    agreement.speedDistance = distance(simulated.meanSpeed, analysis.meanSpeed, simulated.speedError);
-    agreement.agrees = std::fabs(agreement.accuracyDistance) <= disagreementDistance &&
-                       std::fabs(agreement.speedDistance) <= disagreementDistance;
-    return agreement;
 }
 
 } // namespace kadenzo::study

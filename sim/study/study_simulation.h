@@ -1,6 +1,6 @@
 // The simulation side of a study: runs of the real plugin module through the host, played as
-// `kadenzo-sim play` plays them (play/play_session.h), measured after a burn-in, and compared with the
-// analysis in standard errors across runs.
+// `kadenzo-sim play` plays them (play/play_session.h) and measured after a burn-in; study_verdict.h
+// compares them with the analysis.
 #pragma once
 
 #include "game/player_model.h"
@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,34 +30,29 @@ struct PointRuns {
 // runs (each run's own mean is one sample, so that the attempts' dependence within a run counts).
 struct SimulatedPoint {
     StaircaseSetup setup; // the settings as the plugin holds them once given, the player, the start speed
+    int runs = 0;         // played
     double meanAccuracy = 0.0;
     double accuracyError = 0.0;
     double meanSpeed = 0.0;
     double speedError = 0.0;
     double speedSd = 0.0; // of every measured attempt's speed, pooled over the runs
-    // The share of measured attempts at each speed, by the nearest speed of the analysis' lattice.
+    // The share of measured attempts at each of shareSpeeds (ascending), each attempt counted at the
+    // nearest of them; both empty when no speeds were given.
+    std::vector<float> shareSpeeds;
     std::vector<double> speedShares;
     std::vector<std::string> clamped; // the --set values the plugin clamped, as play tells them
 };
 
-// Plays the runs. LATTICE gives the speeds the shares are counted at; it is worked out once the first
-// run has the plugin's settings. PROGRESS, when given, hears of every run finished. Throws ConsoleError
+// The P-th percentile (0 < P <= 1) of the speeds as played: the slowest of shareSpeeds at which the
+// shares at it or slower reach P (the fastest when rounding leaves the total short); nothing when no
+// shares were counted.
+std::optional<float> sharePercentile(const SimulatedPoint& point, double p);
+
+// Plays the runs. LATTICE gives the speeds the shares are counted at; it is asked once, when the first
+// run has the plugin's settings, and what it throws ends the runs. PROGRESS, when given, hears of every run finished. Throws ConsoleError
 // when the module cannot be loaded or a --set names no console variable.
 SimulatedPoint simulatePoint(const PointRuns& runs,
                              const std::function<std::vector<float>(const StaircaseSetup&)>& lattice,
                              const std::function<void(int runsDone)>& progress = {});
-
-// How far the analysis lies from the simulation. Rationale: beyond disagreementDistance standard
-// errors on either the mean accuracy or the mean speed is flagged; for a sweep's nine points, two
-// quantities each, that happens by chance less than once in five hundred sweeps.
-constexpr double disagreementDistance = 4.0;
-
-struct Agreement {
-    double accuracyDistance = 0.0; // (simulated - analysed) / standard error
-    double speedDistance = 0.0;
-    bool agrees = true;
-};
-
-Agreement agreementOf(const SpeedAnalysis& analysis, const SimulatedPoint& simulated);
 
 } // namespace kadenzo::study
