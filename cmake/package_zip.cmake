@@ -70,6 +70,8 @@ function(players_readme out_var pictures_var)
         list(GET names 1 packaged)
         string(REPLACE "`${source}`" "`${packaged}`" players "${players}")
     endforeach()
+    # The README's comments (the marks of its generated blocks) are for its editors.
+    string(REGEX REPLACE "<!--[^\n]*-->\n" "" players "${players}")
     list(REMOVE_DUPLICATES pictures)
     set(${out_var} "${players}" PARENT_SCOPE)
     set(${pictures_var} "${pictures}" PARENT_SCOPE)

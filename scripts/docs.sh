@@ -2,8 +2,9 @@
 # Regenerates everything of the documentation that the program makes: the pictures in docs/, and every
 # block of README.md between a line "<!-- generated: ARGUMENTS -->" and the next
 # "<!-- end of generated -->", which becomes what `kadenzo-sim ARGUMENTS` writes on standard output
-# ("<!-- generated as a session: ARGUMENTS -->" shows it as a console session, the command first).
-# ARGUMENTS are words without quotes. Run it after a change to the plugin or to kadenzo-sim.
+# (a Markdown table, say); "<!-- generated as text: ARGUMENTS -->" puts it in a block of fixed-width
+# text, and "<!-- generated as a session: ARGUMENTS -->" shows it as a console session, the command
+# first. ARGUMENTS are words without quotes. Run it after a change to the plugin or to kadenzo-sim.
 #
 #   bash scripts/docs.sh              builds kadenzo-sim (build/sim) and rewrites docs/ and README.md
 #   bash scripts/docs.sh --check [--sim KADENZO_SIM]
@@ -20,7 +21,7 @@ while [ $# -gt 0 ]; do
   case $1 in
     --check) check=true; shift ;;
     --sim) [ $# -ge 2 ] || { usage >&2; exit 2; }; sim=$2; shift 2 ;;
-    --help | -h) sed -n '2,13s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --help | -h) sed -n '2,15s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) usage >&2; exit 2 ;;
   esac
 done
@@ -76,20 +77,20 @@ done
 
 # ---- README.md's generated blocks
 generate_readme() {
-  local line arguments words session=false in_block=false
+  local line form arguments words in_block=false
   while IFS= read -r line || [ -n "$line" ]; do
     if $in_block; then
       [ "$line" = "<!-- end of generated -->" ] || continue
       in_block=false
-    elif [[ $line =~ ^'<!-- generated'( as a session)?': '(.*)' -->'$ ]]; then
-      session=false
-      [ -n "${BASH_REMATCH[1]}" ] && session=true
+    elif [[ $line =~ ^'<!-- generated'( as text| as a session)?': '(.*)' -->'$ ]]; then
+      form=${BASH_REMATCH[1]}
       arguments=${BASH_REMATCH[2]}
       read -ra words <<<"$arguments"
       printf '%s\n' "$line"
-      if $session; then printf '```\n$ %s %s\n' "$shown_sim" "$arguments"; fi
+      [ -z "$form" ] || printf '```\n'
+      [ "$form" != " as a session" ] || printf '$ %s %s\n' "$shown_sim" "$arguments"
       "$sim" "${words[@]}" </dev/null
-      if $session; then printf '```\n'; fi
+      [ -z "$form" ] || printf '```\n'
       in_block=true
       continue
     fi

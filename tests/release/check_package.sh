@@ -66,7 +66,8 @@ for name in $named; do
   grep -qxF "$name" <<<"$listed" || fail "README.txt names $name, which the archive does not hold"
 done
 grep -qiE 'scripts/|\bbuild (it|the)' "$readme" && fail "README.txt tells a player to build something"
-grep -q 'kadenzo-sim' "$readme" && fail "README.txt goes on past the players' part"
+grep -q '^## Trying it without the game' "$readme" && fail "README.txt goes on past the players' part"
+grep -q '<!--' "$readme" && fail "README.txt holds the README's comments"
 settings=$(grep -c '^| `[A-Za-z]*` |' "$readme" || true)
 [ "$settings" -eq 13 ] || fail "README.txt's settings table has $settings rows, not 13"
 
