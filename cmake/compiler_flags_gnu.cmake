@@ -27,3 +27,7 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND (KADENZO_SANITIZE OR KADENZO_BUILD_
 else()
     set(KADENZO_MODULE_LINK_OPTIONS -Wl,--no-undefined)
 endif()
+# Every program and module finds the libraries of ours (pluginsdk.so) beside itself: the run path the
+# linker writes is $ORIGIN, never the build folder's absolute name, so that a copied bin/ runs without
+# the build folder, as Windows finds the DLLs beside a program (test build.relocatable_bin).
+set(CMAKE_BUILD_RPATH_USE_ORIGIN ON)

@@ -98,16 +98,22 @@ std::string commandLineHelp() {
     return consoleCommandHelp(usage, summary);
 }
 
-// Output that could not be written is a failure like any other: a run whose standard output was lost
-// (a full disk, a closed stream) ends with a message and status 1 unless it failed already.
+// Output that could not be written is a failure like any other, on either stream and for every
+// command, as a file that could not be written is: a run whose standard output or standard error was
+// lost (a full disk, a closed stream) ends with status 1 unless it failed already. A lost standard
+// output is told on standard error; a lost standard error can tell nothing more.
 int withOutputChecked(int status) {
     std::cout.flush();
     errno = 0;
-    const bool flushFailed = std::fflush(stdout) != 0;
-    const int cause = flushFailed ? errno : 0;
-    if (!flushFailed && std::cout && !std::ferror(stdout)) return status;
-    std::cerr << "kadenzo-sim: cannot write standard output"
-              << (cause ? std::string(": ") + std::strerror(cause) : "") << std::endl;
+    const bool outputFlushFailed = std::fflush(stdout) != 0;
+    const int cause = outputFlushFailed ? errno : 0;
+    const bool outputLost = outputFlushFailed || !std::cout || std::ferror(stdout);
+    std::cerr.flush();
+    const bool errorLost = std::fflush(stderr) != 0 || !std::cerr || std::ferror(stderr);
+    if (!outputLost && !errorLost) return status;
+    if (outputLost && !errorLost)
+        std::cerr << "kadenzo-sim: cannot write standard output"
+                  << (cause ? std::string(": ") + std::strerror(cause) : "") << std::endl;
     return status != 0 ? status : 1;
 }
 

@@ -1,25 +1,33 @@
 // OutputFile against what only POSIX tests can set up: symbolic links, FIFOs, devices, permissions, a
-// write that fails midway, and a process ended by SIGTERM while it writes.
+// write that fails midway, and a process ended by SIGTERM while it writes; folders to create behind
+// links and in read-only folders; the libraries the process has loaded.
 //
 // Index of this file:
 // - Failures while writing
 // - Ending by a signal
+// - Folders to create
+// - Loaded libraries
 #include "file_size_limit_posix.h"
 #include "output_test_support.h"
+#include "platform/loaded_files.h"
 
 #include <csignal>
 #include <cstdio>
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
+using kadenzo::output::checkFolderTarget;
 using kadenzo::output::checkTarget;
 using kadenzo::output::OutputFile;
 using output_test::FileSizeLimit;
@@ -167,6 +175,106 @@ TEST_F(OutputSignals, SigtermRemovesTheTemporaryFileAndEndsTheProcessAsTheSignal
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_EQ(entries(), Names{"result.csv"});
     EXPECT_EQ(contents("result.csv"), "old");
+}
+
+// ---- Folders to create -------------------------------------------------------------------------
+
+class OutputFoldersPosix : public output_test::FolderTest {
+protected:
+    std::string refusalOf(const std::string& name) {
+        const std::string folderName = path(name);
+        return outputErrorOf([&folderName] { checkFolderTarget(folderName); });
+    }
+};
+
+// Nothing can be created through a link that leads nowhere (mkdir says "File exists"), wherever it was
+// meant to lead.
+TEST_F(OutputFoldersPosix, ALinkThatLeadsNowhereIsRefusedAtTheFolderAndAboveIt) {
+    std::filesystem::create_symlink("nowhere", folder / "dangling");
+    std::filesystem::create_symlink("/nonexistent/deeper/folder", folder / "unmakeable");
+    EXPECT_EQ(refusalOf("dangling"),
+              "cannot create " + path("dangling") + ": it is a symbolic link that leads nowhere");
+    EXPECT_EQ(refusalOf("unmakeable"),
+              "cannot create " + path("unmakeable") + ": it is a symbolic link that leads nowhere");
+    EXPECT_EQ(refusalOf("dangling/sub"), "cannot create " + path("dangling/sub") + ": " + path("dangling") +
+                                             " is a symbolic link that leads nowhere");
+    EXPECT_EQ(refusalOf("unmakeable/sub/deeper"), "cannot create " + path("unmakeable/sub/deeper") + ": " +
+                                                      path("unmakeable") +
+                                                      " is a symbolic link that leads nowhere");
+    EXPECT_EQ(entries(), (Names{"dangling", "unmakeable"}));
+}
+
+TEST_F(OutputFoldersPosix, ALinkIsFollowedToAFolderAndNothingElse) {
+    std::filesystem::create_directory(folder / "real");
+    writeFile("plain.txt", "text");
+    std::filesystem::create_directory_symlink("real", folder / "to-folder");
+    std::filesystem::create_symlink("plain.txt", folder / "to-file");
+    EXPECT_TRUE(checkFolderTarget(path("to-folder")));
+    EXPECT_FALSE(checkFolderTarget(path("to-folder/new")));
+    EXPECT_EQ(refusalOf("to-file"), path("to-file") + " is not a folder");
+    EXPECT_EQ(refusalOf("to-file/sub"),
+              "cannot create " + path("to-file/sub") + ": " + path("to-file") + " is not a folder");
+    EXPECT_EQ(entries("real"), Names{});
+}
+
+// The tests run as root here: a folder without any write permission takes no new folder from root either.
+TEST_F(OutputFoldersPosix, AFolderWithoutWritePermissionTakesNoNewFolderForRootToo) {
+    std::filesystem::create_directory(folder / "kept");
+    ASSERT_EQ(::chmod(path("kept").c_str(), 0555), 0);
+    const std::string refusal = "the folder " + path("kept") + " does not let this user create folders";
+    EXPECT_EQ(refusalOf("kept/sub"), "cannot create " + path("kept/sub") + ": " + refusal);
+    EXPECT_EQ(refusalOf("kept/sub/deeper"), "cannot create " + path("kept/sub/deeper") + ": " + refusal);
+    EXPECT_EQ(refusalOf("kept"), "") << "a folder there is taken; the files written into it are refused";
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "kept"));
+    ASSERT_EQ(::chmod(path("kept").c_str(), 0755), 0);
+    EXPECT_EQ(refusalOf("kept/sub"), "");
+}
+
+// ---- Loaded libraries --------------------------------------------------------------------------
+
+// The C library, found by the loader's own account of where stdout lives, is among the loaded files by
+// the identity stat gives its name.
+TEST(LoadedFilesPosix, TheCLibraryIsALoadedLibrary) {
+    Dl_info info{};
+    ASSERT_NE(::dladdr(static_cast<const void*>(stdout), &info), 0);
+    ASSERT_NE(info.dli_fname, nullptr);
+    const std::optional<kadenzo::platform::FileIdentity> identity =
+        kadenzo::platform::fileIdentity(info.dli_fname, kadenzo::platform::Links::followed);
+    ASSERT_TRUE(identity) << info.dli_fname;
+    const std::vector<kadenzo::platform::LoadedFile> files = kadenzo::platform::loadedFiles();
+    EXPECT_TRUE(std::any_of(files.begin(), files.end(),
+                            [&identity](const kadenzo::platform::LoadedFile& file) {
+                                return file.identity == *identity &&
+                                       file.kind == kadenzo::platform::LoadedKind::library;
+                            }))
+        << info.dli_fname;
+}
+
+// Without a RunFiles, which would name the program itself first: what the process has loaded is refused
+// by its identity alone, under any name. Rationale: POSIX only, as Windows cannot remove a name of a
+// running program (the folder would stay behind) and Wine gives each of its drives a volume serial of
+// its own, so that a hard link from the temporary folder's drive is another file there.
+class LoadedFilesPosixNames : public output_test::FolderTest {};
+
+TEST_F(LoadedFilesPosixNames, AFileTheProcessHasLoadedIsNeverWrittenUnderAnyName) {
+    std::optional<kadenzo::platform::LoadedFile> program;
+    for (const kadenzo::platform::LoadedFile& loaded : kadenzo::platform::loadedFiles())
+        if (loaded.kind == kadenzo::platform::LoadedKind::program) program = loaded;
+    ASSERT_TRUE(program);
+    std::error_code error;
+    std::filesystem::create_hard_link(program->path, folder / "program-link", error);
+    if (error) GTEST_SKIP() << "no hard link of " << program->path.u8string() << " here: " << error.message();
+    ASSERT_EQ(kadenzo::output::RunFiles::current(), nullptr);
+    const std::string link = path("program-link");
+    const std::string refusal = "cannot write " + link + ": it is the same file as " +
+                                program->path.u8string() + ", kadenzo-sim itself";
+    EXPECT_EQ(outputErrorOf([&] { checkTarget(link); }), refusal);
+    EXPECT_EQ(outputErrorOf([&] { checkTarget(link, kadenzo::output::Purpose::keptFile); }), refusal);
+    EXPECT_EQ(outputErrorOf([&] { OutputFile file(link); }), refusal);
+    EXPECT_EQ(outputErrorOf([&] { kadenzo::output::declareOutput(link, "the CSV file (--csv)"); }), refusal);
+    EXPECT_EQ(entries(), Names{"program-link"});
+    EXPECT_EQ(kadenzo::platform::fileIdentity(folder / "program-link", kadenzo::platform::Links::notFollowed),
+              program->identity);
 }
 
 } // namespace

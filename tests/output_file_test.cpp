@@ -5,6 +5,7 @@
 // - Writing
 // - Failing
 // - Checking targets
+// - Checking folders
 #include "output_test_support.h"
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 namespace {
 
+using kadenzo::output::checkFolderTarget;
 using kadenzo::output::checkTarget;
 using kadenzo::output::OutputFile;
 using output_test::outputErrorOf;
@@ -157,6 +159,40 @@ TEST_F(OutputTargets, ARefusedTargetLeavesNoTemporaryFile) {
     EXPECT_NE(outputErrorOf([&] { OutputFile file(path("folder")); }), "");
     EXPECT_EQ(entries(), Names{"folder"});
     EXPECT_EQ(entries("folder"), Names{});
+}
+
+// ---- Checking folders --------------------------------------------------------------------------
+
+class OutputFolders : public output_test::FolderTest {
+protected:
+    // The refusal of FOLDER as a folder to create or write into, "" when there is none.
+    std::string refusalOf(const std::string& name) {
+        const std::string folderName = path(name);
+        return outputErrorOf([&folderName] { checkFolderTarget(folderName); });
+    }
+};
+
+TEST_F(OutputFolders, AFolderThereOrOneThatCanBeCreatedIsTaken) {
+    std::filesystem::create_directory(folder / "pictures");
+    EXPECT_TRUE(checkFolderTarget(path("pictures")));
+    EXPECT_TRUE(checkFolderTarget(path("pictures") + "/"));
+    EXPECT_FALSE(checkFolderTarget(path("new")));
+    EXPECT_FALSE(checkFolderTarget(path("new/deeper/still")));
+    EXPECT_FALSE(checkFolderTarget(path("pictures/new")));
+    EXPECT_EQ(entries(), Names{"pictures"});
+    EXPECT_EQ(entries("pictures"), Names{});
+}
+
+TEST_F(OutputFolders, AnythingButAFolderInTheWayIsRefusedAndNothingIsCreated) {
+    writeFile("plain.txt", "text");
+    EXPECT_EQ(refusalOf("plain.txt"), path("plain.txt") + " is not a folder");
+    EXPECT_EQ(refusalOf("plain.txt/sub"),
+              "cannot create " + path("plain.txt/sub") + ": " + path("plain.txt") + " is not a folder");
+    EXPECT_EQ(refusalOf("plain.txt/sub/deeper"), "cannot create " + path("plain.txt/sub/deeper") + ": " +
+                                                     path("plain.txt") + " is not a folder");
+    EXPECT_EQ(outputErrorOf([] { checkFolderTarget(""); }), "cannot create a folder without a name");
+    EXPECT_EQ(entries(), Names{"plain.txt"});
+    EXPECT_EQ(contents("plain.txt"), "text");
 }
 
 } // namespace

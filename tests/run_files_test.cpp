@@ -1,24 +1,30 @@
 // The files of one run: an output is never written over an input of the run or over another of its
 // outputs, however the two are spelled (relative and absolute, through "." or "..", a file that does not
-// exist yet), and the message names both and what the other one is.
+// exist yet), and the message names both and what the other one is; nor over a file the process has
+// loaded (under another name: output_file_posix_test.cpp).
 //
 // Index of this file:
 // - Outputs naming inputs
 // - Outputs naming each other
 // - Kept files
+// - Files the process has loaded
 #include "output/run_files.h"
 #include "output_test_support.h"
 #include "platform/child_process.h"
+#include "platform/loaded_files.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
+using kadenzo::output::checkTarget;
 using kadenzo::output::declareInput;
 using kadenzo::output::declareOutput;
 using kadenzo::output::FileUse;
@@ -132,6 +138,49 @@ TEST_F(RunFilesTest, AKeptFileIsWrittenOnlyByItsKeeper) {
                   path("settings.cfg") + ", the settings file kept with --config");
     EXPECT_EQ(outputErrorOf([&] { OutputFile file(relativePath("settings.cfg"), Purpose::keptFile); }), "");
     EXPECT_NE(outputErrorOf([&] { declareOutput(path("settings.cfg"), "the CSV file (--csv)"); }), "");
+}
+
+// ---- Files the process has loaded --------------------------------------------------------------
+
+using kadenzo::platform::LoadedFile;
+using kadenzo::platform::LoadedKind;
+
+std::optional<LoadedFile> loadedProgram() {
+    for (const LoadedFile& loaded : kadenzo::platform::loadedFiles())
+        if (loaded.kind == LoadedKind::program) return loaded;
+    return std::nullopt;
+}
+
+TEST(LoadedFiles, TheProgramAndItsLibrariesAreThereByIdentity) {
+    const std::optional<LoadedFile> program = loadedProgram();
+    ASSERT_TRUE(program);
+    EXPECT_EQ(kadenzo::platform::fileIdentity(fs::u8path(kadenzo::platform::ownExecutablePath()),
+                                              kadenzo::platform::Links::followed),
+              program->identity);
+    const std::vector<LoadedFile> files = kadenzo::platform::loadedFiles();
+    EXPECT_TRUE(std::any_of(files.begin(), files.end(),
+                            [](const LoadedFile& loaded) { return loaded.kind == LoadedKind::library; }));
+}
+
+// Checking creates nothing, so every library may be tried. For a user who may not write the system's
+// libraries (not root, on POSIX) they are refused as read-only before this rule is asked.
+TEST(LoadedFiles, EveryLibraryTheProcessHasLoadedIsRefused) {
+    std::size_t libraries = 0;
+    for (const LoadedFile& loaded : kadenzo::platform::loadedFiles()) {
+        if (loaded.kind != LoadedKind::library) continue;
+        ++libraries;
+        const std::string name = loaded.path.u8string();
+        const std::string refusal = outputErrorOf([&] { checkTarget(name); });
+        EXPECT_NE(refusal, "") << name;
+        using kadenzo::platform::fileStatus;
+        using kadenzo::platform::Links;
+        const kadenzo::platform::FileStatus status = fileStatus(loaded.path, Links::notFollowed);
+        if (status.kind == kadenzo::platform::FileKind::regular && status.writable &&
+            fileStatus(loaded.path.parent_path(), Links::followed).writable) {
+            EXPECT_EQ(refusal, "cannot write " + name + ": it is a library kadenzo-sim has loaded");
+        }
+    }
+    EXPECT_GT(libraries, 0u);
 }
 
 } // namespace

@@ -4,12 +4,14 @@
 // Index of this file:
 // - Refusals: the messages for targets that are never written
 // - Checks: what may be at the target and in its folder
+// - Folders: what may be where a folder is to be created
 // - Names: the temporary file's name
 // - OutputFile: create, write, commit, abandon
 #include "output/output_file.h"
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 
 namespace kadenzo::output {
 
@@ -80,6 +82,78 @@ void checkTarget(const std::string& target, Purpose purpose) {
     checkFolder(target, path);
     checkExisting(target, statusOf(target, path, Links::notFollowed));
     if (const RunFiles* run = RunFiles::current()) run->checkWrite(target, purpose);
+    refuseLoadedFile(target);
+}
+
+// ---- Folders -----------------------------------------------------------------------------------
+
+namespace {
+
+FileStatus folderStatusOf(const std::string& folder, const fs::path& path, Links links) {
+    try {
+        return platform::fileStatus(path, links);
+    } catch (const platform::FileSystemError& error) {
+        throw OutputError("cannot use " + folder + ": " + error.what());
+    }
+}
+
+struct Nearest {
+    fs::path path;
+    FileStatus status; // links not followed
+    std::optional<OutputError> below; // why a name below it could not be looked at
+};
+
+// The nearest name from PATH upwards that something is there for (a link counts, whatever it leads
+// to), with what is there. "." stands above a relative name's first part.
+// Rationale: a name that cannot be looked at ("file/sub": not a folder) is looked above, so that the
+// message says what is in the way, the same on every system.
+Nearest nearestExisting(const std::string& folder, fs::path path) {
+    std::optional<OutputError> below;
+    for (;;) {
+        try {
+            const FileStatus status = folderStatusOf(folder, path, Links::notFollowed);
+            if (status.kind != FileKind::absent) return Nearest{path, status, below};
+        } catch (const OutputError& error) {
+            if (!below) below = error;
+        }
+        fs::path parent = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        if (parent == path) {
+            if (below) throw *below;
+            return Nearest{path, FileStatus{}, below};
+        }
+        path = std::move(parent);
+    }
+}
+
+} // namespace
+
+bool checkFolderTarget(const std::string& folder) {
+    if (folder.empty()) throw OutputError("cannot create a folder without a name");
+    fs::path path = fs::u8path(folder);
+    // "out/" is the folder "out".
+    while (!path.has_filename() && path.has_relative_path())
+        path = path.parent_path();
+    Nearest nearest = nearestExisting(folder, path);
+    const bool isFolderItself = nearest.path == path;
+    const std::string name = nearest.path.u8string();
+    const auto refuseFolder = [&folder](const std::string& why) {
+        throw OutputError("cannot create " + folder + ": " + why);
+    };
+    FileStatus status = nearest.status;
+    if (status.kind == FileKind::link) {
+        status = folderStatusOf(folder, nearest.path, Links::followed);
+        if (status.kind == FileKind::absent)
+            refuseFolder((isFolderItself ? std::string("it") : name) +
+                         " is a symbolic link that leads nowhere");
+    }
+    if (status.kind != FileKind::folder) {
+        if (isFolderItself) throw OutputError(folder + " is not a folder");
+        refuseFolder(name + " is not a folder");
+    }
+    if (nearest.below) throw *nearest.below;
+    if (!isFolderItself && !status.writable)
+        refuseFolder("the folder " + name + " does not let this user create folders");
+    return isFolderItself;
 }
 
 // ---- Names -------------------------------------------------------------------------------------
@@ -178,6 +252,7 @@ void OutputFile::commit() {
         buffer.clear();
         const FileStatus existing = statusOf(targetName, targetPath, Links::notFollowed);
         checkExisting(targetName, existing);
+        refuseLoadedFile(targetName);
         if (existing.kind == FileKind::regular) file->copyPermissionsOf(targetPath);
         file->close();
         platform::replaceFile(temporaryPath, targetPath);

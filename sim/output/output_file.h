@@ -30,8 +30,18 @@ constexpr std::string_view standardOutputName = "-";
 // may write, and its folder exists and takes new files. A folder, a symbolic link (whatever it points
 // to), a device, a FIFO, a socket, a read-only file and a folder without write permission (for root
 // too: see platform::FileStatus) are refused, and so is a file the current run reads
-// (RunFiles::checkWrite). This is the one rule of what kadenzo-sim may write. Creates nothing.
+// (RunFiles::checkWrite) or the process has loaded (refuseLoadedFile). This is the one rule of what
+// kadenzo-sim may write. Creates nothing.
 void checkTarget(const std::string& target, Purpose purpose = Purpose::output);
+
+// Throws OutputError unless FOLDER is a folder that files may be written into, or could be created as
+// one: a folder there (links followed), or nothing yet, the nearest name above it that is there being a
+// folder (links followed) in which this user may create folders (for root: one with a write permission,
+// as for files). A symbolic link that leads nowhere, at FOLDER or above it, is refused, as nothing can be
+// created through it, and so is anything but a folder. This is the one rule of the folders kadenzo-sim
+// creates (--out); the files written into one are checked by checkTarget. Creates nothing; returns
+// whether the folder is there already.
+bool checkFolderTarget(const std::string& folder);
 
 // A file that appears complete or not at all:
 //     OutputFile file(target);  // checks the target, creates the temporary file beside it
@@ -50,8 +60,9 @@ public:
 
     // Buffered. After a failure the temporary file is gone and every later call fails.
     void write(std::string_view bytes);
-    // Writes what is buffered, makes it durable, checks the target again (it may have changed meanwhile)
-    // and renames the temporary file over it, keeping a replaced file's permissions.
+    // Writes what is buffered, makes it durable, checks the target again (it, or the files the process
+    // has loaded, may have changed meanwhile) and renames the temporary file over it, keeping a replaced
+    // file's permissions.
     void commit();
 
     const std::string& target() const { return targetName; }

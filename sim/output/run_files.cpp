@@ -4,10 +4,12 @@
 // - Entries: what a declared file is known by
 // - RunFiles: declaring and checking
 // - The current run
+// - The files the process has loaded
 #include "output/run_files.h"
 
 #include "output/output_file.h"
 #include "platform/child_process.h"
+#include "platform/loaded_files.h"
 
 namespace kadenzo::output {
 
@@ -130,6 +132,35 @@ void declareInput(const std::string& path, const char* what) {
 void declareOutput(const std::string& path, const char* what) {
     checkTarget(path);
     if (RunFiles* run = RunFiles::current()) run->declare(path, FileUse::written, what);
+}
+
+// ---- The files the process has loaded ----------------------------------------------------------
+
+namespace {
+
+const char* loadedWhat(platform::LoadedKind kind) {
+    switch (kind) {
+    case platform::LoadedKind::program:
+        return executableWhat;
+    case platform::LoadedKind::data:
+        return "a file kadenzo-sim has mapped into its memory";
+    default:
+        return "a library kadenzo-sim has loaded";
+    }
+}
+
+} // namespace
+
+// Rationale: asked of the system for each output rather than declared once, since the libraries a run
+// maps are not its to list (the system's loader picks them, a plugin brings its own) and a module
+// loaded in the middle of a run is one from then on. An output is renamed over its target, which
+// leaves a mapped file intact in this process but hands the next one whatever was written.
+void refuseLoadedFile(const std::string& target) {
+    const std::optional<platform::FileIdentity> written =
+        identityOf(fs::u8path(target), platform::Links::notFollowed);
+    if (!written) return;
+    for (const platform::LoadedFile& loaded : platform::loadedFiles())
+        if (loaded.identity == *written) refuse(target, loaded.path.u8string(), loadedWhat(loaded.kind));
 }
 
 } // namespace kadenzo::output

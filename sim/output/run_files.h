@@ -8,7 +8,9 @@
 //     declareInput(pluginPath, "the plugin module");        // loadPlugin does this for every module
 //     declareOutput(csvPath, "the CSV file (--csv)");       // with the option, before anything runs
 // and OutputFile consults the current RunFiles on its own, so an output that nobody declared (a
-// screenshot a script asks for) is still never written over an input.
+// screenshot a script asks for) is still never written over an input. Nor is any output written over
+// a file the process has loaded, declared or not (refuseLoadedFile): kadenzo-sim itself, pluginsdk,
+// a system library, a plugin loaded a moment ago.
 #pragma once
 
 #include "platform/files.h"
@@ -74,5 +76,11 @@ private:
 void declareInput(const std::string& path, const char* what);
 // Also checks that the target could be written (checkTarget). Throws OutputError.
 void declareOutput(const std::string& path, const char* what);
+
+// Throws OutputError when TARGET is the same file, by identity, as one the process has loaded at this
+// moment (platform::loadedFiles): "cannot write OUT: it is the same file as PATH, a library kadenzo-sim
+// has loaded" (or kadenzo-sim itself, or a file it has mapped into its memory). With or without a
+// current RunFiles; checkTarget, and so every output, asks it after the run's own files.
+void refuseLoadedFile(const std::string& target);
 
 } // namespace kadenzo::output

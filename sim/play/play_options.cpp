@@ -9,7 +9,6 @@
 #include "console/console.h"
 #include "console/option_table.h"
 #include "output/output_file.h"
-#include "platform/files.h"
 #include "platform/process_ending.h"
 #include "play/player_options.h"
 
@@ -70,21 +69,22 @@ void declareOutputOf(const std::string& option, const std::string& path, const c
 }
 
 void checkOutFolder(const std::string& folder, const std::vector<const char*>& pictures) {
-    platform::FileStatus status;
+    bool there = false;
     try {
-        status = platform::fileStatus(fs::u8path(folder), platform::Links::followed);
-    } catch (const platform::FileSystemError& error) {
-        throw ConsoleError(fmt::format("--out: cannot use {}: {}", folder, error.what()));
+        there = output::checkFolderTarget(folder);
+    } catch (const output::OutputError& error) {
+        throw ConsoleError(fmt::format("--out: {}", error.what()));
     }
-    if (status.kind == platform::FileKind::absent) return;
-    if (status.kind != platform::FileKind::folder)
-        throw ConsoleError(fmt::format("--out: {} is not a folder", folder));
+    // A folder not there yet holds no file that a picture could be written over.
+    if (!there) return;
     for (const char* name : pictures)
         declareOutputOf("--out", outPicturePath(folder, name), "a picture of --out");
 }
 
+// Checked again, as the folder may be created long after the options were read (study's picture).
 void createOutFolder(const std::string& folder) {
     if (folder.empty()) return;
+    checkOutFolder(folder, {});
     std::error_code error;
     fs::create_directories(fs::u8path(folder), error);
     if (error) throw ConsoleError(fmt::format("--out: cannot create {}: {}", folder, error.message()));

@@ -45,10 +45,13 @@ PlayOptions parsePlayOptions(const std::vector<std::string>& arguments, const st
 // target; throws ConsoleError "OPTION: WHY".
 void declareOutputOf(const std::string& option, const std::string& path, const char* what);
 
-// Every command's --out FOLDER, checked with the options: a folder or nothing yet, and each of PICTURES
-// in it declared an output of the run. Creates nothing; throws ConsoleError.
+// Every command's --out FOLDER, checked with the options: a folder, or nothing yet where one could be
+// created (output::checkFolderTarget: no link that leads nowhere, no folder above it that takes no new
+// folder), and each of PICTURES in it declared an output of the run. Creates nothing; throws
+// ConsoleError.
 void checkOutFolder(const std::string& folder, const std::vector<const char*>& pictures);
-// Creates the --out folder when there is one and it does not exist yet; throws ConsoleError.
+// Creates the --out folder when there is one and it does not exist yet, after checking it again (as
+// checkOutFolder does); throws ConsoleError.
 void createOutFolder(const std::string& folder);
 void createOutFolder(const PlayOptions& options);
 
