@@ -1,5 +1,9 @@
 # Writes the release package for players, run as a script:
-#   cmake -DMODULE=PATH/Kadenzo.dll -DVERSION=N.N.N.N -DSOURCE_DIR=PATH -DOUTPUT=PATH.zip -P package_zip.cmake
+#   cmake -DMODULE=PATH/Kadenzo.dll -DVERSION=N.N.N.N -DSOURCE_DIR=PATH -DOUTPUT=PATH.zip
+#         [-DZIP=zip] [-DBASH=bash] [-DLLVM_READOBJ=llvm-readobj] -P package_zip.cmake
+# The DLL check (scripts/check-windows-module.sh) runs on the DLL the archive takes first. The same
+# commit gives the same archive, byte for byte; a tree with uncommitted changes gets a warning, and a
+# README.txt that says so in its first line.
 # The archive holds, at its top level:
 #   Kadenzo.dll               the module, as built
 #   README.txt                the players' part of README.md (up to its end marker), naming every file
@@ -99,20 +103,87 @@ function(third_party_notices out_var)
     set(${out_var} "${text}" PARENT_SCOPE)
 endfunction()
 
+# ---- Whole or not at all: every failure removes what the packaging made beside OUTPUT.
 get_filename_component(output_dir "${OUTPUT}" DIRECTORY)
 get_filename_component(output_name "${OUTPUT}" NAME)
 set(staging "${output_dir}/.${output_name}.staging")
 set(partial "${output_dir}/.${output_name}.partial")
+
+function(fail why)
+    file(REMOVE_RECURSE "${staging}" "${partial}")
+    message(FATAL_ERROR "package_zip.cmake: ${why}")
+endfunction()
+
+# ---- The same commit gives the same bytes: every entry's time is the commit's (or
+# SOURCE_DATE_EPOCH's), its permissions are fixed, the entries come in the order of the table above,
+# and zip stores no owner or extra times (-X).
+function(source_time out_var)
+    if(DEFINED ENV{SOURCE_DATE_EPOCH})
+        set(${out_var} "$ENV{SOURCE_DATE_EPOCH}" PARENT_SCOPE)
+        return()
+    endif()
+    execute_process(COMMAND git -C "${SOURCE_DIR}" log -1 --format=%ct
+        OUTPUT_VARIABLE time OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status ERROR_QUIET)
+    if(NOT status EQUAL 0 OR NOT time MATCHES "^[0-9]+$")
+        fail("cannot tell the date of the commit in ${SOURCE_DIR}; set SOURCE_DATE_EPOCH")
+    endif()
+    set(${out_var} "${time}" PARENT_SCOPE)
+endfunction()
+
+# A note for README.txt when the tree holds changes no commit has, and a warning.
+function(uncommitted_note out_var)
+    set(${out_var} "" PARENT_SCOPE)
+    execute_process(COMMAND git -C "${SOURCE_DIR}" status --porcelain
+        OUTPUT_VARIABLE changes RESULT_VARIABLE status ERROR_QUIET)
+    if(NOT status EQUAL 0 OR changes STREQUAL "")
+        return()
+    endif()
+    execute_process(COMMAND git -C "${SOURCE_DIR}" rev-parse --short HEAD
+        OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    message(WARNING "package_zip.cmake: ${SOURCE_DIR} has uncommitted changes; the package is no release "
+                    "of commit ${commit} and says so in its README.txt")
+    set(${out_var} "NOT A RELEASE: built from commit ${commit} with uncommitted changes.\n\n" PARENT_SCOPE)
+endfunction()
+
+foreach(tool ZIP BASH LLVM_READOBJ)
+    if(NOT DEFINED ${tool})
+        string(TOLOWER "${tool}" name)
+        string(REPLACE "_" "-" name "${name}")
+        find_program(${tool} NAMES ${name} ${name}-16)
+    endif()
+    if(NOT ${tool})
+        fail("no ${tool} program; scripts/setup.sh windows installs what packaging takes")
+    endif()
+endforeach()
+if(IS_DIRECTORY "${OUTPUT}")
+    fail("cannot write ${OUTPUT}: it is a folder")
+endif()
+source_time(time)
+uncommitted_note(note)
+
 file(REMOVE_RECURSE "${staging}" "${partial}")
 file(MAKE_DIRECTORY "${staging}")
 
-file(COPY_FILE "${MODULE}" "${staging}/Kadenzo.dll")
+file(COPY_FILE "${MODULE}" "${staging}/Kadenzo.dll" RESULT status)
+if(NOT status EQUAL 0)
+    fail("cannot copy ${MODULE}: ${status}")
+endif()
+# The DLL check on the very file the archive takes.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env "LLVM_READOBJ=${LLVM_READOBJ}"
+        "${BASH}" "${SOURCE_DIR}/scripts/check-windows-module.sh" "${staging}/Kadenzo.dll" "${VERSION}"
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    fail("the DLL check failed on ${MODULE}; nothing was packaged")
+endif()
 set(packaged Kadenzo.dll README.txt)
 players_readme(readme pictures)
-write_windows_text("${staging}/README.txt" "${readme}")
+write_windows_text("${staging}/README.txt" "${note}${readme}")
 foreach(picture IN LISTS pictures)
     get_filename_component(name "${picture}" NAME)
-    file(COPY_FILE "${SOURCE_DIR}/${picture}" "${staging}/${name}")
+    file(COPY_FILE "${SOURCE_DIR}/${picture}" "${staging}/${name}" RESULT status)
+    if(NOT status EQUAL 0)
+        fail("cannot copy ${picture}: ${status}")
+    endif()
     list(APPEND packaged "${name}")
 endforeach()
 foreach(entry IN LISTS renamed_files)
@@ -127,14 +198,23 @@ third_party_notices(notices_text)
 write_windows_text("${staging}/THIRD-PARTY-NOTICES.txt" "${notices_text}")
 list(APPEND packaged THIRD-PARTY-NOTICES.txt)
 
+foreach(name IN LISTS packaged)
+    file(CHMOD "${staging}/${name}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    execute_process(COMMAND touch -d "@${time}" "${staging}/${name}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        fail("cannot set the time of ${name}")
+    endif()
+endforeach()
 execute_process(
-    COMMAND "${CMAKE_COMMAND}" -E tar cf "${partial}" --format=zip ${packaged}
+    COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC "${ZIP}" -q -X -D "${partial}" ${packaged}
     WORKING_DIRECTORY "${staging}"
     RESULT_VARIABLE status)
-file(REMOVE_RECURSE "${staging}")
 if(NOT status EQUAL 0)
-    file(REMOVE "${partial}")
-    message(FATAL_ERROR "package_zip.cmake: could not write ${OUTPUT} (${status})")
+    fail("could not write ${OUTPUT} (zip: ${status})")
 endif()
-file(RENAME "${partial}" "${OUTPUT}")
+file(REMOVE_RECURSE "${staging}")
+file(RENAME "${partial}" "${OUTPUT}" RESULT status)
+if(NOT status EQUAL 0)
+    fail("cannot write ${OUTPUT}: ${status}")
+endif()
 message(STATUS "wrote ${OUTPUT}")

@@ -2,7 +2,8 @@
 # Writes the release package from a built Kadenzo.dll, as `kadenzo_package` does, and checks what a
 # player unpacks: exactly the files it should hold, the DLL unchanged and passing the DLL check, the
 # texts with Windows line endings, the README's installing, settings and uninstalling naming only files
-# the archive holds, the pictures it shows, the licences.
+# the archive holds, the pictures it shows, the licences; and that packaging is reproducible, leaves
+# nothing on failure, refuses a DLL that fails the DLL check and marks a tree with uncommitted changes.
 #   check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR
 set -euo pipefail
 
@@ -77,6 +78,51 @@ for library in "Dear ImGui" "{fmt}" "Microsoft's C++ standard library"; do
   grep -qF "$library" "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "THIRD-PARTY-NOTICES.txt does not name $library"
 done
 grep -q 'Apache License' "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "the STL's licence text is missing"
+
+# ---- The same commit gives the same bytes; every failure leaves nothing; the DLL check comes first.
+package() { # SOURCE_DIR OUTPUT MODULE: the status of package_zip.cmake, its output in package.log
+  cmake -DMODULE="$3" -DVERSION="$version" -DSOURCE_DIR="$1" -DOUTPUT="$2" \
+    -P "$source_dir/cmake/package_zip.cmake" >"$work/package.log" 2>&1
+}
+leaves_nothing() { # FOLDER: no file of the packaging's own is left there
+  [ -z "$(find "$1" -maxdepth 1 -name '.*' ! -name . -print -quit)" ]
+}
+mkdir -p "$work/again"
+cp "$module" "$work/again/Kadenzo.dll"
+touch -d '2001-02-03 04:05:06' "$work/again/Kadenzo.dll"
+package "$source_dir" "$work/again/again.zip" "$work/again/Kadenzo.dll" ||
+  fail "packaging again failed: $(cat "$work/package.log")"
+cmp -s "$zip" "$work/again/again.zip" || fail "two packages of one tree differ (times or order leak in)"
+
+mkdir -p "$work/folder/taken.zip"
+if package "$source_dir" "$work/folder/taken.zip" "$module"; then fail "a folder was packaged over"; fi
+leaves_nothing "$work/folder" || fail "a failed packaging left files beside the folder it could not replace"
+[ -z "$(ls -A "$work/folder/taken.zip")" ] || fail "a failed packaging wrote into the folder"
+
+mkdir -p "$work/broken"
+head -c 4096 "$module" >"$work/broken/Kadenzo.dll"
+if package "$source_dir" "$work/broken/broken.zip" "$work/broken/Kadenzo.dll"; then
+  fail "a DLL that fails the DLL check was packaged"
+fi
+[ ! -e "$work/broken/broken.zip" ] && leaves_nothing "$work/broken" || fail "a refused DLL left files behind"
+
+# A clean clone is a release; the same clone with a change is marked as none.
+first_line() { # ZIP: the first line of its README.txt
+  rm -rf "$work/first" && mkdir "$work/first" && (cd "$work/first" && cmake -E tar xf "$1" README.txt)
+  head -n 1 "$work/first/README.txt" | tr -d '\r'
+}
+if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+  git clone -q --shared "$source_dir" "$work/clone"
+  package "$work/clone" "$work/clone.zip" "$module" || fail "packaging a clean clone failed: $(cat "$work/package.log")"
+  first=$(first_line "$work/clone.zip")
+  [[ $first != "NOT A RELEASE"* ]] || fail "the package of a clean clone says it is no release"
+  echo "changed" >>"$work/clone/CHANGELOG.md"
+  package "$work/clone" "$work/dirty.zip" "$module" || fail "packaging a changed tree failed"
+  grep -q "uncommitted changes" "$work/package.log" || fail "packaging a changed tree gave no warning"
+  first=$(first_line "$work/dirty.zip")
+  [[ $first == "NOT A RELEASE: built from commit "*" with uncommitted changes."* ]] ||
+    fail "the package of a changed tree does not say so: $first"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) of the package failed"
