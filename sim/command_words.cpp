@@ -1,6 +1,8 @@
-// The words of a command: ConsoleError, splitting a line into words, the checks of a command's
+// The words of a command: the usage error, splitting a line into words, the checks of a command's
 // arguments, and the options given once.
 #include "command_words.h"
+
+#include "platform/terminal_text.h"
 
 #include <fmt/format.h>
 
@@ -9,24 +11,6 @@
 #include <ostream>
 
 namespace kadenzo::sim {
-
-namespace {
-
-std::string escapeControlBytes(const std::string& text) {
-    std::string shown;
-    for (const char character : text) {
-        const auto byte = static_cast<unsigned char>(character);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += fmt::format("\\x{:02X}", byte);
-        else
-            shown += character;
-    }
-    return shown;
-}
-
-} // namespace
-
-ConsoleError::ConsoleError(const std::string& message) : std::runtime_error(escapeControlBytes(message)) {}
 
 namespace {
 
@@ -57,7 +41,7 @@ std::string stripComment(const std::string& line) {
 } // namespace
 
 int reportUsageError(std::ostream& err, const std::string& message) {
-    err << "kadenzo-sim: " << message << "\n(see kadenzo-sim --help)" << std::endl;
+    err << "kadenzo-sim: " << platform::terminalText(message) << "\n(see kadenzo-sim --help)" << std::endl;
     return 2;
 }
 

@@ -19,16 +19,15 @@ namespace kadenzo::sim {
 
 // ---- ConsoleError ------------------------------------------------------------------------------
 
-// A command that cannot be carried out; the message says why. Control bytes in it (from the words
-// of the command it quotes) are shown escaped as \xNN, so that none can cut it short or garble the
-// terminal.
+// A command that cannot be carried out; the message says why, quoting the words of the command as they
+// were given. Whoever prints it shows it through platform::terminalText, as every message.
 class ConsoleError : public std::runtime_error {
 public:
-    explicit ConsoleError(const std::string& message);
+    using std::runtime_error::runtime_error;
 };
 
-// Reports a command line kadenzo-sim cannot run on ERR, as "kadenzo-sim: MESSAGE" and a line pointing at
-// --help, and returns the status of bad usage, 2.
+// Reports a command line kadenzo-sim cannot run on ERR, as "kadenzo-sim: MESSAGE" (through
+// platform::terminalText) and a line pointing at --help, and returns the status of bad usage, 2.
 int reportUsageError(std::ostream& err, const std::string& message);
 
 // ---- Words and arguments -----------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "output/run_files.h"
 #include "platform/files.h"
 #include "platform/process_ending.h"
+#include "platform/terminal_text.h"
 #include "play/play_session.h"
 #include "plugin_entry.h"
 #include "study/study_command.h"
@@ -200,9 +201,9 @@ int runCommand(Arguments arguments) {
         return reportUsageError(std::cerr, error.what());
     }
     if (!arguments.empty() && isUnknownCommand(arguments[0])) {
-        std::cerr << "kadenzo-sim: unknown command \"" << arguments[0] << "\"; the commands are "
-                  << commandNames() << " (a script file runs in the console); see kadenzo-sim --help"
-                  << std::endl;
+        std::cerr << "kadenzo-sim: unknown command \"" << platform::terminalText(arguments[0])
+                  << "\"; the commands are " << commandNames()
+                  << " (a script file runs in the console); see kadenzo-sim --help" << std::endl;
         return 2;
     }
     return runConsoleCommand(arguments, defaultPluginPath, configPath);
@@ -215,7 +216,7 @@ int run(Arguments arguments) {
         const kadenzo::output::RunFiles files;
         return runCommand(std::move(arguments));
     } catch (const kadenzo::output::OutputError& error) {
-        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        std::cerr << "kadenzo-sim: " << platform::terminalText(error.what()) << std::endl;
         return 2;
     }
 }

@@ -1,6 +1,7 @@
 #include "simulator.h"
 
 #include "output/run_files.h"
+#include "platform/terminal_text.h"
 
 #include <fmt/format.h>
 #include <iostream>
@@ -10,7 +11,8 @@ namespace kadenzo::sim {
 Simulator::Simulator() {
     host.setCommandHandler([this](const std::string& command) { pendingCommands.push_back(command); });
     host.contract().setViolationSink([](const std::string& message) {
-        std::cerr << "kadenzo-sim: the plugin broke the host's rules: " << message << std::endl;
+        std::cerr << "kadenzo-sim: the plugin broke the host's rules: " << platform::terminalText(message)
+                  << std::endl;
     });
 }
 
@@ -18,7 +20,7 @@ Simulator::~Simulator() {
     try {
         unloadPlugin(*this);
     } catch (const std::exception& failure) {
-        std::cerr << "kadenzo-sim: " << failure.what() << std::endl;
+        std::cerr << "kadenzo-sim: " << platform::terminalText(failure.what()) << std::endl;
     }
 }
 

@@ -1,10 +1,11 @@
 // What the console reads: the words of a line, the lines of a script, and the attempt codes of
-// `attempts`.
+// `attempts`; and how it shows the control bytes of what it repeats.
 //
 // Index of this file:
 // - Words
 // - Script lines
 // - Attempt codes
+// - Control bytes shown
 #include "console/console.h"
 #include "console/script_reader.h"
 #include "game/attempt_codes.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,43 @@ TEST(AttemptCodes, NamesTheFirstBadCharacter) {
     EXPECT_FALSE(firstInvalidAttemptCode("GTXNE"));
     EXPECT_EQ(firstInvalidAttemptCode("GGgX"), 2u);
     EXPECT_EQ(firstInvalidAttemptCode(" G"), 0u);
+}
+
+// ---- Control bytes shown -----------------------------------------------------------------------
+
+// A plugin's variable with control bytes in its name and description, as the console lists it and shows it.
+TEST(ConsoleControlBytes, APluginsTextIsShownWithItsControlBytesEscaped) {
+    Simulator simulator;
+    simulator.host.variables().add("bell\x07", "1", "clears \x1b[2J", halvex::host::VariableRange{});
+    std::ostringstream out;
+    Console console(simulator, out);
+    console.execute("cvars");
+    console.execute("bell\x07");
+    const std::string shown = "\n" + out.str();
+    EXPECT_NE(shown.find("\nbell\\x07 = 1  default \"1\"  range none  \"clears \\x1B[2J\"\n"),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("\nbell\\x07 = 1\n"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find_first_of("\x07\x1b"), std::string::npos) << shown;
+}
+
+// A line refused by a person at the console and by a script: the error line and the script's FILE:LINE
+// prefix show the control bytes of the line and of the script's name as \xNN.
+TEST(ConsoleControlBytes, TheErrorLineAndTheScriptsPlaceShowTheirControlBytesEscaped) {
+    for (const bool interactive : {true, false}) {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+        const std::string text = "\x1b[31m\n";
+        std::fwrite(text.data(), 1, text.size(), file.get());
+        std::rewind(file.get());
+        Simulator simulator;
+        std::ostringstream out;
+        std::ostringstream err;
+        Console console(simulator, out);
+        ScriptReader reader(file.get(), "script\x1b]0;title\x07.kz");
+        EXPECT_EQ(runConsole(console, reader, interactive, out, err), interactive ? 0 : 2);
+        const std::string refusal = "unknown command or variable \"\\x1B[31m\" (try \"help\" or \"cvars\")\n";
+        EXPECT_EQ(err.str(), interactive ? "error: " + refusal : "script\\x1B]0;title\\x07.kz:1: " + refusal);
+    }
 }
 
 } // namespace

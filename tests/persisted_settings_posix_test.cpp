@@ -1,5 +1,5 @@
 // Settings files against what only POSIX tests can set up: links, FIFOs and devices given as the file, a
-// file without read permission, and a write that fails midway at exit.
+// file without read permission, a write that fails midway at exit, and a name holding a control byte.
 #include "console/persisted_settings.h"
 #include "file_size_limit_posix.h"
 #include "output/kept_files.h"
@@ -73,6 +73,20 @@ TEST_F(SettingsSpecialFiles, AWriteFailingMidwayAtExitLeavesTheOldFile) {
               "kadenzo-sim: cannot write settings " + path("settings.cfg") + ": File too large\n");
     EXPECT_EQ(contents("settings.cfg"), old);
     EXPECT_EQ(entries(), Names{"settings.cfg"}) << "no temporary file is left";
+}
+
+// Only POSIX names a file with a control byte: the message at exit shows it as \xNN, as every message.
+TEST_F(SettingsSpecialFiles, ANameWithAControlByteIsShownEscapedWhenTheFileCannotBeWrittenAtExit) {
+    writeFile("kept\x1b[2J.cfg", "idealAccuracy 0.6\n");
+    const PersistedSettings settings =
+        PersistedSettings::read(path("kept\x1b[2J.cfg"), simulator.host, warnings);
+    writeFile("kept\x1b[2J.cfg", "frame 1 2\n");
+    std::ostringstream errors;
+    EXPECT_EQ(settings.writeAtExit(simulator.host, 0, errors), keptFileNotWritten);
+    const std::string shown = path("kept") + "\\x1B[2J.cfg";
+    EXPECT_EQ(errors.str(), "kadenzo-sim: cannot write settings " + shown + ": " + shown +
+                                ":1: expected NAME VALUE (one console variable a line), not 3 words, so " +
+                                shown + " is no settings file; it is left as it is\n");
 }
 
 } // namespace

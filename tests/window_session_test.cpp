@@ -358,6 +358,15 @@ TEST_F(WindowSessionTest, AFailingLineIsLoggedAndTheSessionGoesOn) {
     EXPECT_TRUE(session.quitRequested());
 }
 
+// The line typed and the message that repeats it are logged, and echoed, with their control bytes as
+// \xNN, as every message of kadenzo-sim shows them.
+TEST_F(WindowSessionTest, ControlBytesOfATypedLineAreLoggedAsEscapes) {
+    run("idealAccuracy \x1b[31mlots");
+    EXPECT_NE(logText().find("> idealAccuracy \\x1B[31mlots\n"), std::string::npos) << logText();
+    EXPECT_NE(err.str().find("error: \"\\x1B[31mlots\" is not a number"), std::string::npos) << err.str();
+    EXPECT_EQ((logText() + out.str() + err.str()).find('\x1b'), std::string::npos) << "no ESC shown as it is";
+}
+
 // The console's quit and exit close the window; they take no arguments.
 TEST_F(WindowSessionTest, ExitClosesTheWindowAsQuitDoes) {
     run("exit now");

@@ -9,6 +9,7 @@
 
 #include "loader/module_version_info.h"
 #include "platform/requests_to_end.h"
+#include "platform/terminal_text.h"
 #include "render/offscreen_renderer.h"
 
 #include <fmt/format.h>
@@ -143,20 +144,21 @@ void Console::setOrShowVariable(const std::vector<std::string>& words) {
         throw ConsoleError(
             fmt::format("unknown command or variable \"{}\" (try \"help\" or \"cvars\")", words[0]));
     if (words.size() == 1) {
-        out << variable->name() << " = " << variable->text() << '\n';
+        out << platform::terminalText(variable->name() + " = " + variable->text()) << '\n';
         return;
     }
     if (words.size() > 2) throw ConsoleError(fmt::format("usage: {} [VALUE]", words[0]));
     if (const std::optional<std::string> clamped = setVariableText(*variable, words[1]))
-        out << *clamped << '\n';
+        out << platform::terminalText(*clamped) << '\n';
 }
 
 void Console::listVariables(const std::vector<std::string>& words) {
     expectArguments(words, 0, 0, "cvars");
     for (const halvex::host::ConsoleVariable* variable : simulator.host.variables().all())
-        out << fmt::format("{} = {}  default \"{}\"  range {}  \"{}\"\n", variable->name(), variable->text(),
-                           variable->defaultText(), describeRange(variable->range()),
-                           variable->description());
+        out << platform::terminalText(fmt::format("{} = {}  default \"{}\"  range {}  \"{}\"",
+                                                  variable->name(), variable->text(), variable->defaultText(),
+                                                  describeRange(variable->range()), variable->description()))
+            << '\n';
 }
 
 void Console::pluginCommand(const std::vector<std::string>& words) {
@@ -180,16 +182,16 @@ void Console::inspect(const std::vector<std::string>& words) {
     if (!simulator.plugin) throw ConsoleError("no plugin is loaded");
     const halvex::PluginRecord& record = simulator.plugin->record();
     out << "apiVersion " << record.apiVersion << '\n'
-        << "fileName " << record.fileName << '\n'
-        << "className " << record.className << '\n'
-        << "pluginName " << record.pluginName << '\n'
-        << "pluginVersion " << record.pluginVersion << '\n'
+        << "fileName " << platform::terminalText(record.fileName) << '\n'
+        << "className " << platform::terminalText(record.className) << '\n'
+        << "pluginName " << platform::terminalText(record.pluginName) << '\n'
+        << "pluginVersion " << platform::terminalText(record.pluginVersion) << '\n'
         << "pluginType " << record.pluginType << '\n';
     std::vector<VersionString> strings;
     std::string error;
     if (readVersionStrings(simulator.plugin->path(), strings, error))
         for (const VersionString& entry : strings)
-            out << entry.name << ' ' << entry.value << '\n';
+            out << platform::terminalText(entry.name + ' ' + entry.value) << '\n';
 }
 
 void Console::traceCommand(const std::vector<std::string>& words) {
@@ -261,7 +263,7 @@ void Console::screenshotCommand(const std::vector<std::string>& words) {
                           &simulator.ui.fontTexture(), std::nullopt};
     std::string error;
     if (!simulator.pictures.write(picture, path, error)) throw ConsoleError(error);
-    out << "wrote " << path << '\n';
+    out << "wrote " << platform::terminalText(path) << '\n';
 }
 
 // ---- Running -----------------------------------------------------------------------------------
@@ -277,15 +279,17 @@ int runLines(Console& console, LineSource& in, bool interactive, std::ostream& o
             if (console.quitRequested()) break;
         } catch (const ScriptUnreadable& error) {
             out << std::flush;
-            err << "kadenzo-sim: " << error.what() << std::endl;
+            err << "kadenzo-sim: " << platform::terminalText(error.what()) << std::endl;
             return 2;
         } catch (const std::exception& error) {
             out << std::flush;
             if (!interactive) {
-                err << in.name() << ':' << in.lineNumber() << ": " << error.what() << std::endl;
+                err << platform::terminalText(
+                           fmt::format("{}:{}: {}", in.name(), in.lineNumber(), error.what()))
+                    << std::endl;
                 return 2;
             }
-            err << "error: " << error.what() << std::endl;
+            err << "error: " << platform::terminalText(error.what()) << std::endl;
             in.skipRestOfLine();
         }
     }
@@ -300,7 +304,7 @@ int runConsole(Console& console, LineSource& in, bool interactive, std::ostream&
         console.shutDown();
     } catch (const std::exception& error) {
         out << std::flush;
-        err << in.name() << ": at exit: " << error.what() << std::endl;
+        err << platform::terminalText(fmt::format("{}: at exit: {}", in.name(), error.what())) << std::endl;
         return 2;
     }
     return status;

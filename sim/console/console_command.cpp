@@ -14,6 +14,7 @@
 #include "platform/process_ending.h"
 #include "platform/requests_to_end.h"
 #include "platform/terminal.h"
+#include "platform/terminal_text.h"
 
 #include <fmt/format.h>
 
@@ -107,7 +108,8 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
 
     Simulator simulator;
     simulator.defaultPluginPath = defaultPluginPath;
-    simulator.host.setTraceSink([](const std::string& line) { std::cout << line << '\n'; });
+    simulator.host.setTraceSink(
+        [](const std::string& line) { std::cout << platform::terminalText(line) << '\n'; });
     simulator.host.setTracing(options.trace);
     PersistedSettings settings;
     ConsoleHistory history;
@@ -116,7 +118,7 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
         // Only a person leaves a history; scripts and pipes never touch it.
         if (interactive) history = ConsoleHistory::read(settings.historyPath());
     } catch (const KeptFileError& error) {
-        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        std::cerr << "kadenzo-sim: " << platform::terminalText(error.what()) << std::endl;
         return 2;
     }
 
@@ -129,7 +131,7 @@ int runConsoleCommand(const std::vector<std::string>& arguments, const std::stri
     try {
         loadPlugin(simulator, options.pluginPath);
     } catch (const ConsoleError& error) {
-        std::cerr << "kadenzo-sim: " << error.what() << std::endl;
+        std::cerr << "kadenzo-sim: " << platform::terminalText(error.what()) << std::endl;
         status = 2;
     }
     if (status == 0) {

@@ -12,6 +12,7 @@
 #include "command_line.h"
 #include "console/console.h"
 #include "output/kept_files.h"
+#include "platform/terminal_text.h"
 
 #include <fmt/format.h>
 
@@ -44,7 +45,7 @@ struct SettingLines {
 };
 
 void warn(std::ostream& warnings, const std::string& path, int line, const std::string& message) {
-    warnings << path << ':' << line << ": " << message << std::endl;
+    warnings << platform::terminalText(fmt::format("{}:{}: {}", path, line, message)) << std::endl;
 }
 
 // A byte no settings line holds: a NUL, else a control byte other than a tab or a carriage return.
@@ -61,7 +62,8 @@ std::optional<unsigned char> foreignByte(const std::string& line) {
 std::optional<std::string> whyNoSettingLine(const std::string& line) {
     if (const std::optional<unsigned char> byte = foreignByte(line))
         return *byte == 0 ? std::string("the line holds a NUL byte")
-                          : fmt::format("the line holds the control byte \\x{:02X}", *byte);
+                          : "the line holds the control byte " +
+                                platform::terminalText(std::string(1, static_cast<char>(*byte)));
     if (line.size() > ScriptReader::longestLine)
         return fmt::format("the line is longer than {} bytes", ScriptReader::longestLine);
     try {

@@ -8,6 +8,7 @@
 // - Check boxes
 #include "host_ui/ui_readback.h"
 
+#include "platform/terminal_text.h"
 #include "render/current_imgui_context.h"
 
 #include <fmt/format.h>
@@ -358,11 +359,12 @@ std::string rowText(const ShownRow& row) {
 std::string describeWindows(const std::vector<ShownWindow>& windows) {
     std::string text;
     for (const ShownWindow& window : windows) {
-        text += fmt::format("window \"{}\" {} {} {} {}{}\n", window.title, std::lround(window.box.x0),
-                            std::lround(window.box.y0), std::lround(window.box.x1 - window.box.x0),
+        text += fmt::format("window \"{}\" {} {} {} {}{}\n", platform::terminalText(window.title),
+                            std::lround(window.box.x0), std::lround(window.box.y0),
+                            std::lround(window.box.x1 - window.box.x0),
                             std::lround(window.box.y1 - window.box.y0), window.collapsed ? " collapsed" : "");
         for (const ShownRow& row : window.rows)
-            text += "  " + rowText(row) + "\n";
+            text += "  " + platform::terminalText(rowText(row)) + "\n";
     }
     return text;
 }

@@ -70,7 +70,8 @@ std::vector<ShownWindow> shownWindows(ImGuiContext* context);
 // separator.
 std::string rowText(const ShownRow& row);
 
-// One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row.
+// One line `window "TITLE" X Y W H` (with ` collapsed`) per window, then one indented line per row;
+// the plugin's titles and text through platform::terminalText.
 std::string describeWindows(const std::vector<ShownWindow>& windows);
 
 } // namespace kadenzo::sim

@@ -9,6 +9,8 @@
 // - Choosing by format
 #include "loader/module_format_check.h"
 
+#include "platform/terminal_text.h"
+
 #include <fmt/format.h>
 
 #include <array>
@@ -278,14 +280,12 @@ std::string describeMagic(std::uint64_t value) {
 constexpr FieldExpectation machine{4, 2, 0x8664, describeMachine};
 constexpr FieldExpectation optionalMagic{0, 2, 0x20b, describeMagic};
 
-// The printable part of a section's 8-byte name.
+// A section's 8-byte name, up to its first NUL, shown as every text from a file is.
 std::string sectionName(const Block& table, std::size_t entry) {
     std::string name;
-    for (std::size_t index = 0; index < 8 && table[entry + index] != 0; ++index) {
-        const unsigned char character = table[entry + index];
-        name += character >= 0x20 && character < 0x7f ? static_cast<char>(character) : '?';
-    }
-    return name;
+    for (std::size_t index = 0; index < 8 && table[entry + index] != 0; ++index)
+        name += static_cast<char>(table[entry + index]);
+    return platform::terminalText(name);
 }
 
 // Every section's raw data is mapped from the file. Sections are counted from 1, as in the format.

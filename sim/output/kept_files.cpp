@@ -11,6 +11,7 @@
 #include "platform/file_lock.h"
 #include "platform/files.h"
 #include "platform/regular_file.h"
+#include "platform/terminal_text.h"
 
 #include <fmt/format.h>
 
@@ -130,7 +131,7 @@ int rewriteKeptFile(const std::string& path, const char* what, const KeptFileMer
     } catch (const std::runtime_error& error) {
         message = fmt::format("cannot write {} {}: {}", what, path, error.what());
     }
-    err << "kadenzo-sim: " << message << std::endl;
+    err << "kadenzo-sim: " << platform::terminalText(message) << std::endl;
     return status != 0 ? status : keptFileNotWritten;
 }
 

@@ -53,7 +53,7 @@ using KeptFileMerge = std::function<std::string(const std::optional<std::string>
 // Locks PATH, reads it again, and writes MERGE's contents to it through OutputFile before the lock is let
 // go. Contents larger than largestKeptFile are not written. Returns STATUS, or keptFileNotWritten when
 // STATUS was 0 and writing failed, which is reported on ERR as "kadenzo-sim: cannot write WHAT PATH:
-// cause"; the file is then left as it was.
+// cause" (through platform::terminalText); the file is then left as it was.
 int rewriteKeptFile(const std::string& path, const char* what, const KeptFileMerge& merge, int status,
                     std::ostream& err);
 

@@ -10,6 +10,7 @@
 #include "console/persisted_settings.h"
 #include "host_ui/ui_readback.h"
 #include "output/kept_files.h"
+#include "platform/terminal_text.h"
 #include "play/play_options.h"
 #include "settings_table.h"
 
@@ -182,7 +183,7 @@ public:
         const std::string path = outPicturePath(options, name);
         std::string message;
         if (!simulator.pictures.write(picture, path, message)) throw output::OutputError(message);
-        report << "wrote " << path << '\n';
+        report << "wrote " << platform::terminalText(path) << '\n';
     }
 
 private:
@@ -217,7 +218,7 @@ constexpr int cannotPlay = 2;
 
 int fail(std::ostream& out, std::ostream& err, const std::exception& error, int status) {
     out << std::flush;
-    err << "kadenzo-sim play: " << error.what() << std::endl;
+    err << "kadenzo-sim play: " << platform::terminalText(error.what()) << std::endl;
     return status;
 }
 
@@ -241,7 +242,7 @@ public:
         try {
             unloadPlugin(simulator);
         } catch (const std::exception& failure) {
-            err << "kadenzo-sim: " << failure.what() << std::endl;
+            err << "kadenzo-sim: " << platform::terminalText(failure.what()) << std::endl;
         }
         out << std::flush;
         return settings.writeAtExit(simulator.host, status, err);
@@ -253,7 +254,7 @@ public:
     SessionResult play(std::ostream& warnings) {
         loadPlugin(simulator, options.pluginPath);
         for (const std::string& clamped : prepareSession(simulator, options))
-            warnings << clamped << '\n';
+            warnings << platform::terminalText(clamped) << '\n';
         if (!options.csvPath.empty()) csv.emplace(options.csvPath, out);
         SessionEvents events;
         events.started = [this](const CoachSettings& settings) {
@@ -273,7 +274,8 @@ public:
     void writeFiles(const SessionResult& result) {
         if (csv) {
             csv->finish();
-            if (!csvToStandardOutput(options)) report << "wrote " << options.csvPath << '\n';
+            if (!csvToStandardOutput(options))
+                report << "wrote " << platform::terminalText(options.csvPath) << '\n';
         }
         if (options.outDirectory.empty()) return;
         createOutFolder(options);

@@ -9,6 +9,7 @@
 #include "command_line.h"
 #include "output/output_file.h"
 #include "pictures/pictures.h"
+#include "platform/terminal_text.h"
 #include "play/play_options.h"
 #include "study/staircase_lattice.h"
 #include "study/study_picture.h"
@@ -91,7 +92,7 @@ void writeText(const std::string& path, const std::string& text, std::ostream& o
     output::OutputFile file(path);
     file.write(text);
     file.commit();
-    report << "wrote " << path << '\n';
+    report << "wrote " << platform::terminalText(path) << '\n';
 }
 
 void writePicture(const StudyOptions& options, const StudyResult& result, std::ostream& report) {
@@ -101,7 +102,7 @@ void writePicture(const StudyOptions& options, const StudyResult& result, std::o
     sim::PictureWriter writer;
     std::string message;
     if (!writer.write(studyScene(result), path, message)) throw output::OutputError(message);
-    report << "wrote " << path << '\n';
+    report << "wrote " << platform::terminalText(path) << '\n';
 }
 
 // ---- The command -------------------------------------------------------------------------------
@@ -115,7 +116,7 @@ constexpr long long longSweepAttempts = 1'000'000;
 
 int fail(std::ostream& out, std::ostream& err, const std::exception& error, int status) {
     out << std::flush;
-    err << "kadenzo-sim study: " << error.what() << std::endl;
+    err << "kadenzo-sim study: " << platform::terminalText(error.what()) << std::endl;
     return status;
 }
 
@@ -129,7 +130,7 @@ int printSteps(const StudyOptions& options, std::ostream& out, std::ostream& err
         return fail(out, err, error, cannotStudy);
     }
     for (const std::string& notice : notices)
-        err << notice << '\n';
+        err << platform::terminalText(notice) << '\n';
     out << stepsTable(options.sweep, groups) << std::flush;
     return 0;
 }
@@ -139,8 +140,9 @@ int reportFailures(const StudyResult& result, std::ostream& err) {
     int status = 0;
     for (const StudyPoint& point : result.points)
         if (!point.workedOut()) {
-            err << fmt::format("kadenzo-sim study: {} {}: cannot be worked out: {}", result.sweep.name,
-                               sweepValueText(point.value), point.failure)
+            err << platform::terminalText(fmt::format("kadenzo-sim study: {} {}: cannot be worked out: {}",
+                                                      result.sweep.name, sweepValueText(point.value),
+                                                      point.failure))
                 << std::endl;
             status = notAllWorkedOut;
         }
@@ -170,7 +172,7 @@ int runStudy(const std::vector<std::string>& arguments, const std::string& defau
     try {
         result = runSweep(options, [&](std::size_t done, const StudyPoint& point) {
             for (const std::string& clamped : point.simulated.clamped)
-                if (told.insert(clamped).second) err << clamped << '\n';
+                if (told.insert(clamped).second) err << platform::terminalText(clamped) << '\n';
             if (showProgress)
                 err << fmt::format("study: {} of {} points ({} {})", done, points, options.sweep.name,
                                    sweepValueText(point.value))

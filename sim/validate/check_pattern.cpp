@@ -8,6 +8,8 @@
 // - Running the steps over a name
 #include "validate/check_pattern.h"
 
+#include "platform/terminal_text.h"
+
 #include <fmt/format.h>
 
 #include <memory>
@@ -26,10 +28,10 @@ using Bytes = std::bitset<256>;
     throw PatternError(fmt::format("{} at position {} {}", what, index + 1, why));
 }
 
+// One byte of a pattern in quotes; alone, a byte from 0x80 up is no UTF-8, so it is shown as \xNN, as a
+// control byte is.
 std::string shown(char character) {
-    const auto byte = static_cast<unsigned char>(character);
-    if (byte < 0x20 || byte >= 0x7f) return fmt::format("'\\x{:02x}'", byte);
-    return fmt::format("'{}'", character);
+    return "'" + platform::terminalText(std::string(1, character)) + "'";
 }
 
 Bytes range(unsigned char low, unsigned char high) {

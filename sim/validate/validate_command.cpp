@@ -11,6 +11,7 @@
 #include "loader/dynamic_library.h"
 #include "output/output_file.h"
 #include "platform/child_process.h"
+#include "platform/terminal_text.h"
 #include "validate/validation_report.h"
 
 #include <fmt/format.h>
@@ -26,7 +27,8 @@ namespace {
 // ---- Before running: usage errors, the seed, --list --------------------------------------------
 
 int usageError(std::ostream& err, const std::string& message) {
-    err << "kadenzo-sim validate: " << message << "\n(see kadenzo-sim validate --help)" << std::endl;
+    err << "kadenzo-sim validate: " << platform::terminalText(message)
+        << "\n(see kadenzo-sim validate --help)" << std::endl;
     return 2;
 }
 
@@ -57,7 +59,8 @@ std::string headerLine(const std::vector<Check>& checks, const RunSettings& sett
         settings.processCommand
             ? fmt::format("each in a process of its own, at most {} s", settings.timeoutSeconds)
             : std::string("all in this process, without a time limit");
-    return fmt::format("kadenzo-sim validate: {}, {} {}, seed {} ({})\n", settings.modulePath, checks.size(),
+    return fmt::format("kadenzo-sim validate: {}, {} {}, seed {} ({})\n",
+                       platform::terminalText(settings.modulePath), checks.size(),
                        checks.size() == 1 ? "check" : "checks", settings.seed, isolation);
 }
 
@@ -92,7 +95,7 @@ bool writeResultFiles(const ValidateOptions& options, const std::vector<CheckRes
             output.write(file.text(results, run));
             output.commit();
         } catch (const output::OutputError& error) {
-            err << "kadenzo-sim validate: " << error.what() << std::endl;
+            err << "kadenzo-sim validate: " << platform::terminalText(error.what()) << std::endl;
             written = false;
         }
     }
@@ -139,7 +142,7 @@ int runValidate(const std::vector<std::string>& arguments, const ValidateSetup& 
     try {
         sim::checkModuleFile(options.modulePath);
     } catch (const std::runtime_error& error) {
-        err << "kadenzo-sim validate: " << error.what() << std::endl;
+        err << "kadenzo-sim validate: " << platform::terminalText(error.what()) << std::endl;
         return 2;
     }
 

@@ -2,13 +2,14 @@
 // failure, JUnit XML and JSON.
 //
 // Index of this file:
-// - Text: valid UTF-8, the terminal, shell quoting, regular expressions
+// - Text: shell quoting, regular expressions
 // - What the terminal shows
 // - JUnit XML
 // - JSON
 #include "validate/validation_report.h"
 
 #include "command_line.h"
+#include "platform/terminal_text.h"
 #include "validate/check_protocol.h"
 
 #include <fmt/format.h>
@@ -20,41 +21,9 @@
 
 namespace kadenzo::validate {
 
-// ---- Text: valid UTF-8, the terminal, shell quoting, regular expressions -------------------------
+// ---- Text: shell quoting, regular expressions ---------------------------------------------------
 
 namespace {
-
-// The length of the valid UTF-8 sequence that starts at TEXT[INDEX], or 0 when none does (a stray
-// continuation byte, an overlong form, a surrogate, a code point past U+10FFFF, a cut sequence).
-std::size_t sequenceLength(const std::string& text, std::size_t index) {
-    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
-    const unsigned char lead = byte(index);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char least = 0x80; // the bounds of the second byte
-    unsigned char most = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) least = 0xA0;
-        if (lead == 0xED) most = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) least = 0x90;
-        if (lead == 0xF4) most = 0x8F;
-    } else {
-        return 0;
-    }
-    if (index + length > text.size() || byte(index + 1) < least || byte(index + 1) > most) return 0;
-    for (std::size_t next = 2; next < length; ++next)
-        if ((byte(index + next) & 0xC0) != 0x80) return 0;
-    return length;
-}
-
-std::string hexEscape(unsigned char byte) {
-    return fmt::format("\\x{:02X}", byte);
-}
 
 bool isShellSafe(char character) {
     return std::isalnum(static_cast<unsigned char>(character)) ||
@@ -71,39 +40,6 @@ std::string regexLiteral(const std::string& text) {
 }
 
 } // namespace
-
-std::string validUtf8(const std::string& text) {
-    std::string result;
-    for (std::size_t index = 0; index < text.size();) {
-        const std::size_t length = sequenceLength(text, index);
-        if (length == 0) {
-            result += hexEscape(static_cast<unsigned char>(text[index]));
-            ++index;
-        } else {
-            result.append(text, index, length);
-            index += length;
-        }
-    }
-    return result;
-}
-
-std::string terminalText(const std::string& raw) {
-    const std::string text = validUtf8(raw);
-    std::string result;
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const auto byte = static_cast<unsigned char>(text[index]);
-        const auto next = index + 1 < text.size() ? static_cast<unsigned char>(text[index + 1]) : 0;
-        if (byte < 0x20 || byte == 0x7f) {
-            result += hexEscape(byte);
-        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
-            result += hexEscape(byte) + hexEscape(next);
-            ++index;
-        } else {
-            result += text[index];
-        }
-    }
-    return result;
-}
 
 std::string shellQuoted(const std::string& text) {
     if (!text.empty() && std::all_of(text.begin(), text.end(), isShellSafe)) return text;
@@ -137,7 +73,7 @@ std::size_t countOf(const std::vector<CheckResult>& results, Outcome outcome) {
 }
 
 std::string why(const CheckResult& result) {
-    return result.reason.empty() ? "" : "  " + terminalText(result.reason);
+    return result.reason.empty() ? "" : "  " + platform::terminalText(result.reason);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -165,7 +101,7 @@ std::string outputLines(const CheckResult& result) {
     std::string text;
     for (std::size_t index = 0; index < std::min(lines.size(), shownOutputLines); ++index) {
         const std::string& line = lines[index];
-        text += mark + terminalText(line.substr(0, shownOutputLineBytes)) +
+        text += mark + platform::terminalText(line.substr(0, shownOutputLineBytes)) +
                 (line.size() > shownOutputLineBytes
                      ? fmt::format(" ({} more bytes)", line.size() - shownOutputLineBytes)
                      : "") +
@@ -196,11 +132,12 @@ std::string progressLines(const CheckResult& result, std::size_t number, std::si
         fmt::format("[{:>{}}/{}] {:<{}}  {:<7}  {:>6.2f} s{}\n", number, numberWidth, count, result.name,
                     nameWidth, outcomeName(result.outcome), result.seconds, why(result));
     for (const std::string& line : result.reports)
-        text += reportIndent + terminalText(line) + "\n";
+        text += reportIndent + platform::terminalText(line) + "\n";
     text += outputLines(result);
     if (failed(result) && result.random)
         text += std::string(reportIndent) +
-                "repeat: " + repeatCommand(result.name, run.seed, run.modulePath) + "\n";
+                "repeat: " + platform::terminalText(repeatCommand(result.name, run.seed, run.modulePath)) +
+                "\n";
     return text;
 }
 
@@ -235,14 +172,13 @@ enum class XmlPlace { text, attribute };
 // Rationale: XML 1.0 admits no control character but tab, line feed and carriage return, not even as a
 // character reference, nor U+FFFE and U+FFFF; those are written as \xNN, as bytes that are no UTF-8 are.
 std::string xmlEscaped(const std::string& raw, XmlPlace place) {
-    std::string text = validUtf8(raw);
+    std::string text = platform::validUtf8(raw);
     std::string result;
     for (std::size_t index = 0; index < text.size(); ++index) {
         const char character = text[index];
         const auto byte = static_cast<unsigned char>(character);
         if (text.compare(index, 3, "\xEF\xBF\xBE") == 0 || text.compare(index, 3, "\xEF\xBF\xBF") == 0) {
-            result +=
-                hexEscape(0xEF) + hexEscape(0xBF) + hexEscape(static_cast<unsigned char>(text[index + 2]));
+            result += platform::escapedBytes(std::string_view(text).substr(index, 3));
             index += 2;
         } else if (character == '&') {
             result += "&amp;";
@@ -258,7 +194,7 @@ std::string xmlEscaped(const std::string& raw, XmlPlace place) {
             result += place == XmlPlace::attribute ? fmt::format("&#{};", static_cast<int>(byte))
                                                    : std::string(1, character);
         } else if (byte < 0x20) {
-            result += hexEscape(byte);
+            result += platform::escapedBytes(std::string_view(&text[index], 1));
         } else {
             result += character;
         }
@@ -332,7 +268,7 @@ namespace {
 
 std::string jsonString(const std::string& raw) {
     std::string result = "\"";
-    for (const char character : validUtf8(raw)) {
+    for (const char character : platform::validUtf8(raw)) {
         const auto byte = static_cast<unsigned char>(character);
         switch (character) {
         case '"':

@@ -1,6 +1,7 @@
 // What `kadenzo-sim validate` shows and writes about its results: the line of each check as it finishes,
 // the table and summary at the end, the command that repeats a failure, and the JUnit XML and JSON files.
-// Every text is made here; writing it is the command's.
+// Every text is made here; writing it is the command's. What the terminal shows of a check (its reason,
+// reports and output, the module in the command that repeats it) goes through platform::terminalText.
 #pragma once
 
 #include "validate/check_runner.h"
@@ -49,13 +50,5 @@ std::string junitXml(const std::vector<CheckResult>& results, const RunDescripti
 // The results as JSON: {"module", "seed", "checks": [{"name", "result", "seconds", "reason",
 // "reports", "output", "outputDroppedBytes"}...]}.
 std::string resultsJson(const std::vector<CheckResult>& results, const RunDescription& run);
-
-// Text as it may reach a terminal: validUtf8, then every control character (C0, DEL and C1) written as
-// its bytes, \xNN, so that no escape sequence a plugin put in a reason or a report reaches the terminal.
-std::string terminalText(const std::string& text);
-
-// Text as it may stand in XML or JSON: valid UTF-8, each byte that is not part of a valid UTF-8 sequence
-// written as the four characters \xNN.
-std::string validUtf8(const std::string& text);
 
 } // namespace kadenzo::validate

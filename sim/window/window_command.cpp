@@ -11,6 +11,7 @@
 #include "console/persisted_settings.h"
 #include "output/kept_files.h"
 #include "output/run_files.h"
+#include "platform/terminal_text.h"
 #include "render/png_writer.h"
 #include "window/desktop_window.h"
 #include "window/window_options.h"
@@ -34,7 +35,7 @@ constexpr const char* windowTitle = "Kadenzo - kadenzo-sim window";
 
 int fail(std::ostream& out, std::ostream& err, const std::string& message, int status) {
     out << std::flush;
-    err << "kadenzo-sim window: " << message << std::endl;
+    err << "kadenzo-sim window: " << platform::terminalText(message) << std::endl;
     return status;
 }
 
@@ -62,7 +63,7 @@ int runSession(WindowSession& session, DesktopWindow& window, const WindowOption
     } catch (const std::exception& error) {
         // "FILE:LINE: message", as console scripts report it.
         out << std::flush;
-        err << error.what() << std::endl;
+        err << platform::terminalText(error.what()) << std::endl;
         return failed;
     }
     render::Image lastFrame;
@@ -75,7 +76,7 @@ int runSession(WindowSession& session, DesktopWindow& window, const WindowOption
         // A line the script scheduled ends the run as the script's own lines do, and no screenshot is
         // written.
         out << std::flush;
-        err << *failure << std::endl;
+        err << platform::terminalText(*failure) << std::endl;
         return failed;
     }
     if (options.screenshotPath.empty()) return 0;
@@ -84,7 +85,7 @@ int runSession(WindowSession& session, DesktopWindow& window, const WindowOption
     std::string error;
     if (!render::writePng(options.screenshotPath, lastFrame, error))
         return fail(out, err, error, writeFailed);
-    out << "wrote " << options.screenshotPath << std::endl;
+    out << "wrote " << platform::terminalText(options.screenshotPath) << std::endl;
     return 0;
 }
 
@@ -121,7 +122,7 @@ int runWindow(const std::vector<std::string>& arguments, const std::string& defa
         openDesktopWindow(windowTitle, options.width, options.height, session.interfaceContext(), reason);
     if (!window) {
         out << std::flush;
-        err << "kadenzo-sim: cannot open a window: " << reason << std::endl;
+        err << "kadenzo-sim: cannot open a window: " << platform::terminalText(reason) << std::endl;
         return failed;
     }
     int status = runSession(session, *window, options, script.get(), out, err);

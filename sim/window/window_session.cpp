@@ -13,6 +13,7 @@
 #include "console_variables.h"
 #include "game/game_simulation.h"
 #include "halvex/game_functions.h"
+#include "platform/terminal_text.h"
 #include "play/play_session.h"
 #include "play/speed_explanation.h"
 #include "window/plugin_readiness.h"
@@ -24,6 +25,7 @@
 #include <cmath>
 #include <iterator>
 #include <ostream>
+#include <string_view>
 
 namespace kadenzo::sim {
 
@@ -34,7 +36,7 @@ void WindowLog::add(LogLine::Kind kind, const std::string& text) {
     while (begin < text.size()) {
         std::size_t end = text.find('\n', begin);
         if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(begin, end - begin);
+        std::string line = platform::terminalText(std::string_view(text).substr(begin, end - begin));
         if (kind == LogLine::Kind::error)
             err << "error: " << line << '\n';
         else

@@ -38,8 +38,9 @@ struct LogLine {
     std::string text;
 };
 
-// The newest `capacity` lines. Each line is echoed as it is added: errors to ERR as "error: TEXT", the
-// rest to OUT, so that a run from a terminal or a test sees what the window showed.
+// The newest `capacity` lines, each shown through platform::terminalText (typed lines, the plugin's trace
+// and messages repeat text from outside). Each line is echoed as it is added: errors to ERR as
+// "error: TEXT", the rest to OUT, so that a run from a terminal or a test sees what the window showed.
 class WindowLog {
 public:
     static constexpr std::size_t capacity = 5000;

@@ -165,7 +165,7 @@ TEST(CheckPattern, RefusalsNameTheCauseAndItsPosition) {
         {"\\01", "'\\01' at position 1 is not supported"},
         {"a\\\x01", "the escape of '\\x01' at position 2 is not supported"},
         {"ab\\", "'\\' at position 3 ends the pattern and escapes nothing"},
-        {"[\xc3\xbc]", "'\\xc3' at position 2 is not ASCII; classes hold ASCII characters only"},
+        {"[\xc3\xbc]", "'\\xC3' at position 2 is not ASCII; classes hold ASCII characters only"},
     };
     for (const auto& example : cases)
         EXPECT_EQ(refusalOf(example.pattern), example.message) << example.pattern;

@@ -279,15 +279,6 @@ TEST(ValidateReport, TheRepeatCommandIsQuotedForAShell) {
     EXPECT_EQ(shellQuoted("$(rm -rf x)"), "'$(rm -rf x)'");
 }
 
-TEST(ValidateReport, TextThatIsNoUtf8IsShownByteForByte) {
-    EXPECT_EQ(validUtf8("plain \xc3\xbc \xe2\x82\xac \xf0\x9f\x98\x80"),
-              "plain \xc3\xbc \xe2\x82\xac \xf0\x9f\x98\x80");
-    EXPECT_EQ(validUtf8("\xff\xc3"), "\\xFF\\xC3");          // a byte no sequence starts with; a cut sequence
-    EXPECT_EQ(validUtf8("\xc0\xaf"), "\\xC0\\xAF");          // an overlong '/'
-    EXPECT_EQ(validUtf8("\xed\xa0\x80"), "\\xED\\xA0\\x80"); // a surrogate
-    EXPECT_EQ(validUtf8("\xf4\x90\x80\x80"), "\\xF4\\x90\\x80\\x80"); // past U+10FFFF
-}
-
 std::vector<CheckResult> sampleResults() {
     CheckResult passed{"record.layout", false, Outcome::pass, 0.0125, "", {"64 bytes"}, "", 0};
     CheckResult quiet{"entry.getplugin-once", false, Outcome::pass, 0.5, "", {}, "", 0};
@@ -363,23 +354,28 @@ const char* const sampleJson = R"json({
 )json";
 // clang-format on
 
-// What a plugin puts in a reason, a report or its output reaches the terminal with every control
-// character (C0, DEL, C1) shown as its bytes.
+// What a plugin puts in a reason, a report or its output, and a person in the module's name, reaches
+// the terminal with every control character (C0, DEL, C1) shown as its bytes.
 TEST(ValidateReport, TheTerminalSeesControlCharactersAsEscapes) {
     CheckResult hostile{"odd",
-                        false,
+                        true,
                         Outcome::fail,
                         1.0,
                         "red \x1b[31m, bell \a, delete \x7f, csi \xc2\x9b, tab \t",
                         {"title \x1b]0;owned\x07 \xc3\xbc"},
                         "clear \x1b[2J\rback\n",
                         3};
-    const std::string text = progressLines(hostile, 1, 1, 3, sampleRun) + resultTable({hostile});
+    const RunDescription hostileRun{"plugins/\x1b[2Jmodule.so", 7};
+    const std::string text = progressLines(hostile, 1, 1, 3, hostileRun) + resultTable({hostile});
     EXPECT_NE(text.find("red \\x1B[31m, bell \\x07, delete \\x7F, csi \\xC2\\x9B, tab \\x09"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("title \\x1B]0;owned\\x07 \xc3\xbc"), std::string::npos) << text;
     EXPECT_NE(text.find("output: clear \\x1B[2J\\x0Dback\n"), std::string::npos) << text;
+    EXPECT_NE(
+        text.find("repeat: kadenzo-sim validate --include '^odd$' --seed 7 'plugins/\\x1B[2Jmodule.so'\n"),
+        std::string::npos)
+        << text;
     EXPECT_NE(text.find("output: (3 more bytes of output dropped: the first 1048576 are kept)"),
               std::string::npos)
         << text;
