@@ -7,6 +7,8 @@
 // - The verdict
 #include "study/study_table.h"
 
+#include "study/readable_numbers.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -63,14 +65,6 @@ std::string speedRangeText(double low, double high) {
     const std::string first = percentText(low);
     const std::string padded = std::string(first.size() < 4 ? 4 - first.size() : 0, ' ') + first;
     return first == percentText(high) ? padded : padded + " to " + percentText(high);
-}
-
-// A whole number with a comma between each three digits: "310,000".
-std::string groupedDigits(double whole) {
-    std::string digits = fmt::format("{:.0f}", whole);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
 }
 
 // The attempts of the analyst's table and the files: whole up to a million, else in exponent form.
