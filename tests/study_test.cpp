@@ -358,6 +358,21 @@ TEST_F(StudyFiles, APointThatCannotBeWorkedOutIsReportedAndTheRestStands) {
     EXPECT_NE(json.find("\"verdict\": \"agrees\""), std::string::npos);
 }
 
+// A game speed far above the limits: the walk from it towards them is longer than any setting of the
+// plugin makes. The reason names the start speed, not the limits, and every speed is readable.
+TEST_F(StudyFiles, AStartFarOutsideTheLimitsIsNamedAsTheCause) {
+    EXPECT_EQ(study({"--set", "sv_soccar_gamespeed=1e7", "--sweep", "idealAccuracy=0.7:0.7:1", "--runs", "2",
+                     "--attempts", "100"}),
+              1);
+    EXPECT_EQ(err.str(),
+              "kadenzo-sim study: idealAccuracy 0.7: cannot be worked out: the start speed, 1e+09%, "
+              "lies outside the limits, 50% to 150%, more increments of 0.05 away than the chain "
+              "can hold\n");
+    EXPECT_EQ(
+        linesOf(out.str()).at(0),
+        "What the coach does over a long session for the simulated player, who starts at 1e+09% speed:");
+}
+
 // ---- The table and the files -------------------------------------------------------------------
 
 const std::vector<std::string> smallSweep = {
@@ -427,6 +442,16 @@ TEST(StudyTable, NumbersStayReadable) {
         << table;
     EXPECT_NE(table.find("  2.30e+22\n"), std::string::npos) << table;
     EXPECT_FALSE(std::regex_search(table, std::regex("[0-9]{8}"))) << table;
+
+    // Speeds far from normal, as a game speed given by --set may be: three significant figures.
+    const std::vector<std::pair<float, std::string>> starts = {
+        {1.001f, "100.1%"}, {1e7f, "1e+09%"}, {1e30f, "1e+32%"}, {3e38f, "3e+40%"}, {1e-30f, "1e-28%"}};
+    for (const auto& [start, shown] : starts) {
+        result.points.front().simulated.setup.startSpeed = start;
+        EXPECT_EQ(linesOf(studyTable(result, false)).front(),
+                  "What the coach does over a long session for the simulated player, who starts at " + shown +
+                      " speed:");
+    }
 }
 
 TEST_F(StudyFiles, TheCsvAndTheJsonHoldTheTablesNumbers) {

@@ -55,9 +55,13 @@ std::string alignedTable(const std::vector<Column>& columns, const std::vector<s
     return text;
 }
 
-// SPEED in percent of normal speed, to the millionth of a speed it is taken in: "110%", "100.1%".
+// SPEED in percent of normal speed, to the millionth of a speed it is taken in: "110%", "100.1%"; a speed
+// beyond a million percent, or above 0 and below a millionth, in three significant digits ("1e+09%").
 std::string percentText(double speed) {
-    return fmt::format("{}%", std::round(speed * 1e6) / 1e4);
+    const double percent = std::round(speed * 1e6) / 1e4;
+    if (std::fabs(percent) >= 1e6 || (percent == 0.0 && speed != 0.0))
+        return fmt::format("{:.3g}%", speed * 100.0);
+    return fmt::format("{}%", percent);
 }
 
 // "90% to 110%", the first speed padded so that the words line up; one speed when they are the same.
