@@ -8,6 +8,7 @@
 // - Sweeps
 // - A point that cannot be worked out
 // - The table and the files
+// - Progress
 // - Step tables
 // - The picture
 #include "built_modules.h"
@@ -16,6 +17,7 @@
 #include "play/play_options.h"
 #include "study/study_command.h"
 #include "study/study_picture.h"
+#include "study/study_progress.h"
 #include "study/study_simulation.h"
 #include "study/study_sweep.h"
 #include "study/study_table.h"
@@ -24,8 +26,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -40,7 +44,9 @@ using kadenzo::sim::test::builtPlugin;
 
 class StudyFiles : public output_test::FolderTest {
 protected:
-    int study(std::vector<std::string> arguments) { return runStudy(arguments, builtPlugin(), out, err); }
+    int study(std::vector<std::string> arguments, const ProgressTiming& timing = {}) {
+        return runStudy(arguments, builtPlugin(), out, err, timing);
+    }
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -500,6 +506,86 @@ TEST_F(StudyFiles, ACsvOnStandardOutputSendsTheTableToStandardError) {
     EXPECT_EQ(linesOf(out.str()).size(), 4u) << out.str();
     EXPECT_EQ(out.str().rfind("idealAccuracy,balance_accuracy", 0), 0u);
     EXPECT_EQ(err.str().rfind("What the coach does", 0), 0u) << err.str();
+}
+
+// ---- Progress ----------------------------------------------------------------------------------
+
+// A steady clock the test moves by hand; it counts its reads.
+struct HandClock {
+    std::chrono::steady_clock::time_point now{};
+    int reads = 0;
+    ProgressTiming timing(std::chrono::steady_clock::duration interval) {
+        return {interval, [this] {
+                    ++reads;
+                    return now;
+                }};
+    }
+};
+
+TEST(StudyProgress, ALineWithinAPointOnceTheIntervalHasPassed) {
+    using std::chrono::seconds;
+    HandClock clock;
+    SweepProgress progress("idealAccuracy", 9, 200000, clock.timing(seconds(2)));
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 4096), std::nullopt);
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 8192),
+              "study: point 1 of 9 (idealAccuracy 0.5): 8,192 of 200,000 attempts played");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 12288), std::nullopt) << "the interval runs from the last line";
+    clock.now += seconds(5);
+    EXPECT_EQ(progress.playing(0, 0.5, 16384),
+              "study: point 1 of 9 (idealAccuracy 0.5): 16,384 of 200,000 attempts played");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.pointDone(0, 0.5), "study: 1 of 9 points (idealAccuracy 0.5)");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(1, 0.55, 4096), std::nullopt) << "the interval runs from the point's line too";
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(1, 0.55, 8192),
+              "study: point 2 of 9 (idealAccuracy 0.55): 8,192 of 200,000 attempts played");
+    EXPECT_EQ(clock.reads, 8) << "once at the start, once for each call";
+}
+
+// Every progressEvery attempts of a run and at the end of each, counted over the point's runs.
+TEST(StudySweep, TheRunsTellTheirProgressWithinAPoint) {
+    StudyOptions options;
+    options.pluginPath = builtPlugin();
+    options.runs = 2;
+    options.attempts = 10000;
+    options.sweep = parseSweep("idealAccuracy=0.6:0.7:0.1");
+    std::vector<std::pair<std::size_t, long long>> heard;
+    SweepEvents events;
+    events.playing = [&heard](std::size_t index, double, long long played) {
+        heard.emplace_back(index, played);
+    };
+    runSweep(options, events);
+    const std::vector<long long> each = {4096, 8192, 10000, 14096, 18192, 20000};
+    std::vector<std::pair<std::size_t, long long>> expected;
+    for (const std::size_t index : {0u, 1u})
+        for (const long long played : each)
+            expected.emplace_back(index, played);
+    EXPECT_EQ(heard, expected);
+}
+
+// A one-point sweep long enough to show its progress, on a clock a second later at each read: a line at
+// every check within the point, then the point's own. No sleep: the clock is the test's.
+TEST_F(StudyFiles, ALongPointShowsItsProgressAsItGoes) {
+    HandClock clock;
+    ProgressTiming timing = clock.timing(std::chrono::seconds(1));
+    const auto tick = timing.now;
+    timing.now = [&clock, tick] {
+        clock.now += std::chrono::seconds(1);
+        return tick();
+    };
+    ASSERT_EQ(study({"--sweep", "idealAccuracy=0.7:0.7:1", "--runs", "2", "--attempts", "500000"}, timing), 0)
+        << err.str();
+    const std::vector<std::string> lines = linesOf(err.str());
+    // 122 multiples of 4096 in a run of 500,000, and its end, in each of the two runs.
+    ASSERT_EQ(lines.size(), 2u * 123u + 1u) << err.str();
+    EXPECT_EQ(lines.front(), "study: point 1 of 1 (idealAccuracy 0.7): 4,096 of 1,000,000 attempts played");
+    EXPECT_EQ(lines[122], "study: point 1 of 1 (idealAccuracy 0.7): 500,000 of 1,000,000 attempts played");
+    EXPECT_EQ(lines[123], "study: point 1 of 1 (idealAccuracy 0.7): 504,096 of 1,000,000 attempts played");
+    EXPECT_EQ(lines.back(), "study: 1 of 1 points (idealAccuracy 0.7)");
 }
 
 // ---- Step tables -------------------------------------------------------------------------------

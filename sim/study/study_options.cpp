@@ -253,7 +253,8 @@ How the figures are obtained:
   speed, but a step that lands that near a limit may be taken or not. The JSON gives the long-run
   chance of such a step (drift_sensitive_chance); the runs played are the judge.
 
-Long sweeps show their progress on standard error. A study of a coach turned off (--set slowMoEnabled=0) is refused, as it
+Long sweeps show their progress on standard error: a line as each point is done, and every few
+seconds within a point. A study of a coach turned off (--set slowMoEnabled=0) is refused, as it
 would measure nothing: the analysis models an enabled coach in training. Every option is checked
 before anything is played or written, and files are written whole or not at all, as play writes
 them. Exit status: 2 for bad options (a file that could not be written among them) or a sweep
