@@ -201,8 +201,9 @@ Options:
                      ({settings})
                      or a skill of the player ({skills}). The points are
                      FROM + i x STEP up to TO, never beyond it: one within a millionth of STEP
-                     of TO is TO. FROM and TO lie within NAME's range; {wholeSettings}
-                     are swept in whole numbers. The sweep gives NAME at each point, so
+                     of TO is TO. FROM and TO lie within NAME's range; a setting the plugin
+                     holds in whole numbers ({wholeSettings}) takes
+                     a whole FROM, TO and STEP. The sweep gives NAME at each point, so
                      --set NAME, or the skill's own option, is refused beside it
   --details          after the table, the analyst's: the figures worked out and played side by
                      side, how far apart they lie in standard errors, the spread of the speed and
