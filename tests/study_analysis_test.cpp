@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace kadenzo::study {
@@ -232,6 +233,34 @@ TEST(StaircaseAnalysis, AStartOutsideTheLimitsIsLeftForGood) {
     EXPECT_GT(analysis.speedP10, 1.09);
     EXPECT_GT(analysis.attemptsToMostLikely, 10.0);
     EXPECT_LT(analysis.residual, stationaryTolerance);
+}
+
+// A lattice too long to hold is blamed on what makes it so: a start far outside the limits (a game speed
+// of 1e7, where a float cannot even take a step of 0.05, or of 1,000 by 0.001), else the limits.
+TEST(StaircaseAnalysis, ALatticeTooLongNamesItsCause) {
+    const auto reason = [](const StaircaseSetup& setup) {
+        try {
+            analyseStaircase(setup, pluginStepTable(0.7f));
+        } catch (const std::invalid_argument& error) {
+            return std::string(error.what());
+        }
+        return std::string("no refusal");
+    };
+    StaircaseSetup farAbove;
+    farAbove.startSpeed = 1e7f;
+    EXPECT_EQ(reason(farAbove),
+              "the start speed, 1e+09%, lies outside the limits, 50% to 150%, more increments "
+              "of 0.05 away than the chain can hold");
+    farAbove.startSpeed = 1000.0f;
+    farAbove.speedStep = 0.001f;
+    EXPECT_EQ(reason(farAbove),
+              "the start speed, 1e+05%, lies outside the limits, 50% to 150%, more increments "
+              "of 0.001 away than the chain can hold");
+    StaircaseSetup wide;
+    wide.speedStep = 0.00001f;
+    wide.lowestPercent = 1;
+    wide.highestPercent = 1000;
+    EXPECT_EQ(reason(wide), "the limits hold too many speed steps");
 }
 
 // ---- The drift at the limits ------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 // - Sweeps
 // - A point that cannot be worked out
 // - The table and the files
+// - Progress
 // - Step tables
 // - The picture
 #include "built_modules.h"
@@ -16,6 +17,7 @@
 #include "play/play_options.h"
 #include "study/study_command.h"
 #include "study/study_picture.h"
+#include "study/study_progress.h"
 #include "study/study_simulation.h"
 #include "study/study_sweep.h"
 #include "study/study_table.h"
@@ -24,8 +26,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -40,7 +44,9 @@ using kadenzo::sim::test::builtPlugin;
 
 class StudyFiles : public output_test::FolderTest {
 protected:
-    int study(std::vector<std::string> arguments) { return runStudy(arguments, builtPlugin(), out, err); }
+    int study(std::vector<std::string> arguments, const ProgressTiming& timing = {}) {
+        return runStudy(arguments, builtPlugin(), out, err, timing);
+    }
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -53,45 +59,127 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-// Each with every output named, so that "nothing written" means something.
-TEST_F(StudyFiles, BadInputIsRefusedWithStatusTwoAndNothingWritten) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--sweep", "idealAccuracy=0.5:0.9:0"}, "--sweep idealAccuracy: the step must be above 0, not 0"},
-        {{"--sweep", "idealAccuracy=0.5:0.9:-0.1"},
-         "--sweep idealAccuracy: the step must be above 0, not -0.1"},
-        {{"--sweep", "idealAccuracy=0.9:0.5:0.1"}, "--sweep idealAccuracy: FROM 0.9 is above TO 0.5"},
-        {{"--sweep", "idealAcuracy=0.5:0.9:0.1"},
-         "--sweep: nothing that can be swept is named \"idealAcuracy\" (the names: idealAccuracy, "
-         "slowMoSpeedIncrement, slowMoMaxSpeed, slowMoMinSpeed, comfort-speed, spread, peak)"},
-        {{"--sweep", "idealAccuracy=0:1:0.0009"},
-         "--sweep idealAccuracy: 0:1:0.0009 makes 1112 points, more than 1000"},
-        {{"--sweep", "idealAccuracy=0.5:1.5:0.1"}, "--sweep idealAccuracy: 1.5 is beyond its range 0 to 1"},
-        {{"--sweep", "slowMoSpeedIncrement=0.0005:0.01:0.001"},
-         "--sweep slowMoSpeedIncrement: 0.0005 is beyond its range 0.001 to 0.999"},
-        {{"--sweep", "slowMoMaxSpeed=150:201:1"}, "--sweep slowMoMaxSpeed: 201 is beyond its range 5 to 200"},
-        {{"--sweep", "idealAccuracy=0.5:high:0.1"}, "--sweep idealAccuracy: TO \"high\" is not a number"},
-        {{"--sweep", "idealAccuracy=0.5:0.9"},
-         "--sweep needs NAME=FROM:TO:STEP, not \"idealAccuracy=0.5:0.9\""},
-        {{"--runs", "1"}, "--runs must be a whole number from 2 to 1000, not \"1\""},
-        {{"--runs", "1001"}, "--runs is too large (at most 1000), not \"1001\""},
-        {{"--attempts", "99"}, "--attempts must be a whole number from 100 to 10000000, not \"99\""},
-        {{"--attempts", "10000001"}, "--attempts is too large (at most 10000000), not \"10000001\""},
-        {{"--set", "idealAccuracy=0.6"},
-         "--set idealAccuracy and --sweep idealAccuracy name the same setting"},
-        {{"--set", "nosuchvariable=1", "--runs", "2", "--attempts", "100"},
-         "--set: no console variable is named \"nosuchvariable\""},
-    };
-    for (const auto& [bad, message] : cases) {
+// ARGUMENTS with every output named, so that "nothing written" means something: refused with status 2
+// and MESSAGE alone, nothing written, nothing on standard output.
+class StudyRefusals : public StudyFiles {
+protected:
+    void expectRefused(const std::vector<std::string>& bad, const std::string& message) {
+        SCOPED_TRACE(::testing::PrintToString(bad));
         out.str("");
         err.str("");
         std::vector<std::string> arguments = bad;
         arguments.insert(arguments.end(), {"--csv", path("study.csv"), "--json", path("study.json"), "--out",
                                            path("pictures")});
-        EXPECT_EQ(study(arguments), 2) << bad[1];
+        EXPECT_EQ(study(arguments), 2);
         EXPECT_EQ(err.str(), "kadenzo-sim study: " + message + "\n");
-        EXPECT_EQ(out.str(), "") << bad[1];
-        EXPECT_EQ(entries(), std::vector<std::string>{}) << bad[1];
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(entries(), std::vector<std::string>{});
+        EXPECT_FALSE(std::regex_search(err.str(), std::regex("[0-9]{10}"))) << "a number of unreadable size";
     }
+};
+
+TEST_F(StudyRefusals, BadInputIsRefusedWithStatusTwoAndNothingWritten) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--sweep", "idealAccuracy=0.9:0.5:0.1"}, "--sweep idealAccuracy: FROM 0.9 is above TO 0.5"},
+        {{"--sweep", "idealAcuracy=0.5:0.9:0.1"},
+         "--sweep: nothing that can be swept is named \"idealAcuracy\" (the names: idealAccuracy, "
+         "slowMoSpeedIncrement, slowMoMaxSpeed, slowMoMinSpeed, comfort-speed, spread, peak)"},
+        {{"--sweep", "ideal\x1b[2JAccuracy=0.5:0.9:0.1"},
+         "--sweep: nothing that can be swept is named \"ideal\\x1B[2JAccuracy\" (the names: idealAccuracy, "
+         "slowMoSpeedIncrement, slowMoMaxSpeed, slowMoMinSpeed, comfort-speed, spread, peak)"},
+        {{"--sweep", "idealAccuracy=0.5:1.5:0.1"}, "--sweep idealAccuracy: 1.5 is beyond its range 0 to 1"},
+        {{"--sweep", "idealAccuracy=-0.5:0.5:0.1"}, "--sweep idealAccuracy: -0.5 is beyond its range 0 to 1"},
+        {{"--sweep", "idealAccuracy=0.5:1e300:0.1"},
+         "--sweep idealAccuracy: 1e+300 is beyond its range 0 to 1"},
+        {{"--sweep", "slowMoSpeedIncrement=0.0005:0.01:0.001"},
+         "--sweep slowMoSpeedIncrement: 0.0005 is beyond its range 0.001 to 0.999"},
+        {{"--sweep", "slowMoMaxSpeed=150:201:1"}, "--sweep slowMoMaxSpeed: 201 is beyond its range 5 to 200"},
+        {{"--sweep", "peak=0:1:0.1"}, "--sweep peak: 0 is beyond its range 1e-06 to 1"},
+        {{"--sweep", "idealAccuracy=0.5:0.9"},
+         "--sweep needs NAME=FROM:TO:STEP, not \"idealAccuracy=0.5:0.9\""},
+        {{"--sweep", "idealAccuracy=0.5:0.6:0.1", "--sweep", "idealAccuracy=0.5:0.6:0.1"},
+         "--sweep can be given only once"},
+        {{"--runs", "1"}, "--runs must be a whole number from 2 to 1000, not \"1\""},
+        {{"--runs", "1001"}, "--runs is too large (at most 1000), not \"1001\""},
+        {{"--attempts", "99"}, "--attempts must be a whole number from 100 to 10000000, not \"99\""},
+        {{"--attempts", "10000001"}, "--attempts is too large (at most 10000000), not \"10000001\""},
+        {{"--set", "nosuchvariable=1", "--runs", "2", "--attempts", "100"},
+         "--set: no console variable is named \"nosuchvariable\""},
+    };
+    for (const auto& [bad, message] : cases)
+        expectRefused(bad, message);
+}
+
+// FROM, TO and STEP: each refusal says what the part is, and a number only at a readable size.
+TEST_F(StudyRefusals, EachPartOfASweepIsCalledByWhatItIs) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"0.5:0.9:0", "STEP is 0; the step must be above 0"},
+        {"0.5:0.9:-0", "STEP is 0; the step must be above 0"},
+        {"0.5:0.9:-0.1", "STEP -0.1 is negative; the step must be above 0"},
+        {"0.5:0.9:-1e300", "STEP -1e+300 is negative; the step must be above 0"},
+        {"0:1:1e-320", "STEP 1e-320 is subnormal, below the least normal double (2.2e-308)"},
+        {"0:1:1e-400", "STEP is too small for a double (below 4.9e-324): it reads as 0"},
+        {"0:1:nan", "STEP is NaN; a sweep needs finite numbers"},
+        {"nan:1:0.1", "FROM is NaN; a sweep needs finite numbers"},
+        {"0:1:inf", "STEP is infinite; a sweep needs finite numbers"},
+        {"0:-infinity:0.1", "TO is infinite; a sweep needs finite numbers"},
+        {"0:1e400:0.1", "TO is too large for a double (above 1.8e+308)"},
+        {"1e-310:1:0.1", "FROM 1e-310 is subnormal, below the least normal double (2.2e-308)"},
+        {"0.5:high:0.1", "TO \"high\" is not a number"},
+        {"0x1:1:0.1", "FROM \"0x1\" is not a number"},
+        {" 0.5:0.9:0.1", "FROM \" 0.5\" is not a number"},
+        {"0.5::0.1", "TO \"\" is not a number"},
+        {"0.5:0.9:0.1:0.2", "STEP \"0.1:0.2\" is not a number"},
+        {"0:1:0.0009", "0:1:0.0009 makes more than 1,000 points"},
+        {"0:1:1e-300", "0:1:1e-300 makes more than 1,000 points"},
+        {"0:1:2.2250738585072014e-308", "0:1:2.22507386e-308 makes more than 1,000 points"},
+    };
+    for (const auto& [parts, message] : cases)
+        expectRefused({"--sweep", "idealAccuracy=" + parts}, "--sweep idealAccuracy: " + message);
+}
+
+// slowMoMaxSpeed and slowMoMinSpeed are held in integer cells, which would truncate a fraction.
+TEST_F(StudyRefusals, IntegerSettingsAreSweptInWholeNumbers) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"slowMoMaxSpeed=100:200:100.00005",
+         "slowMoMaxSpeed holds whole numbers; STEP 100.00005 has a fraction"},
+        {"slowMoMaxSpeed=100.5:200:10", "slowMoMaxSpeed holds whole numbers; FROM 100.5 has a fraction"},
+        {"slowMoMinSpeed=50:1.005e2:10", "slowMoMinSpeed holds whole numbers; TO 100.5 has a fraction"},
+        {"slowMoMinSpeed=50:100:0.5", "slowMoMinSpeed holds whole numbers; STEP 0.5 has a fraction"},
+    };
+    for (const auto& [sweep, message] : cases)
+        expectRefused({"--sweep", sweep}, "--sweep " + sweep.substr(0, sweep.find('=')) + ": " + message);
+}
+
+// What a sweep varies is given by the sweep at every point: the option that would give it too, the
+// setting's --set or the skill's own, is refused beside it, whichever comes first.
+TEST_F(StudyRefusals, AValueGivenByTheSweepAndAnOptionIsRefused) {
+    expectRefused({"--set", "idealAccuracy=0.6"},
+                  "--set idealAccuracy and --sweep idealAccuracy name the same setting");
+    expectRefused({"--sweep", "slowMoMaxSpeed=150:200:10", "--set", "slowMoMaxSpeed=120"},
+                  "--set slowMoMaxSpeed and --sweep slowMoMaxSpeed name the same setting");
+    expectRefused({"--peak", "0.5", "--sweep", "peak=0.5:0.9:0.1"},
+                  "--peak and --sweep peak name the same skill");
+    expectRefused({"--sweep", "spread=0.1:0.3:0.1", "--spread", "0.2"},
+                  "--spread and --sweep spread name the same skill");
+    expectRefused({"--comfort-speed=1", "--sweep=comfort-speed=0.8:1.6:0.4"},
+                  "--comfort-speed and --sweep comfort-speed name the same skill");
+}
+
+// The session turns the coach on, then gives the --set values in order: the last one of slowMoEnabled
+// decides, read as the host reads it (0.5 truncates to 0, NaN is 0).
+TEST_F(StudyRefusals, ACoachTurnedOffIsRefused) {
+    const std::string why = " turns the coach off, and a study of it would measure nothing: the analysis "
+                            "models an enabled coach in training, and a disabled one never moves the speed";
+    expectRefused({"--set", "slowMoEnabled=0"}, "--set slowMoEnabled=0" + why);
+    expectRefused({"--set", "slowMoEnabled=1", "--set", "slowMoEnabled=0.5"},
+                  "--set slowMoEnabled=0.5" + why);
+    expectRefused({"--set", "slowMoEnabled=nan"}, "--set slowMoEnabled=nan" + why);
+
+    EXPECT_EQ(study({"--set", "slowMoEnabled=0", "--set", "slowMoEnabled=2", "--sweep",
+                     "idealAccuracy=0.7:0.7:1", "--runs", "2", "--attempts", "100"}),
+              0)
+        << err.str();
 }
 
 // ---- The analysis against the plugin -----------------------------------------------------------
@@ -194,6 +282,49 @@ TEST(StudySweep, ASweepReachesASettingsOwnBounds) {
     EXPECT_EQ(sweepValues(sweep), (std::vector<double>{0.001, 0.999}));
 }
 
+// FROM + i x STEP up to TO, never beyond it: a last step that overshoots TO by less than a millionth of
+// STEP lands on TO itself, one that overshoots it by more is left out, and a step that does not divide
+// the sweep ends short of TO.
+TEST(StudySweep, PointsStopAtTo) {
+    const std::vector<std::pair<std::string, std::vector<double>>> cases = {
+        {"idealAccuracy=0.1:0.4:0.30000001", {0.1, 0.4}},
+        {"idealAccuracy=0.1:0.4:0.3000002", {0.1, 0.4}},
+        {"idealAccuracy=0.1:0.4:0.3000004", {0.1}},
+        {"idealAccuracy=0.1:0.4:0.29999", {0.1, 0.1 + 0.29999}},
+        {"peak=0.1:1:0.30000001", {0.1, 0.1 + 0.30000001, 0.1 + 2 * 0.30000001, 1.0}},
+        {"slowMoSpeedIncrement=0.5:0.999:0.49900005", {0.5, 0.999}},
+        {"slowMoMaxSpeed=1e2:200:1e2", {100.0, 200.0}},
+        {"idealAccuracy=0.5:0.9:0.15", {0.5, 0.65, 0.8}},
+        {"idealAccuracy=0.7:0.7:5", {0.7}},
+        {"idealAccuracy=0.5:0.9:5", {0.5}},
+        {"idealAccuracy=-0:0:1", {0.0}},
+    };
+    for (const auto& [text, values] : cases) {
+        const Sweep sweep = parseSweep(text);
+        EXPECT_EQ(sweepValues(sweep), values) << text;
+    }
+    const std::vector<double> nine = sweepValues(parseSweep("idealAccuracy=0.5:0.9:0.05"));
+    ASSERT_EQ(nine.size(), 9u);
+    EXPECT_EQ(nine.back(), 0.9);
+    EXPECT_FALSE(std::signbit(sweepValues(parseSweep("idealAccuracy=-0:0:1")).front())) << "-0 is 0";
+    const std::vector<double> most = sweepValues(parseSweep("comfort-speed=0.01:100:0.1"));
+    ASSERT_EQ(most.size(), 1000u);
+    EXPECT_LE(most.back(), 100.0);
+}
+
+// A sweep's last point is within the setting's range, so no --set of it is clamped (or told of); the
+// row shows the value played.
+TEST_F(StudyFiles, ASweepPlaysOnlyThePointsAskedFor) {
+    ASSERT_EQ(
+        study({"--sweep", "slowMoSpeedIncrement=0.5:0.999:0.49900005", "--runs", "2", "--attempts", "100"}),
+        0)
+        << err.str();
+    EXPECT_EQ(err.str(), "");
+    const std::vector<std::string> lines = linesOf(out.str());
+    ASSERT_GE(lines.size(), 4u) << out.str();
+    EXPECT_EQ(lines[3].rfind("0.999 ", 0), 0u) << lines[3];
+}
+
 // ---- A point that cannot be worked out ---------------------------------------------------------
 
 // A player sure to succeed below the comfort speed, aiming at every attempt: each speed below 100 % holds
@@ -231,6 +362,21 @@ TEST_F(StudyFiles, APointThatCannotBeWorkedOutIsReportedAndTheRestStands) {
         << json;
     EXPECT_NE(json.find("\"verdict\": \"not worked out\""), std::string::npos);
     EXPECT_NE(json.find("\"verdict\": \"agrees\""), std::string::npos);
+}
+
+// A game speed far above the limits: the walk from it towards them is longer than any setting of the
+// plugin makes. The reason names the start speed, not the limits, and every speed is readable.
+TEST_F(StudyFiles, AStartFarOutsideTheLimitsIsNamedAsTheCause) {
+    EXPECT_EQ(study({"--set", "sv_soccar_gamespeed=1e7", "--sweep", "idealAccuracy=0.7:0.7:1", "--runs", "2",
+                     "--attempts", "100"}),
+              1);
+    EXPECT_EQ(err.str(),
+              "kadenzo-sim study: idealAccuracy 0.7: cannot be worked out: the start speed, 1e+09%, "
+              "lies outside the limits, 50% to 150%, more increments of 0.05 away than the chain "
+              "can hold\n");
+    EXPECT_EQ(
+        linesOf(out.str()).at(0),
+        "What the coach does over a long session for the simulated player, who starts at 1e+09% speed:");
 }
 
 // ---- The table and the files -------------------------------------------------------------------
@@ -302,6 +448,16 @@ TEST(StudyTable, NumbersStayReadable) {
         << table;
     EXPECT_NE(table.find("  2.30e+22\n"), std::string::npos) << table;
     EXPECT_FALSE(std::regex_search(table, std::regex("[0-9]{8}"))) << table;
+
+    // Speeds far from normal, as a game speed given by --set may be: three significant figures.
+    const std::vector<std::pair<float, std::string>> starts = {
+        {1.001f, "100.1%"}, {1e7f, "1e+09%"}, {1e30f, "1e+32%"}, {3e38f, "3e+40%"}, {1e-30f, "1e-28%"}};
+    for (const auto& [start, shown] : starts) {
+        result.points.front().simulated.setup.startSpeed = start;
+        EXPECT_EQ(linesOf(studyTable(result, false)).front(),
+                  "What the coach does over a long session for the simulated player, who starts at " + shown +
+                      " speed:");
+    }
 }
 
 TEST_F(StudyFiles, TheCsvAndTheJsonHoldTheTablesNumbers) {
@@ -350,6 +506,86 @@ TEST_F(StudyFiles, ACsvOnStandardOutputSendsTheTableToStandardError) {
     EXPECT_EQ(linesOf(out.str()).size(), 4u) << out.str();
     EXPECT_EQ(out.str().rfind("idealAccuracy,balance_accuracy", 0), 0u);
     EXPECT_EQ(err.str().rfind("What the coach does", 0), 0u) << err.str();
+}
+
+// ---- Progress ----------------------------------------------------------------------------------
+
+// A steady clock the test moves by hand; it counts its reads.
+struct HandClock {
+    std::chrono::steady_clock::time_point now{};
+    int reads = 0;
+    ProgressTiming timing(std::chrono::steady_clock::duration interval) {
+        return {interval, [this] {
+                    ++reads;
+                    return now;
+                }};
+    }
+};
+
+TEST(StudyProgress, ALineWithinAPointOnceTheIntervalHasPassed) {
+    using std::chrono::seconds;
+    HandClock clock;
+    SweepProgress progress("idealAccuracy", 9, 200000, clock.timing(seconds(2)));
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 4096), std::nullopt);
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 8192),
+              "study: point 1 of 9 (idealAccuracy 0.5): 8,192 of 200,000 attempts played");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(0, 0.5, 12288), std::nullopt) << "the interval runs from the last line";
+    clock.now += seconds(5);
+    EXPECT_EQ(progress.playing(0, 0.5, 16384),
+              "study: point 1 of 9 (idealAccuracy 0.5): 16,384 of 200,000 attempts played");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.pointDone(0, 0.5), "study: 1 of 9 points (idealAccuracy 0.5)");
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(1, 0.55, 4096), std::nullopt) << "the interval runs from the point's line too";
+    clock.now += seconds(1);
+    EXPECT_EQ(progress.playing(1, 0.55, 8192),
+              "study: point 2 of 9 (idealAccuracy 0.55): 8,192 of 200,000 attempts played");
+    EXPECT_EQ(clock.reads, 8) << "once at the start, once for each call";
+}
+
+// Every progressEvery attempts of a run and at the end of each, counted over the point's runs.
+TEST(StudySweep, TheRunsTellTheirProgressWithinAPoint) {
+    StudyOptions options;
+    options.pluginPath = builtPlugin();
+    options.runs = 2;
+    options.attempts = 10000;
+    options.sweep = parseSweep("idealAccuracy=0.6:0.7:0.1");
+    std::vector<std::pair<std::size_t, long long>> heard;
+    SweepEvents events;
+    events.playing = [&heard](std::size_t index, double, long long played) {
+        heard.emplace_back(index, played);
+    };
+    runSweep(options, events);
+    const std::vector<long long> each = {4096, 8192, 10000, 14096, 18192, 20000};
+    std::vector<std::pair<std::size_t, long long>> expected;
+    for (const std::size_t index : {0u, 1u})
+        for (const long long played : each)
+            expected.emplace_back(index, played);
+    EXPECT_EQ(heard, expected);
+}
+
+// A one-point sweep long enough to show its progress, on a clock a second later at each read: a line at
+// every check within the point, then the point's own. No sleep: the clock is the test's.
+TEST_F(StudyFiles, ALongPointShowsItsProgressAsItGoes) {
+    HandClock clock;
+    ProgressTiming timing = clock.timing(std::chrono::seconds(1));
+    const auto tick = timing.now;
+    timing.now = [&clock, tick] {
+        clock.now += std::chrono::seconds(1);
+        return tick();
+    };
+    ASSERT_EQ(study({"--sweep", "idealAccuracy=0.7:0.7:1", "--runs", "2", "--attempts", "500000"}, timing), 0)
+        << err.str();
+    const std::vector<std::string> lines = linesOf(err.str());
+    // 122 multiples of 4096 in a run of 500,000, and its end, in each of the two runs.
+    ASSERT_EQ(lines.size(), 2u * 123u + 1u) << err.str();
+    EXPECT_EQ(lines.front(), "study: point 1 of 1 (idealAccuracy 0.7): 4,096 of 1,000,000 attempts played");
+    EXPECT_EQ(lines[122], "study: point 1 of 1 (idealAccuracy 0.7): 500,000 of 1,000,000 attempts played");
+    EXPECT_EQ(lines[123], "study: point 1 of 1 (idealAccuracy 0.7): 504,096 of 1,000,000 attempts played");
+    EXPECT_EQ(lines.back(), "study: 1 of 1 points (idealAccuracy 0.7)");
 }
 
 // ---- Step tables -------------------------------------------------------------------------------

@@ -90,9 +90,10 @@ struct SpeedAnalysis {
 // non-negative terms, so its residual stays below this for every setting the plugin takes.
 inline constexpr double stationaryTolerance = 1e-12;
 
-// Throws std::invalid_argument for a speedStep or startSpeed that is no positive number, limits that
-// hold more than 100,000 steps, negative driftWindows, a table stepping more than two increments, or a
-// chain that could settle in more than one place from startSpeed (which no table of the plugin's makes).
+// Throws std::invalid_argument for a speedStep or startSpeed that is no positive number, a lattice of
+// more than 100,000 steps (staircaseLattice says whether the start or the limits make it), negative
+// driftWindows, a table stepping more than two increments, or a chain that could settle in more than one
+// place from startSpeed (which no table of the plugin's makes).
 SpeedAnalysis analyseStaircase(const StaircaseSetup& setup, const StepTable& steps);
 
 } // namespace kadenzo::study

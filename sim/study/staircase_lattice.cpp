@@ -2,6 +2,8 @@
 
 #include "speed_controller.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -57,6 +59,20 @@ float fastestStanding(const std::vector<float>& speeds, const StaircaseSetup& se
     return fastest;
 }
 
+// Why the walk from the start found more speeds than mostNodes. Rationale: within limits of 5 % to 200 %
+// even the smallest increment gives under 2,000, so the cause is a start far outside the limits (a game
+// speed of 1e7 walks towards 150 % by 0.05, which a float that large cannot even take), unless the
+// limits themselves are that wide.
+std::invalid_argument tooManySpeeds(const StaircaseSetup& setup) {
+    if (!withinSpeedLimits(setup.startSpeed, setup.lowestPercent, setup.highestPercent))
+        return std::invalid_argument(fmt::format(
+            "the start speed, {:.3g}%, lies outside the limits, {}% to {}%, more increments of {} "
+            "away than the chain can hold",
+            static_cast<double>(setup.startSpeed) * 100.0, setup.lowestPercent, setup.highestPercent,
+            setup.speedStep));
+    return std::invalid_argument("the limits hold too many speed steps");
+}
+
 } // namespace
 
 StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
@@ -75,7 +91,7 @@ StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
         if (!belowHighest(*landing, setup.highestPercent)) ++beyond;
         speed = speedOfMillionths(*landing);
         above.push_back(speed);
-        if (above.size() > mostNodes) throw std::invalid_argument("the limits hold too many speed steps");
+        if (above.size() > mostNodes) throw tooManySpeeds(setup);
     }
     std::vector<float> below;
     speed = setup.startSpeed;
@@ -85,7 +101,7 @@ StaircaseLattice staircaseLattice(const StaircaseSetup& setup) {
         if (!aboveLowest(*landing, setup.lowestPercent)) ++beyond;
         speed = speedOfMillionths(*landing);
         below.push_back(speed);
-        if (below.size() > mostNodes) throw std::invalid_argument("the limits hold too many speed steps");
+        if (below.size() > mostNodes) throw tooManySpeeds(setup);
     }
 
     StaircaseLattice lattice;

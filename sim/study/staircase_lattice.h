@@ -30,8 +30,9 @@ struct Landing {
 };
 std::optional<Landing> landingOf(float speed, int steps, const StaircaseSetup& setup);
 
-// Throws std::invalid_argument for a step or start that is no positive number, or limits that would
-// make the lattice longer than any setting of the plugin allows.
+// Throws std::invalid_argument for a step or start that is no positive number, or a lattice longer than
+// any setting of the plugin allows: naming the start speed when it lies outside the limits, far from
+// them, else the limits.
 StaircaseLattice staircaseLattice(const StaircaseSetup& setup);
 
 // Whether the plugin's limits decide between taking and dropping a step that lands at LANDING, once the

@@ -18,6 +18,7 @@
 
 #include <fmt/format.h>
 
+#include <optional>
 #include <ostream>
 #include <set>
 #include <stdexcept>
@@ -38,7 +39,8 @@ std::vector<float> latticeSpeeds(const StaircaseSetup& setup) {
     }
 }
 
-StudyPoint studyPoint(const StudyOptions& options, double value, long long burnIn) {
+StudyPoint studyPoint(const StudyOptions& options, double value, long long burnIn,
+                      const std::function<void(long long attemptsPlayed)>& playing) {
     StudyPoint point;
     point.value = value;
     PointRuns runs;
@@ -49,31 +51,37 @@ StudyPoint studyPoint(const StudyOptions& options, double value, long long burnI
     runs.attempts = options.attempts;
     runs.burnIn = burnIn;
     runs.seed = options.seed;
-    point.simulated = simulatePoint(runs, [&point](const StaircaseSetup& setup) {
-        try {
-            point.analysis = analyseStaircase(setup, pluginStepTable(setup.targetAccuracy));
-            return point.analysis.speeds;
-        } catch (const std::invalid_argument& error) {
-            point.failure = error.what();
-            return latticeSpeeds(setup);
-        }
-    });
+    point.simulated = simulatePoint(
+        runs,
+        [&point](const StaircaseSetup& setup) {
+            try {
+                point.analysis = analyseStaircase(setup, pluginStepTable(setup.targetAccuracy));
+                return point.analysis.speeds;
+            } catch (const std::invalid_argument& error) {
+                point.failure = error.what();
+                return latticeSpeeds(setup);
+            }
+        },
+        playing);
     point.agreement = point.workedOut() ? agreementOf(point.analysis, point.simulated) : notWorkedOut();
     return point;
 }
 
 } // namespace
 
-StudyResult runSweep(const StudyOptions& options,
-                     const std::function<void(std::size_t pointsDone, const StudyPoint&)>& progress) {
+StudyResult runSweep(const StudyOptions& options, const SweepEvents& events) {
     StudyResult result;
     result.sweep = options.sweep;
     result.runs = options.runs;
     result.attempts = options.attempts;
     result.burnIn = burnInAttempts(options.attempts);
     for (const double value : sweepValues(options.sweep)) {
-        result.points.push_back(studyPoint(options, value, result.burnIn));
-        if (progress) progress(result.points.size(), result.points.back());
+        const std::size_t index = result.points.size();
+        std::function<void(long long)> playing;
+        if (events.playing)
+            playing = [&events, index, value](long long played) { events.playing(index, value, played); };
+        result.points.push_back(studyPoint(options, value, result.burnIn, playing));
+        if (events.pointDone) events.pointDone(result.points.size(), result.points.back());
     }
     return result;
 }
@@ -152,7 +160,7 @@ int reportFailures(const StudyResult& result, std::ostream& err) {
 } // namespace
 
 int runStudy(const std::vector<std::string>& arguments, const std::string& defaultPluginPath,
-             std::ostream& out, std::ostream& err) {
+             std::ostream& out, std::ostream& err, const ProgressTiming& timing) {
     StudyOptions options;
     try {
         if (sim::asksForHelp(arguments)) {
@@ -165,19 +173,24 @@ int runStudy(const std::vector<std::string>& arguments, const std::string& defau
     }
     if (options.steps) return printSteps(options, out, err);
     const std::size_t points = sweepValues(options.sweep).size();
-    const bool showProgress =
-        static_cast<long long>(points) * options.runs * options.attempts >= longSweepAttempts;
+    const long long attemptsPerPoint = options.runs * options.attempts;
+    const bool showProgress = static_cast<long long>(points) * attemptsPerPoint >= longSweepAttempts;
+    SweepProgress progress(options.sweep.name, points, attemptsPerPoint, timing);
     std::set<std::string> told;
+    SweepEvents events;
+    events.pointDone = [&](std::size_t done, const StudyPoint& point) {
+        for (const std::string& clamped : point.simulated.clamped)
+            if (told.insert(clamped).second) err << platform::terminalText(clamped) << '\n';
+        if (showProgress) err << progress.pointDone(done - 1, point.value) << std::endl;
+    };
+    if (showProgress)
+        events.playing = [&](std::size_t index, double value, long long played) {
+            if (const std::optional<std::string> line = progress.playing(index, value, played))
+                err << *line << std::endl;
+        };
     StudyResult result;
     try {
-        result = runSweep(options, [&](std::size_t done, const StudyPoint& point) {
-            for (const std::string& clamped : point.simulated.clamped)
-                if (told.insert(clamped).second) err << platform::terminalText(clamped) << '\n';
-            if (showProgress)
-                err << fmt::format("study: {} of {} points ({} {})", done, points, options.sweep.name,
-                                   sweepValueText(point.value))
-                    << std::endl;
-        });
+        result = runSweep(options, events);
     } catch (const std::exception& error) {
         return fail(out, err, error, cannotStudy);
     }

@@ -3,18 +3,21 @@
 // Index of this file:
 // - The table
 // - --steps
+// - Conflicts: a value given twice, a coach that would measure nothing
 // - Files
 // - Help
 #include "study/study_options.h"
 
 #include "command_words.h"
 #include "console/option_table.h"
+#include "console_variables.h"
 #include "output/output_file.h"
 #include "platform/process_ending.h"
 #include "play/play_options.h"
 #include "play/player_options.h"
-#include "simulator.h"
 #include "settings_table.h"
+#include "simulator.h"
+#include "study/readable_numbers.h"
 #include "study/study_verdict.h"
 
 #include <fmt/format.h>
@@ -81,6 +84,47 @@ void checkSteps(const StudyOptions& options, const std::vector<std::string>& giv
                 setting.first));
 }
 
+// ---- Conflicts ---------------------------------------------------------------------------------
+
+// One rule for the value a sweep varies, a setting or a skill: the sweep gives it at every point, so the
+// option that would give it too (--set NAME, or the skill's own option) is refused beside it, not dropped.
+void refuseTheSweptValueGivenTwice(const StudyOptions& options, const std::vector<std::string>& given) {
+    const Sweep& sweep = options.sweep;
+    const bool skill = sweepsSkill(sweep);
+    const bool givenBeside =
+        skill ? std::find(given.begin(), given.end(), "--" + sweep.name) != given.end()
+              : std::any_of(options.settings.begin(), options.settings.end(),
+                            [&sweep](const auto& setting) { return setting.first == sweep.name; });
+    if (givenBeside)
+        throw ConsoleError(fmt::format("{}{} and --sweep {} name the same {}", skill ? "--" : "--set ",
+                                       sweep.name, sweep.name, skill ? "skill" : "setting"));
+}
+
+// Whether the coach is on once the --set values are given, read as the host reads them: the session
+// turns it on, then gives them in order (prepareSession), so the last --set slowMoEnabled decides.
+bool coachEnabled(const std::vector<std::pair<std::string, std::string>>& settings) {
+    halvex::host::ConsoleVariable enabled(setting::slowMoEnabled.name, "1",
+                                          setting::slowMoEnabled.description, halvex::host::VariableRange{});
+    for (const auto& setting : settings)
+        if (setting.first == setting::slowMoEnabled.name) enabled.setText(setting.second);
+    return enabled.boolValue();
+}
+
+// Rationale: the analysis works out an enabled coach in training; a disabled one never moves the speed,
+// so its figures would differ from the runs at every point and say nothing of the settings. The session
+// always plays in custom training, and no option takes the game out of it.
+void refuseACoachTurnedOff(const StudyOptions& options) {
+    if (coachEnabled(options.settings)) return;
+    const auto last =
+        std::find_if(options.settings.rbegin(), options.settings.rend(),
+                     [](const auto& setting) { return setting.first == setting::slowMoEnabled.name; });
+    throw ConsoleError(
+        fmt::format("--set {}={} turns the coach off, and a study of it would measure nothing: "
+                    "the analysis models an enabled coach in training, and a disabled one "
+                    "never moves the speed",
+                    last->first, last->second));
+}
+
 // ---- Files -------------------------------------------------------------------------------------
 
 bool toStandardOutput(const std::string& path) {
@@ -104,11 +148,8 @@ StudyOptions parseStudyOptions(const std::vector<std::string>& arguments,
     const std::vector<std::string> given =
         applyOptions(arguments, optionTable, sim::playerOptionRows<StudyOptions>, options, "study");
     if (options.steps) checkSteps(options, given);
-    if (!sweepsSkill(options.sweep))
-        for (const auto& setting : options.settings)
-            if (setting.first == options.sweep.name)
-                throw ConsoleError(fmt::format("--set {} and --sweep {} name the same setting", setting.first,
-                                               options.sweep.name));
+    refuseTheSweptValueGivenTwice(options, given);
+    refuseACoachTurnedOff(options);
     if (toStandardOutput(options.csvPath) && toStandardOutput(options.jsonPath))
         throw ConsoleError("--csv - and --json - cannot both go to standard output");
     if (options.steps) return options;
@@ -158,7 +199,12 @@ Options:
                      the setting or skill to try, FROM to TO in steps of STEP, at most {points}
                      points (default idealAccuracy=0.5:0.9:0.05, nine targets); NAME is a setting
                      ({settings})
-                     or a skill of the player ({skills})
+                     or a skill of the player ({skills}). The points are
+                     FROM + i x STEP up to TO, never beyond it: one within a millionth of STEP
+                     of TO is TO. FROM and TO lie within NAME's range; a setting the plugin
+                     holds in whole numbers ({wholeSettings}) takes
+                     a whole FROM, TO and STEP. The sweep gives NAME at each point, so
+                     --set NAME, or the skill's own option, is refused beside it
   --details          after the table, the analyst's: the figures worked out and played side by
                      side, how far apart they lie in standard errors, the spread of the speed and
                      the balance point
@@ -208,21 +254,25 @@ How the figures are obtained:
   speed, but a step that lands that near a limit may be taken or not. The JSON gives the long-run
   chance of such a step (drift_sensitive_chance); the runs played are the judge.
 
-Long sweeps show their progress on standard error. Every option is checked before anything is
-played or written, and files are written whole or not at all, as play writes them. Exit status: 2
-for bad options (a file that could not be written among them) or a sweep that could not be played;
-1 when writing a file failed or a point could not be worked out (each is named on standard error,
-and the files are written all the same);
+Long sweeps show their progress on standard error: a line as each point is done, and every few
+seconds within a point. A study of a coach turned off (--set slowMoEnabled=0) is refused, as it
+would measure nothing: the analysis models an enabled coach in training. Every option is checked
+before anything is played or written, and files are written whole or not at all, as play writes
+them. Exit status: 2 for bad options (a file that could not be written among them) or a sweep
+that could not be played; 1 when writing a file failed or a point could not be worked out (each is
+named on standard error, and the files are written all the same);
 {unchosenEnding}; else 0.
 )",
-        fmt::arg("tolerance", stationaryTolerance), fmt::arg("points", mostSweepPoints),
-        fmt::arg("settings", sweepSettingNames()), fmt::arg("skills", sweepSkillNames()),
-        fmt::arg("leastRuns", leastRuns), fmt::arg("mostRuns", mostRuns),
-        fmt::arg("leastAttempts", leastAttempts), fmt::arg("mostAttempts", mostAttempts),
-        fmt::arg("playerOptions", sim::playerOptionsHelp()), fmt::arg("chance", falseAlarmChance()), fmt::arg("criticalDefault", fmt::format("{:.2f}", criticalDistance(defaults.runs))),
+        fmt::arg("tolerance", stationaryTolerance), fmt::arg("points", groupedDigits(mostSweepPoints)),
+        fmt::arg("wholeSettings", sweepWholeSettingNames()), fmt::arg("settings", sweepSettingNames()),
+        fmt::arg("skills", sweepSkillNames()), fmt::arg("leastRuns", leastRuns),
+        fmt::arg("mostRuns", mostRuns), fmt::arg("leastAttempts", leastAttempts),
+        fmt::arg("mostAttempts", mostAttempts), fmt::arg("playerOptions", sim::playerOptionsHelp()),
+        fmt::arg("chance", falseAlarmChance()),
+        fmt::arg("criticalDefault", fmt::format("{:.2f}", criticalDistance(defaults.runs))),
         fmt::arg("defaultRuns", defaults.runs),
-        fmt::arg("criticalFew", fmt::format("{:.0f}", criticalDistance(2))), fmt::arg("leastJudge", leastRunsToJudge),
-        fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
+        fmt::arg("criticalFew", fmt::format("{:.0f}", criticalDistance(2))),
+        fmt::arg("leastJudge", leastRunsToJudge), fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }
 
 } // namespace kadenzo::study

@@ -59,7 +59,7 @@ std::optional<float> sharePercentile(const SimulatedPoint& point, double p) {
 
 SimulatedPoint simulatePoint(const PointRuns& runs,
                              const std::function<std::vector<float>(const StaircaseSetup&)>& lattice,
-                             const std::function<void(int runsDone)>& progress) {
+                             const std::function<void(long long attemptsPlayed)>& progress) {
     SimulatedPoint point;
     point.runs = runs.runs;
     std::vector<float>& speeds = point.shareSpeeds;
@@ -89,7 +89,9 @@ SimulatedPoint simulatePoint(const PointRuns& runs,
             speeds = lattice(point.setup);
             counts.assign(speeds.size(), 0);
         };
+        const long long playedBefore = static_cast<long long>(run) * runs.attempts;
         events.attempted = [&](long long played, const sim::AttemptRecord& attempt) {
+            if (progress && played % progressEvery == 0) progress(playedBefore + played);
             if (played <= runs.burnIn) return;
             successes += attempt.success ? 1 : 0;
             const double speed = attempt.speed;
@@ -104,7 +106,7 @@ SimulatedPoint simulatePoint(const PointRuns& runs,
         measured += runs.attempts - runs.burnIn;
         runAccuracies.push_back(static_cast<double>(successes) / runMeasured);
         runSpeeds.push_back(runSpeedSum / runMeasured);
-        if (progress) progress(run + 1);
+        if (progress) progress(playedBefore + runs.attempts);
     }
     std::tie(point.meanAccuracy, point.accuracyError) = meanAndError(runAccuracies);
     std::tie(point.meanSpeed, point.speedError) = meanAndError(runSpeeds);

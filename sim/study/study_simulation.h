@@ -48,11 +48,17 @@ struct SimulatedPoint {
 // shares were counted.
 std::optional<float> sharePercentile(const SimulatedPoint& point, double p);
 
+// How often the runs tell their progress: every this many attempts of a run, and at the end of each.
+// Rationale: often enough for a line every few seconds however long a run is (the simulator plays about
+// two million attempts a second), rarely enough that the clock read behind it costs nothing per attempt.
+constexpr long long progressEvery = 4096;
+
 // Plays the runs. LATTICE gives the speeds the shares are counted at; it is asked once, when the first
-// run has the plugin's settings, and what it throws ends the runs. PROGRESS, when given, hears of every run finished. Throws ConsoleError
-// when the module cannot be loaded or a --set names no console variable.
+// run has the plugin's settings, and what it throws ends the runs. PROGRESS, when given, hears of the
+// point's attempts played so far, over all its runs, every progressEvery attempts of a run and at the end
+// of each. Throws ConsoleError when the module cannot be loaded or a --set names no console variable.
 SimulatedPoint simulatePoint(const PointRuns& runs,
                              const std::function<std::vector<float>(const StaircaseSetup&)>& lattice,
-                             const std::function<void(int runsDone)>& progress = {});
+                             const std::function<void(long long attemptsPlayed)>& progress = {});
 
 } // namespace kadenzo::study

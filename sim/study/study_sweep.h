@@ -20,13 +20,18 @@ struct Sweep {
     double step = 0.05;
 };
 
-// NAME=FROM:TO:STEP. Throws ConsoleError naming --sweep for a name that is no setting the controller
-// reads and no skill of the player, a value that is no number or lies beyond the name's range, a step
-// that is not above zero, FROM above TO, and more than mostSweepPoints points.
+// NAME=FROM:TO:STEP. Throws ConsoleError naming --sweep and calling each refusal by what it is: a name
+// that is no setting the controller reads and no skill of the player; a part that is no number, NaN,
+// infinite, too large for a double, subnormal or too small for one; a step that is 0 or negative; FROM
+// above TO; FROM or TO beyond the name's range (a setting's in plugin/settings_table.h, compared as the
+// float it holds; a skill's as the player's options take it); a FROM, TO or STEP with a fraction for a
+// setting the plugin holds in an integer cell; and more than mostSweepPoints points, said as "more than
+// 1,000 points".
 Sweep parseSweep(const std::string& text);
 
-// The values of the sweep, FROM first; TO is among them when the steps reach it (to within a
-// millionth of a step, so that 0.5:0.9:0.05 has nine).
+// The points of the sweep: FROM + i x STEP for i = 0, 1, ... up to TO, never beyond it. A point within a
+// millionth of STEP of TO is TO itself, so that 0.5:0.9:0.05 has nine and ends at 0.9, and
+// 100:200:100.00005 ends at 200; every point lies within the name's range when FROM and TO do.
 std::vector<double> sweepValues(const Sweep& sweep);
 
 // Whether the sweep is of one of the player's skills rather than of a setting.
@@ -46,6 +51,7 @@ std::string sweepValueText(double value);
 
 // The names a sweep takes: the settings', the skills', and both, as the help and the messages list them.
 std::string sweepSettingNames();
+std::string sweepWholeSettingNames(); // the settings swept in whole numbers: those of an integer cell
 std::string sweepSkillNames();
 std::string sweepNames();
 

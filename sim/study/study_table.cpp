@@ -7,6 +7,8 @@
 // - The verdict
 #include "study/study_table.h"
 
+#include "study/readable_numbers.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -53,9 +55,13 @@ std::string alignedTable(const std::vector<Column>& columns, const std::vector<s
     return text;
 }
 
-// SPEED in percent of normal speed, to the millionth of a speed it is taken in: "110%", "100.1%".
+// SPEED in percent of normal speed, to the millionth of a speed it is taken in: "110%", "100.1%"; a speed
+// beyond a million percent, or above 0 and below a millionth, in three significant digits ("1e+09%").
 std::string percentText(double speed) {
-    return fmt::format("{}%", std::round(speed * 1e6) / 1e4);
+    const double percent = std::round(speed * 1e6) / 1e4;
+    if (std::fabs(percent) >= 1e6 || (percent == 0.0 && speed != 0.0))
+        return fmt::format("{:.3g}%", speed * 100.0);
+    return fmt::format("{}%", percent);
 }
 
 // "90% to 110%", the first speed padded so that the words line up; one speed when they are the same.
@@ -63,14 +69,6 @@ std::string speedRangeText(double low, double high) {
     const std::string first = percentText(low);
     const std::string padded = std::string(first.size() < 4 ? 4 - first.size() : 0, ' ') + first;
     return first == percentText(high) ? padded : padded + " to " + percentText(high);
-}
-
-// A whole number with a comma between each three digits: "310,000".
-std::string groupedDigits(double whole) {
-    std::string digits = fmt::format("{:.0f}", whole);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
 }
 
 // The attempts of the analyst's table and the files: whole up to a million, else in exponent form.
