@@ -382,16 +382,6 @@ template <typename Visit> bool forEachProcess(Visit visit) {
     return true;
 }
 
-// The processes of GROUP that still run, zombies aside.
-std::size_t runningInGroup(pid_t group) {
-    std::size_t count = 0;
-    const bool read = forEachProcess([&](const ProcessEntry& process) {
-        if (process.group == group && process.running) ++count;
-    });
-    if (!read) return ::kill(-group, 0) == 0 ? 1 : 0;
-    return count;
-}
-
 // The processes whose parent is this one that still run, but those of the process group OUTSIDE (0:
 // none) and those in KNOWN.
 std::vector<pid_t> runningChildren(pid_t outside, std::initializer_list<pid_t> known) {
@@ -403,6 +393,21 @@ std::vector<pid_t> runningChildren(pid_t outside, std::initializer_list<pid_t> k
             children.push_back(process.pid);
     });
     return children;
+}
+
+// The processes the check left running: those still in its GROUP and those this process adopted, but
+// for the GUARD. Rationale: one pass over the processes reads each once, so a process that leaves the
+// group (setsid) while they are read is counted once; counted by group and then by parent in two passes,
+// it was counted twice when it left between them.
+std::size_t runningLeftBehind(pid_t group, pid_t guard) {
+    std::size_t count = 0;
+    const long self = static_cast<long>(::getpid());
+    const bool read = forEachProcess([&](const ProcessEntry& process) {
+        if (process.running && process.pid != guard && (process.group == group || process.parent == self))
+            ++count;
+    });
+    if (!read) return ::kill(-group, 0) == 0 ? 1 : 0;
+    return count;
 }
 
 // Rationale: a process the check started may leave its group (setsid) and outlive the check's own
@@ -492,8 +497,7 @@ FinishedChild runChildProcess(const ChildRequest& request) {
 
     // The child is a zombie or still runs: either way its group is still its own to count and kill.
     // What left the group and outlived the child's own process is this process's child now.
-    const std::size_t leftRunning =
-        ended ? runningInGroup(group) + runningChildren(group, {guardian.get()}).size() : 0;
+    const std::size_t leftRunning = ended ? runningLeftBehind(group, guardian.get()) : 0;
     ::kill(-child.get(), SIGKILL);
     // What the child wrote before it ended is in the pipes now; what the killed ones might still add
     // is not waited for.
