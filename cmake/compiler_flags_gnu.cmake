@@ -9,16 +9,15 @@ if(KADENZO_SANITIZE)
 endif()
 # Third-party code is built without our warning policy.
 set(KADENZO_THIRD_PARTY_COMPILE_OPTIONS -w)
-# The console fuzzer (clang only): every library and module gets libFuzzer's coverage instrumentation and
-# the sanitizers; the fuzzer program links libFuzzer's main through KADENZO_FUZZER_LINK_OPTIONS.
+# The console fuzzer (clang only, with the sanitizers): every library and module also gets libFuzzer's
+# coverage instrumentation, so that the tests and the fuzzer share one build; only the fuzzer program
+# links libFuzzer's main, through KADENZO_FUZZER_LINK_OPTIONS.
 if(KADENZO_BUILD_FUZZERS)
-    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-        message(FATAL_ERROR "KADENZO_BUILD_FUZZERS needs clang, which has libFuzzer")
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang" OR NOT KADENZO_SANITIZE)
+        message(FATAL_ERROR "KADENZO_BUILD_FUZZERS needs clang, which has libFuzzer, and KADENZO_SANITIZE")
     endif()
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-        -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
-    set(KADENZO_FUZZER_LINK_OPTIONS -fsanitize=fuzzer,address,undefined)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+    set(KADENZO_FUZZER_LINK_OPTIONS -fsanitize=fuzzer)
 endif()
 # Modules are linked with every symbol resolved, except where clang's sanitizers are on: clang links
 # their run-time library into the program only, and modules refer to it unresolved.

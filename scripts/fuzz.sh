@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the console with the plugin loaded: builds the fuzz preset (clang, libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer), fuzzes for about a minute, and fails on any crash, hang, leak or
+# Fuzzes the console with the plugin loaded: builds the console fuzzer in the asan preset's tree (clang,
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer; the test command has built it already), fuzzes for about a minute, and fails on any crash, hang, leak or
 # sanitizer report. Then merges the working corpus down to the inputs that add coverage.
 #
 #   bash scripts/fuzz.sh [--seconds N] [--update-corpus]
@@ -8,7 +8,7 @@
 #     --update-corpus   afterwards write the merged corpus into tests/fuzz/corpus, to be reviewed and
 #                       committed by hand
 #
-# Everything it writes is in build/fuzz/console-fuzz: the working corpus (corpus/, seeded from
+# Everything it writes is in build/asan/console-fuzz: the working corpus (corpus/, seeded from
 # tests/console/*.kz and tests/fuzz/corpus/), the log (fuzz.log) and the inputs that failed
 # (artifacts/). An input that failed belongs in tests/fuzz/crashers/ once its fault is mended.
 set -euo pipefail
@@ -28,11 +28,12 @@ done
 started=$SECONDS
 source scripts/build-env.sh
 bash scripts/setup.sh
-echo "==== fuzz: configure and build"
-cmake --workflow --preset fuzz
+echo "==== fuzz: configure and build (the asan tree)"
+cmake --preset asan >/dev/null
+cmake --build --preset fuzz
 
-fuzzer=$root/build/fuzz/bin/console_fuzzer
-work=$root/build/fuzz/console-fuzz
+fuzzer=$root/build/asan/bin/console_fuzzer
+work=$root/build/asan/console-fuzz
 committed=$root/tests/fuzz/corpus
 rm -rf "$work/seeds" "$work/artifacts" "$work/merged" "$work/tmp"
 mkdir -p "$work/corpus" "$work/seeds" "$work/artifacts" "$work/tmp"

@@ -1,12 +1,30 @@
 #!/usr/bin/env bash
 # The whole test suite: the Linux build, the same tests with sanitizers, and the Windows cross build
-# with its console scripts under Wine and its DLL checks, then a minute of fuzzing the console with the
-# sanitizers (scripts/fuzz.sh). Stops at the first failing stage.
+# with its console scripts under Wine and its DLL checks, then a minute of fuzzing the console in the
+# sanitizers' tree (scripts/fuzz.sh). Stops at the first failing stage, and prints the time each stage
+# took at the end, whether the run passed or not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The stages' times, printed when the script ends however it ends.
+stage_times=()
+stage_started=$SECONDS
+run_started=$SECONDS
+stage_done() { # NAME: records the time since the last stage ended
+  stage_times+=("$(printf '%-9s %4d s' "$1" $((SECONDS - stage_started)))")
+  stage_started=$SECONDS
+}
+print_stage_times() {
+  [ ${#stage_times[@]} -gt 0 ] || return 0
+  echo "==== stage times"
+  printf '%s\n' "${stage_times[@]}"
+  printf '%-9s %4d s\n' total $((SECONDS - run_started))
+}
+trap print_stage_times EXIT
+
 source scripts/build-env.sh
 bash scripts/setup.sh
+stage_done setup
 
 # One line for the JUnit file that the test validate.own_module writes (kadenzo-sim validate on our
 # module), so that CTest's summary does not hide how the validator's checks went.
@@ -29,7 +47,7 @@ validate_summary() {
 # tests, which tells a failing test run (the summary then still follows) from a failing configure or
 # build.
 started_stamp=$(mktemp)
-trap 'rm -f "$started_stamp"' EXIT
+trap 'rm -f "$started_stamp"; print_stage_times' EXIT
 for preset in default asan windows; do
   echo "==== $preset: configure, build and test"
   if [ "$preset" = windows ]; then
@@ -42,9 +60,14 @@ for preset in default asan windows; do
   if [ "build/$preset/Testing/Temporary/LastTest.log" -nt "$started_stamp" ]; then
     validate_summary "$preset"
   fi
+  stage_done "$preset"
   [ "$status" -eq 0 ] || exit "$status"
 done
 
 # The console with the plugin loaded, fuzzed for about a minute under AddressSanitizer and
-# UndefinedBehaviorSanitizer: any crash, hang, leak or sanitizer report fails the run.
-bash scripts/fuzz.sh
+# UndefinedBehaviorSanitizer, with the fuzzer the asan stage built: any crash, hang, leak or sanitizer
+# report fails the run.
+status=0
+bash scripts/fuzz.sh || status=$?
+stage_done fuzz
+exit "$status"

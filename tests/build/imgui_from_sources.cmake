@@ -1,7 +1,7 @@
 # Checks that a build compiles Dear ImGui from the sources it names and links no Dear ImGui made
 # elsewhere, and that the plugin module and kadenzo-sim each carry a copy of their own.
 #   -DBUILD_DIR=dir  -DSOURCE_DIR=dir (KADENZO_IMGUI_SOURCE_DIR)  -DRELEASE=N.NN (KADENZO_IMGUI_RELEASE)
-# Reads the build's compile_commands.json and the link commands the generator wrote (link.txt).
+# Reads the build's compile_commands.json and the link commands the generator wrote.
 cmake_minimum_required(VERSION 3.25)
 
 # The sources named are the release named.
@@ -26,25 +26,48 @@ foreach(entry IN LISTS imgui_sources)
     endif()
 endforeach()
 
-# Every program and module links only the libraries this build made of them.
-file(GLOB_RECURSE link_files ${BUILD_DIR}/*/link.txt)
+# Every program and module links only the libraries this build made of them. The link lines, by target:
+# Ninja's build.ninja (a link statement's explicit inputs and LINK_LIBRARIES), or the Makefile
+# generators' link.txt files.
+set(link_targets "")
+if(EXISTS ${BUILD_DIR}/build.ninja)
+    file(STRINGS ${BUILD_DIR}/build.ninja ninja_lines)
+    set(target "")
+    foreach(line IN LISTS ninja_lines)
+        if(line MATCHES "^build [^:]*: [A-Z_]+_LINKER__(.+)_(Debug|Release|RelWithDebInfo|MinSizeRel) ([^|]*)")
+            set(target ${CMAKE_MATCH_1})
+            list(APPEND link_targets ${target})
+            set(link_line_${target} "${CMAKE_MATCH_3}")
+        elseif(target AND line MATCHES "^  LINK_LIBRARIES = (.*)")
+            string(APPEND link_line_${target} " ${CMAKE_MATCH_1}")
+        elseif(NOT line MATCHES "^  ")
+            set(target "")
+        endif()
+    endforeach()
+else()
+    file(GLOB_RECURSE link_files ${BUILD_DIR}/*/link.txt)
+    foreach(link_file IN LISTS link_files)
+        get_filename_component(target_dir ${link_file} DIRECTORY)
+        get_filename_component(target ${target_dir} NAME_WE)
+        list(APPEND link_targets ${target})
+        file(READ ${link_file} link_line_${target})
+    endforeach()
+endif()
 set(linked_by "")
-foreach(link_file IN LISTS link_files)
+foreach(target IN LISTS link_targets)
     # The commands that make the libraries themselves.
-    if(link_file MATCHES "/kadenzo_imgui[a-z0-9_]*\\.dir/")
+    if(target MATCHES "^kadenzo_imgui[a-z0-9_]*$")
         continue()
     endif()
-    file(READ ${link_file} link_line)
+    set(link_line "${link_line_${target}}")
     string(REGEX MATCHALL "[^ \t\n\"]*[iI][mM][gG][uU][iI][^ \t\n\"]*" words "${link_line}")
     foreach(word IN LISTS words)
         if(word MATCHES "(^|/)(lib)?kadenzo_imgui[a-z0-9_]*\\.(a|lib)$")
             continue()
         endif()
-        message(FATAL_ERROR "${link_file} links a Dear ImGui this build did not compile: ${word}")
+        message(FATAL_ERROR "${target} links a Dear ImGui this build did not compile: ${word}")
     endforeach()
     if(link_line MATCHES "kadenzo_imgui\\.(a|lib)")
-        get_filename_component(target_dir ${link_file} DIRECTORY)
-        get_filename_component(target ${target_dir} NAME_WE)
         list(APPEND linked_by ${target})
     endif()
 endforeach()

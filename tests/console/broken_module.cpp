@@ -1,7 +1,8 @@
-// A plugin module that fails on purpose in one entry point, chosen by the build
-// (tests/console/CMakeLists.txt): BROKEN_ENTRY_POINT names the entry point (or the drawable it
-// registers) and BROKEN_FAILURE how it fails. Its onLoad registers a drawable first, which the host
+// A plugin module that fails on purpose in one entry point, chosen by the module
+// (broken_module_failure.h): the entry point (or the drawable it registers) and how it fails. Its onLoad registers a drawable first, which the host
 // must drop whatever fails afterwards.
+#include "broken_module_failure.h"
+
 #include "halvex/export.h"
 #include "halvex/plugin.h"
 #include "halvex/plugin_record.h"
@@ -13,21 +14,9 @@
 
 namespace {
 
-enum class EntryPoint { getPlugin, onLoad, onUnload, deleteMe, drawable };
-
-enum class Failure {
-    nullHandle,    // getPlugin returns a null address
-    standard,      // throws a std::exception
-    foreign,       // throws something that is not a std::exception
-    exits,         // ends the process with exit(0)
-    quickExits,    // ends the process with quick_exit(0)
-    exitsOnThread, // starts a thread that calls exit(0), and waits for it
-};
-
-constexpr EntryPoint brokenEntryPoint = EntryPoint::BROKEN_ENTRY_POINT;
-constexpr Failure failure = Failure::BROKEN_FAILURE;
-static_assert(failure != Failure::nullHandle || brokenEntryPoint == EntryPoint::getPlugin,
-              "only getPlugin returns a handle");
+// The module's failure, from the one-line source built with it (broken_module_failure.h).
+const EntryPoint brokenEntryPoint = brokenModuleFailure.entryPoint;
+const Failure failure = brokenModuleFailure.failure;
 
 void failIn(EntryPoint entryPoint) {
     if (entryPoint != brokenEntryPoint) return;

@@ -1,6 +1,6 @@
 // A small plugin that behaves like Kadenzo wherever the validator looks, but for one fault chosen by the
-// build (BROKEN_FAULT, one module per fault: tests/validate/CMakeLists.txt; `none` keeps the host's
-// contract). The validator's own tests run `kadenzo-sim validate` on each and expect the check that looks
+// module (broken_plugin_fault.h: this source is compiled once, and each module links it with a
+// one-line source naming its fault, tests/validate/CMakeLists.txt; `none` keeps the host's contract). The validator's own tests run `kadenzo-sim validate` on each and expect the check that looks
 // there to catch it, and the build without a fault to pass the checks it can be put to.
 //
 // Like Kadenzo: the record, getPlugin and deleteMe with one module-wide handle; onLoad registers and binds
@@ -15,6 +15,7 @@
 // - Outside the contract: a process left running, a forged result, a flood of output, a hang
 // - The plugin object: BrokenKadenzo
 // - getPlugin, deleteMe and the record
+#include "broken_plugin_fault.h"
 #include "module_info.h"
 #include "plugin_identity.h"
 #include "settings_table.h"
@@ -44,28 +45,8 @@ namespace {
 
 // ---- Fault ---------------------------------------------------------------------------------------
 
-enum class Fault {
-    none,
-    wrongRecordInteger,    // the record's pluginType is 3 and the padding after it is not zero
-    nullGetPlugin,         // the record's getPlugin is null
-    newObjectEachCall,     // getPlugin makes another object every time
-    deleteMeKeepsObject,   // deleteMe leaves the object in the handle
-    missingVariable,       // onLoad leaves out one registration
-    wrongDefault,          // one variable's default differs
-    floatCellForInt,       // the integer settings bound to float cells
-    armsTwice,             // LoadRound while armed registers the pack again
-    hookLeftAfterOnUnload, // onUnload leaves Explode hooked
-    keepsDrawable,         // onUnload leaves the drawable registered
-    wrongMenuTitle,        // the window's title is not the plugin's name
-    crashInDrawable,       // the drawable writes through a null pointer
-    hangInOnLoad,          // onLoad never returns
-    hostCallFromThread,    // onLoad calls the host from a thread of its own
-    exitInDrawable,        // the drawable ends the process with exit(0)
-    forksInGetPlugin,      // getPlugin forks a process that stays, holding every descriptor (POSIX)
-    forgesResult,          // getPlugin writes a pass to every descriptor and exits with status 0
-    floodsOutput,          // onLoad writes 100 MB to standard output and standard error
-};
-constexpr Fault fault = Fault::BROKEN_FAULT;
+// The module's fault, from the one-line source built with it (broken_plugin_fault.h).
+const Fault fault = brokenFault;
 
 // ---- The cells -----------------------------------------------------------------------------------
 
