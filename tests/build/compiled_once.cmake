@@ -1,0 +1,38 @@
+# Checks that a build compiles each source once: a source in the compile database more than once is
+# work done again, unless it is one of those built for both sides of the module boundary on purpose.
+#   -DBUILD_DIR=dir          reads dir/compile_commands.json
+#   -DBOTH_SIDES=file;...    sources compiled once for the host's programs and once for plugin modules,
+#                            each with its side's definitions
+cmake_minimum_required(VERSION 3.25)
+
+file(READ ${BUILD_DIR}/compile_commands.json database)
+string(JSON count LENGTH "${database}")
+math(EXPR last "${count} - 1")
+set(sources "")
+foreach(index RANGE ${last})
+    string(JSON source GET "${database}" ${index} file)
+    file(TO_CMAKE_PATH "${source}" source)
+    list(APPEND sources "${source}")
+endforeach()
+set(twice "")
+set(distinct ${sources})
+list(REMOVE_DUPLICATES distinct)
+foreach(source IN LISTS distinct)
+    set(rest_of_them ${sources})
+    list(LENGTH sources all)
+    list(REMOVE_ITEM rest_of_them "${source}")
+    list(LENGTH rest_of_them others)
+    math(EXPR times "${all} - ${others}")
+    set(allowed 1)
+    if(source IN_LIST BOTH_SIDES)
+        set(allowed 2)
+    endif()
+    if(times GREATER allowed)
+        list(APPEND twice "${source} (${times} times)")
+    endif()
+endforeach()
+if(twice)
+    list(JOIN twice "\n  " twice)
+    message(FATAL_ERROR "compiled more than once in this build:\n  ${twice}")
+endif()
+message(STATUS "${count} compilations, each source once (both sides of the boundary: ${BOTH_SIDES})")
