@@ -1,5 +1,8 @@
 # Flags for compilers with GCC's command line.
-add_compile_options(-Wall -Wextra -Wpedantic -Werror)
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(KADENZO_WARNINGS_AS_ERRORS)
+    add_compile_options(-Werror)
+endif()
 # Floating-point arithmetic step by step as written, no fused multiply-add: the speed controller and
 # the pictures must come out the same on every platform.
 add_compile_options(-ffp-contract=off)

@@ -2,7 +2,10 @@
 if(KADENZO_SANITIZE)
     message(FATAL_ERROR "KADENZO_SANITIZE is for GCC-style builds")
 endif()
-add_compile_options(/W4 /WX /permissive- /utf-8 /Zc:__cplusplus)
+add_compile_options(/W4 /permissive- /utf-8 /Zc:__cplusplus)
+if(KADENZO_WARNINGS_AS_ERRORS)
+    add_compile_options(/WX)
+endif()
 # The host's SDK exports classes that hold library types (std::string, std::function): both sides use
 # the same DLL runtime, which is what these warnings (class needs a DLL interface) are about.
 add_compile_options(/wd4251 /wd4275)
