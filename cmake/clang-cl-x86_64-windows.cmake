@@ -74,6 +74,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The compiler's own list of the headers it read (/showIncludes), which the Makefile generators turn
+# into OBJECT.d beside each object, as they do with -MD for GCC: the build rebuilds on exactly those
+# headers, and the checks of tests/build read them. CMake 3.25 turns this on for clang-cl only when
+# the flag is known before its platform file sets it, so it is asked for here.
+set(CMAKE_C_DEPENDS_USE_COMPILER TRUE)
+set(CMAKE_CXX_DEPENDS_USE_COMPILER TRUE)
+
 # Tests start Windows programs through our Wine launcher.
 set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
 

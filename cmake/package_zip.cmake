@@ -11,10 +11,12 @@
 #   NAME.png                  each picture that part shows (docs/NAME.png)
 #   LICENSE.txt               Kadenzo's licence
 #   CHANGELOG.txt             what changed in each version
-#   THIRD-PARTY-NOTICES.txt   the licences of the libraries compiled into the module
+#   THIRD-PARTY-NOTICES.txt   the licences of the libraries compiled into the module, each named with
+#                             its release where its headers state one
 # The text files get Windows line endings. The archive is written beside OUTPUT under another name and
 # renamed into place, so OUTPUT is either the old file or the whole new one.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/fmt_release.cmake)
 
 foreach(variable MODULE VERSION SOURCE_DIR OUTPUT)
     if(NOT DEFINED ${variable} OR "${${variable}}" STREQUAL "")
@@ -85,12 +87,15 @@ function(third_party_notices out_var)
     file(STRINGS "${SOURCE_DIR}/third_party/imgui/imgui.h" imgui_version_line
          REGEX "^#define IMGUI_VERSION +\"")
     string(REGEX REPLACE ".*\"(.*)\".*" "\\1" imgui_version "${imgui_version_line}")
+    kadenzo_fmt_release("${SOURCE_DIR}/third_party/fmt/include/fmt/core.h" fmt_version)
     set(text "Kadenzo.dll ${VERSION} contains code of the libraries below, under their own licences.\n")
     foreach(entry IN LISTS notices)
         string(REPLACE "|" ";" fields "${entry}")
         list(POP_FRONT fields name)
         if(name STREQUAL "Dear ImGui")
             string(APPEND name " ${imgui_version}")
+        elseif(name STREQUAL "{fmt}")
+            string(APPEND name " ${fmt_version}")
         endif()
         string(APPEND text "\n==============================================================================\n"
                            "${name}\n"

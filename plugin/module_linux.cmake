@@ -1,4 +1,4 @@
-# Kadenzo.so, like a DLL: its own copies of Dear ImGui and stb, and only the host interface exported.
+# Kadenzo.so, like a DLL: its own copy of Dear ImGui, and only the host interface exported.
 # KADENZO_MODULE_LINK_OPTIONS (compiler_flags_gnu.cmake) asks that every symbol be resolved.
 target_link_options(Kadenzo PRIVATE
     -Wl,--exclude-libs,ALL

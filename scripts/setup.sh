@@ -11,7 +11,7 @@
 set -euo pipefail
 
 declare -A packages=(
-  [sim]="cmake ninja-build g++ pkg-config libfmt-dev libstb-dev libedit-dev libglfw3-dev libgl-dev"
+  [sim]="cmake ninja-build g++ pkg-config libedit-dev libglfw3-dev libgl-dev"
   [demo]="xvfb xauth libgl1-mesa-dri libglx-mesa0"
   [windows]="clang-16 lld-16 llvm-16 libwine-dev wine64 patch zip"
   [tests]="googletest libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev valgrind dpkg-dev"

@@ -6,6 +6,7 @@ add_executable(kadenzo_tests
     coach_test.cpp
     host_abi_test.cpp
     host_sdk_test.cpp
+    number_text_test.cpp
     plugin_module_test.cpp
     plugin_windows_test.cpp
     status_overlay_test.cpp

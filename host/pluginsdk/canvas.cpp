@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include "host_state.h"
+#include "number_text.h"
 
 #include <fmt/format.h>
 
@@ -25,7 +26,8 @@ void Canvas::setColor(unsigned char red, unsigned char green, unsigned char blue
 void Canvas::setColor(LinearColor newColor) {
     color = newColor;
     if (host.tracing())
-        host.trace(fmt::format("canvas SetColor {} {} {} {}", color.R, color.G, color.B, color.A));
+        host.trace(fmt::format("canvas SetColor {} {} {} {}", kadenzo::shortest(color.R), kadenzo::shortest(color.G),
+                               kadenzo::shortest(color.B), kadenzo::shortest(color.A)));
 }
 
 void Canvas::drawString(const std::string& text, float xScale, float yScale) {
@@ -40,7 +42,8 @@ void Canvas::drawString(std::string&& text, float xScale, float yScale) {
 
 void Canvas::traceLastText() const {
     const CanvasText& last = drawnTexts.back();
-    host.trace(fmt::format("canvas DrawString \"{}\" {} {}", last.text, last.xScale, last.yScale));
+    host.trace(fmt::format("canvas DrawString \"{}\" {} {}", last.text, kadenzo::shortest(last.xScale),
+                           kadenzo::shortest(last.yScale)));
 }
 
 } // namespace halvex::host

@@ -7,6 +7,8 @@
 // - All variables
 #include "console_variables.h"
 
+#include "number_text.h"
+
 #include <fmt/format.h>
 
 #include <cerrno>
@@ -37,7 +39,7 @@ std::optional<float> parseConsoleNumber(const std::string& text) {
 }
 
 std::string formatConsoleFloat(float value) {
-    return fmt::format("{}", value);
+    return kadenzo::shortestText(value);
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "command_line.h"
 #include "console/persisted_settings.h"
 #include "host_ui/ui_readback.h"
+#include "number_text.h"
 #include "output/kept_files.h"
 #include "platform/terminal_text.h"
 #include "play/play_options.h"
@@ -108,7 +109,7 @@ namespace {
 // The speed as a percentage, or what the speed holds when that is no number a percentage can show.
 std::string speedPercent(float speed) {
     const double percent = static_cast<double>(speed) * 100.0;
-    if (!std::isfinite(percent) || std::fabs(percent) > 1e15) return fmt::format("{}", percent);
+    if (!std::isfinite(percent) || std::fabs(percent) > 1e15) return shortestText(percent);
     return fmt::format("{}", std::lround(percent));
 }
 

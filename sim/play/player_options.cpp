@@ -2,6 +2,7 @@
 #include "play/player_options.h"
 
 #include "console_variables.h"
+#include "number_text.h"
 
 #include <fmt/format.h>
 
@@ -11,8 +12,8 @@ double parseReal(const std::string& option, const std::string& text, RealRange r
     const auto parsed = halvex::host::parseConsoleNumber(text);
     if (!parsed || !(*parsed >= static_cast<float>(range.least)) ||
         !(*parsed <= static_cast<float>(range.most)))
-        throw ConsoleError(fmt::format("{} needs a number from {} to {}, not \"{}\"", option, range.least,
-                                       range.most, text));
+        throw ConsoleError(fmt::format("{} needs a number from {} to {}, not \"{}\"", option,
+                                       shortest(range.least), shortest(range.most), text));
     return static_cast<double>(*parsed);
 }
 
@@ -41,7 +42,8 @@ std::string playerOptionsHelp() {
   --set NAME=VALUE   set a console variable before the session starts; repeatable,
                      e.g. --set idealAccuracy=0.8
 )",
-                       comfortSpeedRange.least, comfortSpeedRange.most, spreadRange.least, spreadRange.most);
+                       shortest(comfortSpeedRange.least), shortest(comfortSpeedRange.most),
+                       shortest(spreadRange.least), shortest(spreadRange.most));
 }
 
 } // namespace kadenzo::sim

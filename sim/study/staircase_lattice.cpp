@@ -1,5 +1,6 @@
 #include "study/staircase_lattice.h"
 
+#include "number_text.h"
 #include "speed_controller.h"
 
 #include <fmt/format.h>
@@ -69,7 +70,7 @@ std::invalid_argument tooManySpeeds(const StaircaseSetup& setup) {
             "the start speed, {:.3g}%, lies outside the limits, {}% to {}%, more increments of {} "
             "away than the chain can hold",
             static_cast<double>(setup.startSpeed) * 100.0, setup.lowestPercent, setup.highestPercent,
-            setup.speedStep));
+            shortest(setup.speedStep)));
     return std::invalid_argument("the limits hold too many speed steps");
 }
 

@@ -11,6 +11,7 @@
 #include "command_words.h"
 #include "console/option_table.h"
 #include "console_variables.h"
+#include "number_text.h"
 #include "output/output_file.h"
 #include "platform/process_ending.h"
 #include "play/play_options.h"
@@ -263,7 +264,7 @@ that could not be played; 1 when writing a file failed or a point could not be w
 named on standard error, and the files are written all the same);
 {unchosenEnding}; else 0.
 )",
-        fmt::arg("tolerance", stationaryTolerance), fmt::arg("points", groupedDigits(mostSweepPoints)),
+        fmt::arg("tolerance", shortest(stationaryTolerance)), fmt::arg("points", groupedDigits(mostSweepPoints)),
         fmt::arg("wholeSettings", sweepWholeSettingNames()), fmt::arg("settings", sweepSettingNames()),
         fmt::arg("skills", sweepSkillNames()), fmt::arg("leastRuns", leastRuns),
         fmt::arg("mostRuns", mostRuns), fmt::arg("leastAttempts", leastAttempts),

@@ -8,6 +8,7 @@
 // - The legend
 #include "study/study_picture.h"
 
+#include "number_text.h"
 #include "pictures/chart_layout.h"
 #include "pictures/chart_style.h"
 #include "settings_table.h"
@@ -64,7 +65,7 @@ float along(const sim::AxisScale& axis, double value, float from, float to) {
 }
 
 std::string percentLabel(double speed) {
-    return fmt::format("{}%", std::round(speed * 1e8) / 1e6);
+    return shortestText(std::round(speed * 1e8) / 1e6) + "%";
 }
 
 // K, for labelling every K-th of rows SPACING apart: the least that keeps leastLabelSpacing between

@@ -6,6 +6,8 @@
 // - JSON
 #include "study/study_report.h"
 
+#include "number_text.h"
+
 #include <fmt/format.h>
 
 #include <iterator>
@@ -89,7 +91,7 @@ void jsonDistribution(fmt::memory_buffer& text, const StudyPoint& point) {
     const SimulatedPoint& sim = point.simulated;
     fmt::format_to(out, "[");
     for (std::size_t index = 0; index < sim.shareSpeeds.size(); ++index) {
-        fmt::format_to(out, "{}{{\"speed\": {}, ", index == 0 ? "" : ", ", sim.shareSpeeds[index]);
+        fmt::format_to(out, "{}{{\"speed\": {}, ", index == 0 ? "" : ", ", shortest(sim.shareSpeeds[index]));
         if (point.workedOut() && index < point.analysis.stationary.size())
             fmt::format_to(out, "\"chain\": {:.6g}, ", point.analysis.stationary[index]);
         fmt::format_to(out, "\"simulated\": {:.6g}}}", sim.speedShares[index]);

@@ -10,6 +10,7 @@
 
 #include "command_words.h"
 #include "console_variables.h"
+#include "number_text.h"
 #include "play/player_options.h"
 #include "settings_table.h"
 #include "study/readable_numbers.h"
@@ -268,7 +269,7 @@ settingsAt(const Sweep& sweep, const std::vector<std::pair<std::string, std::str
 std::string sweepValueText(double value) {
     // strtod, not stod, which throws for a subnormal.
     const double rounded = std::strtod(fmt::format("{:.9g}", value).c_str(), nullptr);
-    return fmt::format("{}", rounded);
+    return shortestText(rounded);
 }
 
 } // namespace kadenzo::study

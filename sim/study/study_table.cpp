@@ -7,6 +7,7 @@
 // - The verdict
 #include "study/study_table.h"
 
+#include "number_text.h"
 #include "study/readable_numbers.h"
 
 #include <fmt/format.h>
@@ -61,7 +62,7 @@ std::string percentText(double speed) {
     const double percent = std::round(speed * 1e6) / 1e4;
     if (std::fabs(percent) >= 1e6 || (percent == 0.0 && speed != 0.0))
         return fmt::format("{:.3g}%", speed * 100.0);
-    return fmt::format("{}%", percent);
+    return shortestText(percent) + "%";
 }
 
 // "90% to 110%", the first speed padded so that the words line up; one speed when they are the same.

@@ -10,6 +10,7 @@
 #include "validate/check_runner.h"
 
 #include "command_line.h"
+#include "number_text.h"
 #include "platform/child_process.h"
 #include "validate/check_protocol.h"
 
@@ -132,7 +133,7 @@ int runCheckForParent(const Check& check, const std::string& modulePath, std::ui
 namespace {
 
 std::string seconds(double value) {
-    return fmt::format("{} s", value);
+    return shortestText(value) + " s";
 }
 
 // The result from how the process ended and what it said.

@@ -9,6 +9,7 @@
 #include "validate/check_support.h"
 #include "validate/checks.h"
 
+#include "number_text.h"
 #include "plugin_identity.h"
 #include "settings_table.h"
 
@@ -204,7 +205,7 @@ public:
             require(found != values.end(), fmt::format("the new object bound no cell to {}", setting.name));
             require(found->second == setting.initialValue,
                     fmt::format("the new object's {} cell held {} before binding, expected its initial {}",
-                                setting.name, found->second, setting.initialValue));
+                                setting.name, shortest(found->second), shortest(setting.initialValue)));
         }
     }
 

@@ -4,6 +4,7 @@
 #include "validate/check_support.h"
 #include "validate/checks.h"
 
+#include "number_text.h"
 #include "settings_table.h"
 
 #include <fmt/format.h>
@@ -68,7 +69,7 @@ ConsoleVariable::CellType hostCellType(SettingCell cell) {
 }
 
 std::string describeRange(bool hasMin, float min, bool hasMax, float max) {
-    return fmt::format("{}..{}", hasMin ? fmt::format("{}", min) : "", hasMax ? fmt::format("{}", max) : "");
+    return (hasMin ? shortestText(min) : "") + ".." + (hasMax ? shortestText(max) : "");
 }
 
 void requireVariableAsRegistered(halvex::host::HostState& host, const Setting& setting) {

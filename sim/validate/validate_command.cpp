@@ -9,6 +9,7 @@
 #include "validate/validate_command.h"
 
 #include "loader/dynamic_library.h"
+#include "number_text.h"
 #include "output/output_file.h"
 #include "platform/child_process.h"
 #include "platform/terminal_text.h"
@@ -57,7 +58,7 @@ RunSettings settingsFor(const ValidateOptions& options, const ValidateSetup& set
 std::string headerLine(const std::vector<Check>& checks, const RunSettings& settings) {
     const std::string isolation =
         settings.processCommand
-            ? fmt::format("each in a process of its own, at most {} s", settings.timeoutSeconds)
+            ? fmt::format("each in a process of its own, at most {} s", shortest(settings.timeoutSeconds))
             : std::string("all in this process, without a time limit");
     return fmt::format("kadenzo-sim validate: {}, {} {}, seed {} ({})\n",
                        platform::terminalText(settings.modulePath), checks.size(),

@@ -9,6 +9,7 @@
 
 #include "command_line.h"
 #include "console/console.h"
+#include "number_text.h"
 #include "output/output_file.h"
 #include "platform/process_ending.h"
 #include "validate/check_protocol.h"
@@ -46,7 +47,7 @@ double parseTimeout(const std::string& option, const std::string& text) {
     const double seconds = isDecimal(text) ? std::strtod(text.c_str(), nullptr) : 0.0;
     if (!(seconds > 0.0) || !(seconds <= longestTimeoutSeconds))
         throw UsageError(fmt::format("{} needs a number of seconds above 0 and at most {}, not \"{}\"",
-                                     option, longestTimeoutSeconds, text));
+                                     option, shortest(longestTimeoutSeconds), text));
     return seconds;
 }
 
@@ -278,8 +279,8 @@ that could not be written there, or a module that is missing or no module file. 
 in a check's own process that ending is the check's CRASH.
 )",
                        fmt::arg("mostSeed", std::numeric_limits<std::uint64_t>::max()),
-                       fmt::arg("mostTimeout", longestTimeoutSeconds),
-                       fmt::arg("timeout", defaultTimeoutSeconds), fmt::arg("mostCount", largestCount),
+                       fmt::arg("mostTimeout", shortest(longestTimeoutSeconds)),
+                       fmt::arg("timeout", shortest(defaultTimeoutSeconds)), fmt::arg("mostCount", largestCount),
                        fmt::arg("mostOutput", mostOutputBytes),
                        fmt::arg("unchosenEnding", platform::unchosenEndingHelp));
 }

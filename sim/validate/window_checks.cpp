@@ -244,8 +244,9 @@ void checkContractSession(CheckContext& context) {
     std::ostringstream output;
     sim::Console console(simulator, output);
     for (const char* line : sessionLines) {
+        // The line is no literal: {fmt} 7 checks a format string when it is formatted, not compiled.
         const std::string command =
-            fmt::format(fmt::runtime(line), fmt::arg("module", context.modulePath()),
+            fmt::format(line, fmt::arg("module", context.modulePath()),
                         fmt::arg("menu", pluginClassName), fmt::arg("enabled", setting::slowMoEnabled.name));
         try {
             console.execute(command);

@@ -13,6 +13,7 @@
 #include "console_variables.h"
 #include "game/game_simulation.h"
 #include "halvex/game_functions.h"
+#include "number_text.h"
 #include "platform/terminal_text.h"
 #include "play/play_session.h"
 #include "play/speed_explanation.h"
@@ -191,7 +192,7 @@ void WindowSession::playerCommand(const std::vector<std::string>& words) {
         if (!pace || !(*pace >= AutoPlayer::slowestPace) || !(*pace <= AutoPlayer::fastestPace))
             throw ConsoleError(
                 fmt::format("the pace must be a number from {} to {} attempts a second, not \"{}\"",
-                            AutoPlayer::slowestPace, AutoPlayer::fastestPace, words[2]));
+                            shortest(AutoPlayer::slowestPace), shortest(AutoPlayer::fastestPace), words[2]));
         autoPlayer.setPace(*pace);
         startPlayer(true);
         return;

@@ -4,17 +4,20 @@
 # texts with Windows line endings, the README's installing, settings and uninstalling naming only files
 # the archive holds, the pictures it shows, the licences; and that packaging is reproducible, leaves
 # nothing on failure, refuses a DLL that fails the DLL check and marks a tree with uncommitted changes.
-#   check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR
+#   check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR IMGUI_RELEASE FMT_RELEASE
+# (the releases of Dear ImGui and {fmt} the build compiled, which the notices must name).
 set -euo pipefail
 
-if [ $# -ne 4 ]; then
-  echo "usage: check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR" >&2
+if [ $# -ne 6 ]; then
+  echo "usage: check_package.sh PATH/Kadenzo.dll VERSION SOURCE_DIR WORK_DIR IMGUI_RELEASE FMT_RELEASE" >&2
   exit 2
 fi
 module=$1
 version=$2
 source_dir=$3
 work=$4
+imgui_release=$5
+fmt_release=$6
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -74,8 +77,9 @@ settings=$(grep -c '^| `[A-Za-z]*` |' "$readme" || true)
 
 grep -q '^MIT License' "$unpacked/LICENSE.txt" || fail "LICENSE.txt is not Kadenzo's MIT licence"
 grep -q "^## $version" "$unpacked/CHANGELOG.txt" || fail "CHANGELOG.txt has no entry for $version"
-for library in "Dear ImGui" "{fmt}" "Microsoft's C++ standard library"; do
-  grep -qF "$library" "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "THIRD-PARTY-NOTICES.txt does not name $library"
+for library in "Dear ImGui $imgui_release" "{fmt} $fmt_release" "Microsoft's C++ standard library (STL)"; do
+  tr -d '\r' <"$unpacked/THIRD-PARTY-NOTICES.txt" | grep -qxF "$library" ||
+    fail "THIRD-PARTY-NOTICES.txt has no heading '$library'"
 done
 grep -q 'Apache License' "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "the STL's licence text is missing"
 

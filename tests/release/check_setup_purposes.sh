@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The set-up script's purposes: the first command's (sim) takes none of the test or Windows tools, each
-# purpose's packages are among the test command's, and a purpose it does not know is refused.
+# purpose's packages are among the test command's, none installs a library third_party/ holds, and a
+# purpose it does not know is refused.
 #   check_setup_purposes.sh PATH/setup.sh
 set -euo pipefail
 setup=$1
@@ -20,7 +21,11 @@ sim=$(bash "$setup" --list sim)
 for heavy in wine64 clang-16 clang-14 valgrind googletest libbenchmark-dev xvfb; do
   grep -qx "$heavy" <<<"$sim" && fail "the first command's set-up installs $heavy"
 done
-grep -qx libfmt-dev <<<"$sim" || fail "the first command's set-up misses libfmt-dev"
+grep -qx libedit-dev <<<"$sim" || fail "the first command's set-up misses libedit-dev"
+# {fmt} and stb are compiled from third_party/; a system copy installed beside them could stand in unseen.
+for vendored in libfmt-dev libstb-dev; do
+  grep -qx "$vendored" <<<"$tests" && fail "the set-up installs $vendored, which third_party/ holds"
+done
 
 status=0
 message=$(bash "$setup" --list nonsense 2>&1) || status=$?
