@@ -1,6 +1,6 @@
 # Third-party libraries: {fmt}, stb and Dear ImGui from their copies in third_party/, compiled in every
 # build, Linux and Windows alike; libedit from the system, on Linux only.
-#   kadenzo::fmt      {fmt} used header-only, so no module needs libfmt at run time (fmt.cmake)
+#   kadenzo::fmt      {fmt}, a static library linked into each module, so none needs libfmt at run time (fmt.cmake)
 #   kadenzo::imgui    Dear ImGui's core, linked statically into each module (imgui.cmake)
 #   kadenzo::stb      stb's image writer (pictures) and reader (tests), a static library
 #   kadenzo::libedit  libedit (BSD licence), line editing at the console's terminal; not on Windows,

@@ -10,6 +10,11 @@
 #   kadenzo_object_dependencies(OBJECT OUT_VAR)
 #       OUT_VAR = every header OBJECT was compiled from (and its source, in GCC's form), each once,
 #       as absolute normal paths; a fatal error when OBJECT.d is missing, naming the object
+#   kadenzo_link_lines(BUILD_DIR)
+#       sets kadenzo_link_targets, every target the build links, and for each TARGET
+#       kadenzo_link_line_TARGET (its link line: Ninja's explicit inputs and LINK_LIBRARIES, or a
+#       Makefile generator's link.txt with its response files) and kadenzo_link_dir_TARGET (the folder
+#       the line's relative names start from)
 #   kadenzo_include_folders(COMMAND DIRECTORY OUT_VAR)
 #       OUT_VAR = the folders COMMAND names for includes (-I, -isystem, -iquote, -idirafter, -imsvc,
 #       /I), absolute and normal, relative ones taken from DIRECTORY
@@ -136,3 +141,41 @@ function(kadenzo_include_folders command directory out_var)
     endforeach()
     set(${out_var} "${folders}" PARENT_SCOPE)
 endfunction()
+
+macro(kadenzo_link_lines build_dir)
+    set(kadenzo_link_targets "")
+    if(EXISTS ${build_dir}/build.ninja)
+        file(STRINGS ${build_dir}/build.ninja kadenzo_ninja_lines)
+        set(kadenzo_target "")
+        foreach(kadenzo_line IN LISTS kadenzo_ninja_lines)
+            if(kadenzo_line MATCHES "^build [^:]*: [A-Z_]+_LINKER__(.+)_(Debug|Release|RelWithDebInfo|MinSizeRel) ([^|]*)")
+                set(kadenzo_target ${CMAKE_MATCH_1})
+                list(APPEND kadenzo_link_targets ${kadenzo_target})
+                set(kadenzo_link_line_${kadenzo_target} "${CMAKE_MATCH_3}")
+                set(kadenzo_link_dir_${kadenzo_target} ${build_dir})
+            elseif(kadenzo_target AND kadenzo_line MATCHES "^  LINK_LIBRARIES = (.*)")
+                string(APPEND kadenzo_link_line_${kadenzo_target} " ${CMAKE_MATCH_1}")
+            elseif(NOT kadenzo_line MATCHES "^  ")
+                set(kadenzo_target "")
+            endif()
+        endforeach()
+    else()
+        file(GLOB_RECURSE kadenzo_link_files ${build_dir}/*/link.txt)
+        foreach(kadenzo_link_file IN LISTS kadenzo_link_files)
+            get_filename_component(kadenzo_target_dir ${kadenzo_link_file} DIRECTORY)
+            get_filename_component(kadenzo_target ${kadenzo_target_dir} NAME_WE)
+            get_filename_component(kadenzo_link_dir ${kadenzo_target_dir}/../.. ABSOLUTE)
+            list(APPEND kadenzo_link_targets ${kadenzo_target})
+            file(READ ${kadenzo_link_file} kadenzo_line)
+            # Response files (@FILE) hold more of the line.
+            string(REGEX MATCHALL "@[^ \t\n]+" kadenzo_responses "${kadenzo_line}")
+            foreach(kadenzo_response IN LISTS kadenzo_responses)
+                string(SUBSTRING "${kadenzo_response}" 1 -1 kadenzo_response)
+                file(READ ${kadenzo_link_dir}/${kadenzo_response} kadenzo_more)
+                string(APPEND kadenzo_line " ${kadenzo_more}")
+            endforeach()
+            set(kadenzo_link_line_${kadenzo_target} "${kadenzo_line}")
+            set(kadenzo_link_dir_${kadenzo_target} ${kadenzo_link_dir})
+        endforeach()
+    endif()
+endmacro()
