@@ -9,7 +9,8 @@
 #   -DDPKG_QUERY=path            dpkg-query, which names the package each file outside is of
 # The toolchain's packages:
 #   Linux    the C library (libc6-dev, with the kernel's headers it includes, linux-libc-dev), the C++
-#            library (libstdc++-N-dev) and the compiler's own headers (libgcc-N-dev)
+#            library (libstdc++-N-dev) and the compiler's own headers (GCC's libgcc-N-dev; clang's
+#            libclang-common-N-dev, and libclang-rt-N-dev with the sanitizers' lists)
 #   Windows  clang's own headers (libclang-common-N-dev), and nothing at all from /usr/include: the C
 #            runtime, the Windows headers and the STL are the build folder's msvc-on-wine/
 #
@@ -23,7 +24,8 @@ list(JOIN TARGETS " and " named_targets)
 if(SYSTEM STREQUAL "Windows")
     set(toolchain_packages "^libclang-common-[0-9]+-dev$")
 else()
-    set(toolchain_packages "^(libc6-dev|linux-libc-dev|libstdc\\+\\+-[0-9]+-dev|libgcc-[0-9]+-dev)$")
+    set(toolchain_packages
+        "^(libc6-dev|linux-libc-dev|libstdc\\+\\+-[0-9]+-dev|libgcc-[0-9]+-dev|libclang-common-[0-9]+-dev|libclang-rt-[0-9]+-dev)$")
 endif()
 
 set(failures "")
