@@ -16,9 +16,8 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <string>
-#include <system_error>
 
 namespace kadenzo {
 
@@ -38,14 +37,14 @@ inline std::string shortestText(float value) {
     // below it than above, so the nearest decimal of some length may miss it where the next one up
     // reads back (2^87 is 1.5474251e+26, not the nearer 1.5474250e+26).
     const auto readsBack = [value](const std::string& text) {
-        float back = 0.0f;
-        const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
-        return read.ec == std::errc() && read.ptr == text.data() + text.size() && back == value;
+        // strtof, not from_chars: the Windows runtime the module is built against lacks the tables
+        // Microsoft's from_chars for floats needs. Only LC_CTYPE is ever set, so "." is the point.
+        char* end = nullptr;
+        const float back = std::strtof(text.c_str(), &end);
+        return end == text.c_str() + text.size() && back == value;
     };
     const auto layout = [](const std::string& text) {
-        double exact = 0.0;
-        std::from_chars(text.data(), text.data() + text.size(), exact);
-        return shortestText(exact);
+        return shortestText(std::strtod(text.c_str(), nullptr));
     };
     for (int digits = 1; digits <= 9; ++digits) {
         const std::string nearest = fmt::format("{:.{}e}", value, digits - 1);
