@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
+#include <cstdlib>
+#include <type_traits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -23,9 +24,14 @@ using kadenzo::shortestText;
 
 template <typename Number>
 Number readBack(const std::string& text) {
+    // strtod, not from_chars, which the Windows runtime cannot link for floating point.
+    char* end = nullptr;
     Number value{};
-    const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(read.ptr, text.data() + text.size()) << text << " is not read whole";
+    if constexpr (std::is_same_v<Number, float>)
+        value = std::strtof(text.c_str(), &end);
+    else
+        value = std::strtod(text.c_str(), &end);
+    EXPECT_EQ(end, text.c_str() + text.size()) << text << " is not read whole";
     return value;
 }
 
