@@ -77,9 +77,10 @@ settings=$(grep -c '^| `[A-Za-z]*` |' "$readme" || true)
 
 grep -q '^MIT License' "$unpacked/LICENSE.txt" || fail "LICENSE.txt is not Kadenzo's MIT licence"
 grep -q "^## $version" "$unpacked/CHANGELOG.txt" || fail "CHANGELOG.txt has no entry for $version"
+# Read whole first: grep -q leaving a pipe early would fail the pipeline under pipefail.
+notices=$(tr -d '\r' <"$unpacked/THIRD-PARTY-NOTICES.txt")
 for library in "Dear ImGui $imgui_release" "{fmt} $fmt_release" "Microsoft's C++ standard library (STL)"; do
-  tr -d '\r' <"$unpacked/THIRD-PARTY-NOTICES.txt" | grep -qxF "$library" ||
-    fail "THIRD-PARTY-NOTICES.txt has no heading '$library'"
+  grep -qxF "$library" <<<"$notices" || fail "THIRD-PARTY-NOTICES.txt has no heading '$library'"
 done
 grep -q 'Apache License' "$unpacked/THIRD-PARTY-NOTICES.txt" || fail "the STL's licence text is missing"
 
