@@ -1,12 +1,15 @@
 // What the players' part of the README says of the plugin against the plugin's own facts: its table of
 // settings against the variables the plugin registers (every variable, in the plugin's order, with the
-// label its page shows, its default and its range, and nothing else), and the name the host lists it by.
+// label its page shows, its default and its range, and nothing else), and the name the host lists it by;
+// and the presets the developers' part names against CMakePresets.json.
 #include "plugin_identity.h"
 #include "settings_table.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,6 +93,57 @@ TEST(ReadmeNames, ThePluginAsTheHostListsIt) {
         << "the troubleshooting names the plugin by the title the host lists, \"" << pluginTitle << "\"";
     EXPECT_NE(players.find(std::string("**") + pluginClassName + "** page"), std::string::npos)
         << "the settings page is named as the host shows it";
+}
+
+// The names of the presets of one kind ("configurePresets", "buildPresets", "testPresets",
+// "workflowPresets"), from that array of the file up to the next.
+std::set<std::string> presetNames(const std::string& presets, const std::string& kind) {
+    const auto begin = presets.find("\"" + kind + "\"");
+    if (begin == std::string::npos) return {};
+    const auto end = presets.find("Presets\":", begin + kind.size() + 2);
+    const std::string section =
+        presets.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    std::set<std::string> names;
+    const std::regex name("\"name\": \"([^\"]+)\"");
+    for (auto match = std::sregex_iterator(section.begin(), section.end(), name);
+         match != std::sregex_iterator(); ++match)
+        names.insert((*match)[1]);
+    return names;
+}
+
+// "cmake --preset NAME", "cmake --build --preset NAME", "ctest --preset NAME" and
+// "cmake --workflow --preset NAME|NAME", each name a preset of the kind its command takes.
+TEST(ReadmePresets, EveryPresetTheReadmeNamesIsOneOfItsCommandsKind) {
+    std::ifstream presetsFile(KADENZO_PRESETS);
+    std::ostringstream text;
+    text << presetsFile.rdbuf();
+    const std::string presets = text.str();
+    ASSERT_TRUE(presetNames(presets, "configurePresets").count("default"))
+        << KADENZO_PRESETS << " has no configure preset default";
+    std::ifstream in(KADENZO_README);
+    std::string line;
+    int named = 0;
+    const std::regex command(
+        "(cmake|ctest)( --build| --workflow)? --preset ([a-z0-9][a-z0-9-]*(\\|[a-z0-9][a-z0-9-]*)*)");
+    for (int number = 1; std::getline(in, line); ++number) {
+        for (auto match = std::sregex_iterator(line.begin(), line.end(), command);
+             match != std::sregex_iterator(); ++match) {
+            const std::string kind = (*match)[1] == "ctest"         ? "testPresets"
+                                     : (*match)[2] == " --build"    ? "buildPresets"
+                                     : (*match)[2] == " --workflow" ? "workflowPresets"
+                                                                    : "configurePresets";
+            const std::set<std::string> known = presetNames(presets, kind);
+            std::istringstream names((*match)[3]);
+            std::string name;
+            while (std::getline(names, name, '|')) {
+                ++named;
+                EXPECT_TRUE(known.count(name))
+                    << KADENZO_README << ":" << number << ": \"" << (*match)[0] << "\" names " << name
+                    << ", which is none of the " << kind << " of " << KADENZO_PRESETS;
+            }
+        }
+    }
+    EXPECT_GT(named, 0) << KADENZO_README << " names no preset";
 }
 
 } // namespace
